@@ -1,0 +1,41 @@
+# Helpers that turn the source folders into targets.
+
+set(KEELBOX_WARNINGS -Wall -Wextra -Werror -Wno-missing-field-initializers)
+
+# keelbox_library(<name> <folder> [DEPS <targets>...])
+# Every .cpp below <folder> (recursively) forms one static library.
+function(keelbox_library name dir)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.c)
+  if(srcs)
+    add_library(${name} STATIC ${srcs})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_compile_options(${name} PRIVATE ${KEELBOX_WARNINGS})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+  endif()
+  add_library(kb::${name} ALIAS ${name})
+endfunction()
+
+# keelbox_test_suite(<name> <folder> [DEPS <targets>...])
+# Every .cpp in tests/<folder> (recursively) forms one GoogleTest executable,
+# run through the shared harness main in tests/support.
+function(keelbox_test_suite name dir)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(${name} ${srcs})
+  target_compile_options(${name} PRIVATE ${KEELBOX_WARNINGS})
+  target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS} GTest::gtest GTest::gmock)
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "KEELBOX_RESOURCES=${CMAKE_SOURCE_DIR}/resources")
+endfunction()

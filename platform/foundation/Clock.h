@@ -1,0 +1,33 @@
+// All time in Keelbox goes through the clock: real in the application,
+// virtual in tests. Timers, delayed performs, dispatch_after, animation
+// completions, idle time-outs and Date::now() read it.
+//
+// In virtual mode time stands still until a test advances it; the run loop's
+// advance() (RunLoop.h) moves it and fires every due event in order.
+#pragma once
+
+#include <functional>
+
+namespace ns {
+
+class Clock {
+public:
+    // Wall time in seconds since 1970.
+    static double now();
+    // Seconds on a clock that never goes backwards (for elapsed times).
+    static double monotonic();
+
+    static bool isVirtual();
+    // Switches to virtual time starting at the given wall time (tests).
+    static void useVirtual(double startWallTime = 1780000000.0);
+    static void useReal();
+    // Moves virtual time forward (no effect in real mode). Most tests call
+    // the run loop's advance() instead, which also fires what became due.
+    static void moveVirtual(double seconds);
+
+    // Called whenever virtual time moves, so that sleeping waiters re-check.
+    using Listener = std::function<void()>;
+    static void setVirtualTimeListener(Listener listener);
+};
+
+}  // namespace ns

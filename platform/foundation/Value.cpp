@@ -1,0 +1,575 @@
+#include "platform/foundation/Value.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace ns {
+
+namespace {
+
+const Value& nilValue() {
+    static const Value v;
+    return v;
+}
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+// Whether a string may stand unquoted in a collection's description.
+bool plainInDescription(const std::string& s) {
+    if (s.empty()) return false;
+    for (unsigned char c : s) {
+        if (!(std::isalnum(c) || c == '_' || c == '.' || c == '$' || c == '/' || c == ':' || c >= 0x80)) return false;
+    }
+    return true;
+}
+
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            case '\r': out += "\\r"; break;
+            default: out.push_back(c);
+        }
+    }
+    out.push_back('"');
+    return out;
+}
+
+std::string dateDescription(const Date& d) {
+    double secs = std::floor(d.timeIntervalSince1970());
+    std::time_t t = static_cast<std::time_t>(secs);
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    char buf[64];
+    std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S +0000", &tm);
+    return buf;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- scanning
+
+std::int64_t scanLongLong(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    // Accumulate as a negative number so that INT64_MIN fits; saturate.
+    std::int64_t acc = 0;
+    bool overflow = false;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        int digit = text[i] - '0';
+        if (acc < (INT64_MIN + digit) / 10) {
+            overflow = true;
+        } else {
+            acc = acc * 10 - digit;
+        }
+    }
+    if (overflow) return negative ? INT64_MIN : INT64_MAX;
+    if (!negative) return acc == INT64_MIN ? INT64_MAX : -acc;
+    return acc;
+}
+
+double scanDouble(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) ++i;
+    std::size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    bool digits = false;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, digits = true;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, digits = true;
+    }
+    if (!digits) return 0.0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t save = i++;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
+        } else {
+            i = save;
+        }
+    }
+    std::string part(text.substr(start, i - start));
+    if (!part.empty() && part[0] == '+') part.erase(0, 1);
+    return std::strtod(part.c_str(), nullptr);
+}
+
+bool scanBool(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    while (i < text.size() && text[i] == '0') ++i;
+    if (i >= text.size()) return false;
+    char c = text[i];
+    return c == 'Y' || c == 'y' || c == 'T' || c == 't' || (c >= '1' && c <= '9');
+}
+
+std::string formatDouble(double d) {
+    if (std::isnan(d)) return "nan";
+    if (std::isinf(d)) return d < 0 ? "-inf" : "inf";
+    if (d == std::floor(d) && std::fabs(d) < 1e15) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.0f", d);
+        std::string s = buf;
+        return s == "-0" ? "-0" : s;
+    }
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, d);
+    return std::string(buf, res.ptr);
+}
+
+// ------------------------------------------------------------------- Value
+
+Value::Value(const char* s) {
+    if (s) v_ = std::string(s);
+}
+Value::Value(Array a) : v_(std::make_shared<Array>(std::move(a))) {}
+Value::Value(Dictionary d) : v_(std::make_shared<Dictionary>(std::move(d))) {}
+
+Value Value::array(std::initializer_list<Value> items) { return Value(Array(items)); }
+
+Value Value::dictionary(std::initializer_list<std::pair<std::string, Value>> items) {
+    Dictionary d;
+    for (auto& [k, v] : items) d.set(k, v);
+    return Value(std::move(d));
+}
+
+bool Value::isNumber() const {
+    switch (kind()) {
+        case ValueKind::Bool:
+        case ValueKind::Integer:
+        case ValueKind::Unsigned:
+        case ValueKind::Double:
+        case ValueKind::Decimal: return true;
+        default: return false;
+    }
+}
+
+std::int64_t Value::longLongValue() const {
+    switch (kind()) {
+        case ValueKind::Bool: return std::get<bool>(v_) ? 1 : 0;
+        case ValueKind::Integer: return std::get<std::int64_t>(v_);
+        case ValueKind::Unsigned: return static_cast<std::int64_t>(std::get<std::uint64_t>(v_));
+        case ValueKind::Double: {
+            double d = std::get<double>(v_);
+            if (std::isnan(d)) return 0;
+            if (d >= 9.2233720368547758e18) return INT64_MAX;
+            if (d <= -9.2233720368547758e18) return INT64_MIN;
+            return static_cast<std::int64_t>(d);
+        }
+        case ValueKind::Decimal: {
+            const auto& t = std::get<DecimalText>(v_).text;
+            if (t.find_first_of(".eE") != std::string::npos) {
+                return Value(scanDouble(t)).longLongValue();
+            }
+            return scanLongLong(t);
+        }
+        case ValueKind::String: return scanLongLong(std::get<std::string>(v_));
+        default: return 0;
+    }
+}
+
+int Value::intValue() const {
+    if (kind() == ValueKind::String) {
+        // The platform's intValue of text saturates at the 32-bit limits.
+        auto v = scanLongLong(std::get<std::string>(v_));
+        if (v > INT_MAX) return INT_MAX;
+        if (v < INT_MIN) return INT_MIN;
+        return static_cast<int>(v);
+    }
+    if (kind() == ValueKind::Double) {
+        double d = std::get<double>(v_);
+        if (std::isnan(d)) return 0;
+        if (d >= 2147483647.0) return INT_MAX;
+        if (d <= -2147483648.0) return INT_MIN;
+        return static_cast<int>(d);
+    }
+    // A number's intValue truncates to 32 bits.
+    return static_cast<int>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(longLongValue())));
+}
+
+std::uint64_t Value::unsignedLongLongValue() const {
+    switch (kind()) {
+        case ValueKind::Unsigned: return std::get<std::uint64_t>(v_);
+        case ValueKind::Double: {
+            double d = std::get<double>(v_);
+            if (!(d > 0)) return static_cast<std::uint64_t>(static_cast<std::int64_t>(d));
+            if (d >= 1.8446744073709552e19) return UINT64_MAX;
+            return static_cast<std::uint64_t>(d);
+        }
+        case ValueKind::String:
+        case ValueKind::Decimal: {
+            const std::string& t = kind() == ValueKind::String ? std::get<std::string>(v_)
+                                                               : std::get<DecimalText>(v_).text;
+            std::size_t i = 0;
+            while (i < t.size() && isSpace(t[i])) ++i;
+            if (i < t.size() && t[i] == '-') return static_cast<std::uint64_t>(scanLongLong(t));
+            if (i < t.size() && t[i] == '+') ++i;
+            std::uint64_t acc = 0;
+            for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
+                unsigned digit = static_cast<unsigned>(t[i] - '0');
+                if (acc > (UINT64_MAX - digit) / 10) return UINT64_MAX;
+                acc = acc * 10 + digit;
+            }
+            return acc;
+        }
+        default: return static_cast<std::uint64_t>(longLongValue());
+    }
+}
+
+double Value::doubleValue() const {
+    switch (kind()) {
+        case ValueKind::Bool: return std::get<bool>(v_) ? 1.0 : 0.0;
+        case ValueKind::Integer: return static_cast<double>(std::get<std::int64_t>(v_));
+        case ValueKind::Unsigned: return static_cast<double>(std::get<std::uint64_t>(v_));
+        case ValueKind::Double: return std::get<double>(v_);
+        case ValueKind::Decimal: return scanDouble(std::get<DecimalText>(v_).text);
+        case ValueKind::String: return scanDouble(std::get<std::string>(v_));
+        default: return 0.0;
+    }
+}
+
+bool Value::boolValue() const {
+    switch (kind()) {
+        case ValueKind::Bool: return std::get<bool>(v_);
+        case ValueKind::Integer: return std::get<std::int64_t>(v_) != 0;
+        case ValueKind::Unsigned: return std::get<std::uint64_t>(v_) != 0;
+        case ValueKind::Double: return std::get<double>(v_) != 0.0;
+        case ValueKind::Decimal: return scanDouble(std::get<DecimalText>(v_).text) != 0.0;
+        case ValueKind::String: return scanBool(std::get<std::string>(v_));
+        default: return false;
+    }
+}
+
+std::string Value::stringValue() const {
+    switch (kind()) {
+        case ValueKind::Bool: return std::get<bool>(v_) ? "1" : "0";
+        case ValueKind::Integer: return std::to_string(std::get<std::int64_t>(v_));
+        case ValueKind::Unsigned: return std::to_string(std::get<std::uint64_t>(v_));
+        case ValueKind::Double: return formatDouble(std::get<double>(v_));
+        case ValueKind::Decimal: return std::get<DecimalText>(v_).text;
+        case ValueKind::String: return std::get<std::string>(v_);
+        default: return std::string();
+    }
+}
+
+const std::string& Value::asString() const {
+    static const std::string empty;
+    if (auto p = std::get_if<std::string>(&v_)) return *p;
+    return empty;
+}
+
+const Data& Value::asData() const {
+    static const Data empty;
+    if (auto p = std::get_if<Data>(&v_)) return *p;
+    return empty;
+}
+
+Date Value::asDate() const {
+    if (auto p = std::get_if<Date>(&v_)) return *p;
+    return Date();
+}
+
+const Array& Value::asArray() const {
+    static const Array empty;
+    if (auto p = std::get_if<std::shared_ptr<Array>>(&v_)) return **p;
+    return empty;
+}
+
+const Dictionary& Value::asDictionary() const {
+    static const Dictionary empty;
+    if (auto p = std::get_if<std::shared_ptr<Dictionary>>(&v_)) return **p;
+    return empty;
+}
+
+const std::string& Value::decimalText() const {
+    static const std::string empty;
+    if (auto p = std::get_if<DecimalText>(&v_)) return p->text;
+    return empty;
+}
+
+ObjectPtr Value::asObject() const {
+    if (auto p = std::get_if<ObjectPtr>(&v_)) return *p;
+    return nullptr;
+}
+
+Array& Value::mutableArray() {
+    auto p = std::get_if<std::shared_ptr<Array>>(&v_);
+    if (!p) {
+        v_ = std::make_shared<Array>();
+        p = std::get_if<std::shared_ptr<Array>>(&v_);
+    } else if (p->use_count() > 1) {
+        *p = std::make_shared<Array>(**p);
+    }
+    return **p;
+}
+
+Dictionary& Value::mutableDictionary() {
+    auto p = std::get_if<std::shared_ptr<Dictionary>>(&v_);
+    if (!p) {
+        v_ = std::make_shared<Dictionary>();
+        p = std::get_if<std::shared_ptr<Dictionary>>(&v_);
+    } else if (p->use_count() > 1) {
+        *p = std::make_shared<Dictionary>(**p);
+    }
+    return **p;
+}
+
+const Value& Value::operator[](std::string_view key) const {
+    if (auto p = std::get_if<std::shared_ptr<Dictionary>>(&v_)) return (**p)[key];
+    return nilValue();
+}
+
+const Value& Value::operator[](std::size_t index) const {
+    if (auto p = std::get_if<std::shared_ptr<Array>>(&v_)) {
+        if (index < (*p)->size()) return (**p)[index];
+    }
+    return nilValue();
+}
+
+const Value& Value::operator[](int index) const {
+    if (index < 0) return nilValue();
+    return (*this)[static_cast<std::size_t>(index)];
+}
+
+std::size_t Value::count() const {
+    switch (kind()) {
+        case ValueKind::Array: return asArray().size();
+        case ValueKind::Dictionary: return asDictionary().size();
+        case ValueKind::Data: return asData().length();
+        default: return 0;
+    }
+}
+
+bool Value::isEqual(const Value& other) const {
+    if (isNumber() && other.isNumber()) {
+        // Integers compare exactly; anything with a fraction compares as double.
+        auto exactInt = [](const Value& v) {
+            return v.kind() == ValueKind::Bool || v.kind() == ValueKind::Integer || v.kind() == ValueKind::Unsigned;
+        };
+        if (exactInt(*this) && exactInt(other)) {
+            bool aNeg = kind() == ValueKind::Integer && std::get<std::int64_t>(v_) < 0;
+            bool bNeg = other.kind() == ValueKind::Integer && std::get<std::int64_t>(other.v_) < 0;
+            if (aNeg != bNeg) return false;
+            if (aNeg) return longLongValue() == other.longLongValue();
+            return unsignedLongLongValue() == other.unsignedLongLongValue();
+        }
+        if (isDecimal() && other.isDecimal()) return decimalText() == other.decimalText() || doubleValue() == other.doubleValue();
+        return doubleValue() == other.doubleValue();
+    }
+    if (kind() != other.kind()) return false;
+    switch (kind()) {
+        case ValueKind::Nil:
+        case ValueKind::Null: return true;
+        case ValueKind::String: return asString() == other.asString();
+        case ValueKind::Data: return asData() == other.asData();
+        case ValueKind::Date: return asDate() == other.asDate();
+        case ValueKind::Array: {
+            const auto& a = asArray();
+            const auto& b = other.asArray();
+            if (&a == &b) return true;
+            if (a.size() != b.size()) return false;
+            for (std::size_t i = 0; i < a.size(); ++i)
+                if (!a[i].isEqual(b[i])) return false;
+            return true;
+        }
+        case ValueKind::Dictionary: return asDictionary() == other.asDictionary();
+        case ValueKind::Object: {
+            auto a = asObject();
+            auto b = other.asObject();
+            return a == b || (a && b && a->isEqual(*b));
+        }
+        default: return false;
+    }
+}
+
+std::string Value::description() const {
+    std::string out;
+    describe(out, 0);
+    return out;
+}
+
+void Value::describe(std::string& out, int indent) const {
+    auto pad = [&](int n) { out.append(static_cast<std::size_t>(n) * 4, ' '); };
+    switch (kind()) {
+        case ValueKind::Nil: out += "(null)"; break;
+        case ValueKind::Null: out += "<null>"; break;
+        case ValueKind::String:
+            // Top-level strings describe as themselves; inside collections
+            // they are quoted when they hold anything but plain characters.
+            if (indent > 0 && !plainInDescription(asString())) {
+                out += quoted(asString());
+            } else {
+                out += asString();
+            }
+            break;
+        case ValueKind::Data: out += asData().description(); break;
+        case ValueKind::Date: out += dateDescription(asDate()); break;
+        case ValueKind::Array: {
+            const auto& a = asArray();
+            out += "(";
+            if (a.empty()) {
+                out += ")";
+                break;
+            }
+            out += "\n";
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                pad(indent + 1);
+                a[i].describe(out, indent + 1);
+                if (i + 1 < a.size()) out += ",";
+                out += "\n";
+            }
+            pad(indent);
+            out += ")";
+            break;
+        }
+        case ValueKind::Dictionary: {
+            const auto& d = asDictionary();
+            out += "{";
+            if (d.empty()) {
+                out += "}";
+                break;
+            }
+            out += "\n";
+            for (const auto& [k, v] : d) {
+                pad(indent + 1);
+                out += plainInDescription(k) ? k : quoted(k);
+                out += " = ";
+                v.describe(out, indent + 1);
+                out += ";\n";
+            }
+            pad(indent);
+            out += "}";
+            break;
+        }
+        case ValueKind::Object: {
+            auto o = asObject();
+            out += o ? o->description() : "(null)";
+            break;
+        }
+        default:
+            // Numbers: the same text as stringValue.
+            out += stringValue();
+            break;
+    }
+}
+
+// ------------------------------------------------------------------- Array
+
+bool Array::containsObject(const Value& v) const { return indexOfObject(v) != npos; }
+
+std::size_t Array::indexOfObject(const Value& v) const {
+    for (std::size_t i = 0; i < size(); ++i)
+        if ((*this)[i].isEqual(v)) return i;
+    return npos;
+}
+
+// -------------------------------------------------------------- Dictionary
+
+Dictionary::Dictionary(std::initializer_list<Entry> items) {
+    for (const auto& [k, v] : items) set(k, v);
+}
+
+const Value& Dictionary::operator[](std::string_view key) const {
+    if (auto p = find(key)) return *p;
+    return nilValue();
+}
+
+const Value* Dictionary::find(std::string_view key) const {
+    if (index_) {
+        auto it = index_->find(std::string(key));
+        return it == index_->end() ? nullptr : &entries_[it->second].second;
+    }
+    for (const auto& e : entries_)
+        if (e.first == key) return &e.second;
+    return nullptr;
+}
+
+Value* Dictionary::find(std::string_view key) {
+    return const_cast<Value*>(static_cast<const Dictionary*>(this)->find(key));
+}
+
+void Dictionary::rebuildIndex() {
+    if (entries_.size() <= kIndexThreshold) {
+        index_.reset();
+        return;
+    }
+    auto idx = std::make_shared<std::unordered_map<std::string, std::size_t>>();
+    idx->reserve(entries_.size() * 2);
+    for (std::size_t i = 0; i < entries_.size(); ++i) idx->emplace(entries_[i].first, i);
+    index_ = std::move(idx);
+}
+
+void Dictionary::set(std::string key, Value value) {
+    if (value.isNil()) {
+        remove(key);
+        return;
+    }
+    if (auto p = find(key)) {
+        *p = std::move(value);
+        return;
+    }
+    entries_.emplace_back(std::move(key), std::move(value));
+    if (index_) {
+        // The index may be shared with a copy of this dictionary: unshare first.
+        if (index_.use_count() > 1) index_ = std::make_shared<std::unordered_map<std::string, std::size_t>>(*index_);
+        index_->emplace(entries_.back().first, entries_.size() - 1);
+    } else if (entries_.size() > kIndexThreshold) {
+        rebuildIndex();
+    }
+}
+
+bool Dictionary::remove(std::string_view key) {
+    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.first == key; });
+    if (it == entries_.end()) return false;
+    entries_.erase(it);
+    if (index_) rebuildIndex();
+    return true;
+}
+
+void Dictionary::addEntries(const Dictionary& other) {
+    for (const auto& [k, v] : other) set(k, v);
+}
+
+std::vector<std::string> Dictionary::keys() const {
+    std::vector<std::string> out;
+    out.reserve(entries_.size());
+    for (const auto& e : entries_) out.push_back(e.first);
+    return out;
+}
+
+std::vector<Value> Dictionary::values() const {
+    std::vector<Value> out;
+    out.reserve(entries_.size());
+    for (const auto& e : entries_) out.push_back(e.second);
+    return out;
+}
+
+std::vector<std::string> Dictionary::sortedKeys() const {
+    auto k = keys();
+    std::sort(k.begin(), k.end());
+    return k;
+}
+
+bool Dictionary::operator==(const Dictionary& o) const {
+    if (size() != o.size()) return false;
+    for (const auto& [k, v] : entries_) {
+        auto p = o.find(k);
+        if (!p || !v.isEqual(*p)) return false;
+    }
+    return true;
+}
+
+}  // namespace ns
