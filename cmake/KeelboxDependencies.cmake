@@ -34,8 +34,8 @@ if(SDL2_FOUND)
   kb_alias(sdl2 PkgConfig::SDL2)
 endif()
 
-# cpp-httplib is header-only; the emulator is its only user.
-find_path(HTTPLIB_INCLUDE_DIR httplib.h REQUIRED)
-kb_alias(httplib OpenSSL::SSL OpenSSL::Crypto Threads::Threads)
-target_include_directories(kb::httplib INTERFACE ${HTTPLIB_INCLUDE_DIR})
-target_compile_definitions(kb::httplib INTERFACE CPPHTTPLIB_OPENSSL_SUPPORT)
+# cpp-httplib: Debian ships it compiled (libcpp-httplib) with its own feature
+# switches; pkg-config gives both, so our code sees the same class layouts.
+# The emulator is its only user.
+pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+kb_alias(httplib PkgConfig::HTTPLIB OpenSSL::SSL OpenSSL::Crypto Threads::Threads)
