@@ -73,6 +73,19 @@ void Clock::moveVirtual(double seconds) {
     if (listener) listener();
 }
 
+void Clock::moveVirtualTo(double wallTime) {
+    auto& s = state();
+    Listener listener;
+    {
+        std::lock_guard<std::mutex> lock(s.mutex);
+        if (!s.isVirtual || wallTime <= s.virtualWall) return;
+        s.virtualMonotonic += wallTime - s.virtualWall;
+        s.virtualWall = wallTime;
+        listener = s.listener;
+    }
+    if (listener) listener();
+}
+
 void Clock::setVirtualTimeListener(Listener listener) {
     auto& s = state();
     std::lock_guard<std::mutex> lock(s.mutex);

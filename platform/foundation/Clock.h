@@ -2,8 +2,8 @@
 // virtual in tests. Timers, delayed performs, dispatch_after, animation
 // completions, idle time-outs and Date::now() read it.
 //
-// In virtual mode time stands still until a test advances it; the run loop's
-// advance() (RunLoop.h) moves it and fires every due event in order.
+// In virtual mode time stands still until a test advances it; the test
+// harness's advance() moves it and fires every due event in order.
 #pragma once
 
 #include <functional>
@@ -22,8 +22,12 @@ public:
     static void useVirtual(double startWallTime = 1780000000.0);
     static void useReal();
     // Moves virtual time forward (no effect in real mode). Most tests call
-    // the run loop's advance() instead, which also fires what became due.
+    // the harness's advance() instead, which also fires what became due.
     static void moveVirtual(double seconds);
+    // Moves virtual time forward to exactly the given wall time (no effect in
+    // real mode or when that time has passed). Stepping to an event's own
+    // time this way avoids rounding short of it.
+    static void moveVirtualTo(double wallTime);
 
     // Called whenever virtual time moves, so that sleeping waiters re-check.
     using Listener = std::function<void()>;

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "platform/foundation/Clock.h"
+#include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Singleton.h"
 
 namespace keelbox::test {
@@ -43,10 +44,13 @@ void PerTestReset::OnTestStart(const ::testing::TestInfo& info) {
     currentHome() = home.string();
     ::setenv("KEELBOX_HOME", currentHome().c_str(), 1);
     ns::Clock::useVirtual();
+    // Work a previous test's threads posted late must not run in this one.
+    ns::RunLoop::resetMainForTesting();
 }
 
 void PerTestReset::OnTestEnd(const ::testing::TestInfo&) {
     ns::resetSingletonsForTesting();
+    ns::RunLoop::resetMainForTesting();
     ns::Clock::useReal();
 }
 
