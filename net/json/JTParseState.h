@@ -1,0 +1,78 @@
+// JTParseState: one JetJson decoder's parser: options, position, the
+// current token, the string buffer, the object stack and the object cache.
+//
+// One pass over the bytes, recursive over containers (bounded by
+// kMaxDepth so hostile input cannot exhaust the stack). Every container is
+// made by the build mode of the call: the platform's ns::Array and
+// ns::Dictionary, or the codec's JTArray / JTDictionary objects, or their
+// mutable twins.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "net/json/JTTokenCache.h"
+#include "platform/foundation/Error.h"
+#include "platform/foundation/Value.h"
+
+class JTParseState {
+public:
+    enum class Build { PlatformCollections, Collections, MutableCollections };
+    // Containers nested deeper than this fail with kNestingMessage.
+    static constexpr std::size_t kMaxDepth = 512;
+    static constexpr const char* kNestingMessage = "Nested too deep: more than 512 levels of arrays and objects.";
+
+    explicit JTParseState(unsigned options) : options_(options) {}
+
+    // Decodes one document; nil on failure with the first error in error().
+    ns::Value parse(const unsigned char* bytes, std::size_t length, Build build);
+    const ns::ErrorPtr& error() const { return error_; }
+    void clearCache() { cache_.clear(); }
+
+private:
+    enum class TokenKind { Number, String, ObjectBegin, ObjectEnd, ArrayBegin, ArrayEnd, Colon, Comma, True, False, Null };
+    struct Token {
+        TokenKind kind;
+        const unsigned char* start;
+        std::size_t length;
+        ns::Value value;     // strings, numbers and literals
+        std::uint32_t hash;  // strings: the key hash
+    };
+    struct Pair {
+        ns::Value key;
+        std::uint32_t hash;
+        ns::Value value;
+    };
+    enum Expect : unsigned { kValue = 1, kComma = 2, kClose = 4 };
+
+    void fail(const unsigned char* at, const std::string& message);
+    void failUnexpectedToken(const unsigned char* at);
+    void failExpectation(unsigned expect, bool inObject, const Token& token);
+    void skipWhitespace();
+    bool readToken(Token& token);
+    bool readString(Token& token);
+    bool decodeString(const unsigned char* start, const unsigned char* q, Token& token);
+    bool readHexQuad(const unsigned char*& q, std::uint32_t& value);
+    bool readNumber(Token& token);
+    bool isValueToken(TokenKind kind) const;
+    bool valueFromToken(Token& token, std::size_t depth, ns::Value& out);
+    bool parseArray(std::size_t depth, ns::Value& out);
+    bool parseObject(std::size_t depth, ns::Value& out);
+    ns::Value makeArray(std::size_t base);
+    ns::Value makeDictionary(std::size_t base);
+
+    unsigned options_;
+    const unsigned char* begin_ = nullptr;
+    const unsigned char* end_ = nullptr;
+    const unsigned char* at_ = nullptr;
+    std::size_t line_ = 1;
+    std::size_t lineStart_ = 0;
+    Build build_ = Build::PlatformCollections;
+    std::string buffer_;              // decoded string bytes
+    std::vector<ns::Value> values_;   // children of the open arrays
+    std::vector<Pair> pairs_;         // children of the open objects
+    JTTokenCache cache_;
+    ns::ErrorPtr error_;
+};

@@ -1,0 +1,170 @@
+#include "net/json/TinyJsonWriter.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "net/json/JTArray.h"
+#include "net/json/JTDictionary.h"
+
+namespace {
+
+// The class name the platform would report for a value it cannot write.
+std::string classNameOf(const ns::Value& value) {
+    switch (value.kind()) {
+        case ns::ValueKind::Data: return "NSData";
+        case ns::ValueKind::Date: return "NSDate";
+        case ns::ValueKind::Object: return value.asObject()->className();
+        default: return "(null)";
+    }
+}
+
+// Characters that need escaping: 0..31, the double quote and the backslash.
+struct EscapeTable {
+    bool needs[256] = {};
+    EscapeTable() {
+        for (int c = 0; c < 32; ++c) needs[c] = true;
+        needs[static_cast<unsigned char>('"')] = needs[static_cast<unsigned char>('\\')] = true;
+    }
+};
+const EscapeTable kEscapes;
+
+}  // namespace
+
+ns::Value TinyJsonWriter::stringWithObject(const ns::Value& value, ns::ErrorPtr* error) {
+    clearErrorTrace();
+    depth_ = 0;
+    ns::Value result;
+    const bool collection = value.isArray() || value.isDictionary() || value.as<JTArray>() || value.as<JTDictionary>();
+    if (collection) {
+        std::string out;
+        out.reserve(128);
+        if (writeValue(value, out)) result = ns::Value(std::move(out));
+    }
+    if (result.isNil()) addErrorWithCode(4, "Not valid type for JSON");
+    if (error) *error = result.isNil() ? errorTrace().back() : nullptr;
+    return result;
+}
+
+void TinyJsonWriter::newline(std::string& out, unsigned depth) const {
+    out.push_back('\n');
+    out.append(2 * static_cast<std::size_t>(depth), ' ');
+}
+
+bool TinyJsonWriter::writeValue(const ns::Value& value, std::string& out) {
+    switch (value.kind()) {
+        case ns::ValueKind::Array: return writeArray(value.asArray().data(), value.asArray().size(), out);
+        case ns::ValueKind::Dictionary: return writeDictionary(value, out);
+        case ns::ValueKind::String: writeString(value.asString(), out); return true;
+        case ns::ValueKind::Bool: out += value.boolValue() ? "true" : "false"; return true;
+        case ns::ValueKind::Integer: out += std::to_string(value.longLongValue()); return true;
+        case ns::ValueKind::Unsigned: out += std::to_string(value.unsignedLongLongValue()); return true;
+        case ns::ValueKind::Decimal: out += value.decimalText(); return true;
+        case ns::ValueKind::Double: {
+            const double d = value.doubleValue();
+            if (std::isnan(d)) {
+                addErrorWithCode(1, "NaN is not a valid number in JSON");
+                return false;
+            }
+            if (std::isinf(d)) {
+                addErrorWithCode(1, "Infinity is not a valid number in JSON");
+                return false;
+            }
+            out += ns::formatDouble(d);
+            return true;
+        }
+        case ns::ValueKind::Null: out += "null"; return true;
+        case ns::ValueKind::Object:
+            if (auto array = value.as<JTArray>()) {
+                const ns::Value platform = array->toValue();
+                return writeArray(platform.asArray().data(), platform.asArray().size(), out);
+            }
+            if (value.as<JTDictionary>()) return writeDictionary(value, out);
+            [[fallthrough]];
+        default:
+            addErrorWithCode(1, "JSON serialisation not supported for " + classNameOf(value));
+            return false;
+    }
+}
+
+bool TinyJsonWriter::writeArray(const ns::Value* items, std::size_t count, std::string& out) {
+    if (!enterContainer()) return false;
+    out.push_back('[');
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) out.push_back(',');
+        if (humanReadable_) newline(out, depth_);
+        if (!writeValue(items[i], out)) return false;
+    }
+    leaveContainer();
+    if (humanReadable_ && count > 0) newline(out, depth_);
+    out.push_back(']');
+    return true;
+}
+
+bool TinyJsonWriter::writeDictionary(const ns::Value& value, std::string& out) {
+    if (!enterContainer()) return false;
+    // Pairs in the dictionary's own order (slot order for the codec's own dictionaries).
+    std::vector<std::pair<ns::Value, ns::Value>> pairs;
+    if (value.isDictionary()) {
+        for (const auto& [k, v] : value.asDictionary()) pairs.emplace_back(ns::Value(k), v);
+    } else {
+        for (const auto& e : value.as<JTDictionary>()->entries())
+            if (!e.key.isNil()) pairs.emplace_back(e.key, e.object);
+    }
+    if (sortKeys_)
+        std::stable_sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) {
+            return a.first.asString() < b.first.asString();
+        });
+    out.push_back('{');
+    bool first = true;
+    for (const auto& [key, object] : pairs) {
+        if (!first) out.push_back(',');
+        first = false;
+        if (humanReadable_) newline(out, depth_);
+        if (!key.isString()) {
+            addErrorWithCode(1, "JSON object key must be string");
+            return false;
+        }
+        writeString(key.asString(), out);
+        out += humanReadable_ ? " : " : ":";
+        if (!writeValue(object, out)) {
+            addErrorWithCode(1, "Unsupported value for key " + key.asString() + " in object");
+            return false;
+        }
+    }
+    leaveContainer();
+    if (humanReadable_ && !pairs.empty()) newline(out, depth_);
+    out.push_back('}');
+    return true;
+}
+
+void TinyJsonWriter::writeString(const std::string& text, std::string& out) const {
+    out.push_back('"');
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        const unsigned char* run = p;
+        while (p < end && !kEscapes.needs[*p]) ++p;
+        out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+        if (p == end) break;
+        switch (*p) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\b': out += "\\b"; break;
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\f': out += "\\f"; break;
+            case '\r': out += "\\r"; break;
+            default: {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", *p);
+                out += buf;
+            }
+        }
+        ++p;
+    }
+    out.push_back('"');
+}
