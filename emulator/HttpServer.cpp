@@ -62,7 +62,10 @@ bool HttpServer::start() {
     server_->Delete(".*", dispatch);
     server_->Patch(".*", dispatch);
     server_->Options(".*", dispatch);
-    port_ = server_->bind_to_any_port("127.0.0.1");
+    if (options_.port > 0)
+        port_ = server_->bind_to_port("127.0.0.1", options_.port) ? options_.port : -1;
+    else
+        port_ = server_->bind_to_any_port("127.0.0.1");
     if (port_ <= 0) {
         server_.reset();
         return false;

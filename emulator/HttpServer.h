@@ -51,6 +51,7 @@ public:
     struct Options {
         bool https = false;
         Identity identity = Identity::Server;  // the certificate an HTTPS server presents
+        int port = 0;                          // 0: any free port
     };
 
     HttpServer() : HttpServer(Options{}) {}
