@@ -9,18 +9,9 @@
 
 #include "net/json/JTArray.h"
 #include "net/json/JTDictionary.h"
+#include "net/json/JsonClassName.h"
 
 namespace {
-
-// The class name the platform would report for a value it cannot write.
-std::string classNameOf(const ns::Value& value) {
-    switch (value.kind()) {
-        case ns::ValueKind::Data: return "NSData";
-        case ns::ValueKind::Date: return "NSDate";
-        case ns::ValueKind::Object: return value.asObject()->className();
-        default: return "(null)";
-    }
-}
 
 // Characters that need escaping: 0..31, the double quote and the backslash.
 struct EscapeTable {
@@ -31,6 +22,19 @@ struct EscapeTable {
     }
 };
 const EscapeTable kEscapes;
+
+// The shortest text that reads back as the same double. Whole numbers of
+// more than 15 digits go to exponent form, as the platform writes them, so
+// that no reader takes them for (possibly out of range) integers.
+std::string numberText(double d) {
+    std::string text = ns::formatDouble(d);
+    if (text.find_first_of(".eE") == std::string::npos && text.size() > 16) {
+        char buf[40];
+        const auto r = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific);
+        text.assign(buf, r.ptr);
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -73,7 +77,7 @@ bool TinyJsonWriter::writeValue(const ns::Value& value, std::string& out) {
                 addErrorWithCode(1, "Infinity is not a valid number in JSON");
                 return false;
             }
-            out += ns::formatDouble(d);
+            out += numberText(d);
             return true;
         }
         case ns::ValueKind::Null: out += "null"; return true;
@@ -85,7 +89,7 @@ bool TinyJsonWriter::writeValue(const ns::Value& value, std::string& out) {
             if (value.as<JTDictionary>()) return writeDictionary(value, out);
             [[fallthrough]];
         default:
-            addErrorWithCode(1, "JSON serialisation not supported for " + classNameOf(value));
+            addErrorWithCode(1, "JSON serialisation not supported for " + jsonClassName(value));
             return false;
     }
 }

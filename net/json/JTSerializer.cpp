@@ -1,0 +1,261 @@
+#include "net/json/JTSerializer.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "net/json/JTArray.h"
+#include "net/json/JTDictionary.h"
+#include "net/json/JsonClassName.h"
+#include "net/json/JsonUtf8.h"
+
+namespace {
+
+constexpr std::uint64_t kOnes = ~0ULL / 255;
+constexpr std::uint64_t kHighs = kOnes * 128;
+
+// True when any of the eight bytes needs more than a copy: a double quote,
+// a backslash, a control byte or a byte from 0x80 on.
+inline bool needsWork(std::uint64_t w) {
+    auto hasZero = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
+    return ((w - kOnes * 0x20) & ~w & kHighs) | hasZero(w ^ (kOnes * '"')) | hasZero(w ^ (kOnes * '\\')) | (w & kHighs);
+}
+
+constexpr char kHex[] = "0123456789abcdef";
+
+void appendUnitEscape(std::string& out, unsigned unit) {
+    const char e[6] = {'\\', 'u', kHex[(unit >> 12) & 15], kHex[(unit >> 8) & 15], kHex[(unit >> 4) & 15],
+                       kHex[unit & 15]};
+    out.append(e, 6);
+}
+
+bool isCollection(const ns::Value& v) {
+    return v.isArray() || v.isDictionary() || v.as<JTArray>() || v.as<JTDictionary>();
+}
+
+}  // namespace
+
+void JTSerializer::fail(const std::string& message) {
+    if (!error_) error_ = ns::Error::withDescription(kJTErrorDomain, -1, message);
+}
+
+ns::Value JTSerializer::serialize(const ns::Value& object, unsigned options, unsigned encodeOption,
+                                  ns::ErrorPtr* error) {
+    if (error) *error = nullptr;
+    out_.clear();
+    out_.reserve(4096);
+    options_ = options;
+    encodeOption_ = encodeOption;
+    depth_ = 0;
+    error_.reset();
+
+    bool ok;
+    if ((encodeOption & kJTEncodeOptionCollectionObj) && !isCollection(object)) {
+        fail("Unable to serialize object class " + jsonClassName(object) + ", expected a NSArray or NSDictionary.");
+        ok = false;
+    } else if ((encodeOption & kJTEncodeOptionStringObj) && !object.isString()) {
+        fail("Unable to serialize object class " + jsonClassName(object) + ", expected a NSString.");
+        ok = false;
+    } else if (object.isString()) {
+        ok = encodeString(object.asString(), !(encodeOption & kJTEncodeOptionStringObjTrimQuotes));
+    } else {
+        ok = encode(object);
+    }
+
+    ns::Value result;
+    if (ok) {
+        switch (encodeOption & kJTEncodeOptionAsTypeMask) {
+            case kJTEncodeOptionAsString: result = ns::Value(std::move(out_)); break;
+            case kJTEncodeOptionAsData:
+                result = ns::Value(ns::Data(std::vector<std::uint8_t>(out_.begin(), out_.end())));
+                break;
+            default: fail("Unknown encode as type."); break;
+        }
+    }
+    out_ = std::string();
+    if (error && result.isNil()) *error = error_;
+    return result;
+}
+
+void JTSerializer::openBracket(char c) {
+    out_.push_back(c);
+    ++depth_;
+    if (options_ & kJTSerializeOptionPretty) {
+        out_.push_back('\n');
+        out_.append(2 * depth_, ' ');
+    }
+}
+
+void JTSerializer::closeBracket(char c) {
+    --depth_;
+    if (options_ & kJTSerializeOptionPretty) {
+        out_.push_back('\n');
+        out_.append(2 * depth_, ' ');
+    }
+    out_.push_back(c);
+}
+
+void JTSerializer::separator() {
+    out_.push_back(',');
+    if (options_ & kJTSerializeOptionPretty) {
+        out_.push_back('\n');
+        out_.append(2 * depth_, ' ');
+    }
+}
+
+bool JTSerializer::encode(const ns::Value& value) {
+    switch (value.kind()) {
+        case ns::ValueKind::String: return encodeString(value.asString(), true);
+        case ns::ValueKind::Bool: out_ += value.boolValue() ? "true" : "false"; return true;
+        case ns::ValueKind::Integer: {
+            char buf[24];
+            const auto r = std::to_chars(buf, buf + sizeof buf, value.longLongValue());
+            out_.append(buf, r.ptr);
+            return true;
+        }
+        case ns::ValueKind::Unsigned: {
+            char buf[24];
+            const auto r = std::to_chars(buf, buf + sizeof buf, value.unsignedLongLongValue());
+            out_.append(buf, r.ptr);
+            return true;
+        }
+        case ns::ValueKind::Double:
+        case ns::ValueKind::Decimal: return encodeDouble(value.doubleValue());
+        case ns::ValueKind::Null: out_ += "null"; return true;
+        case ns::ValueKind::Array: return encodeArray(value.asArray().data(), value.asArray().size());
+        case ns::ValueKind::Dictionary: return encodeDictionary(value);
+        case ns::ValueKind::Object:
+            if (auto array = value.as<JTArray>()) {
+                const ns::Value platform = array->toValue();
+                return encodeArray(platform.asArray().data(), platform.asArray().size());
+            }
+            if (value.as<JTDictionary>()) return encodeDictionary(value);
+            [[fallthrough]];
+        default:
+            fail("Unable to serialize object class " + jsonClassName(value) + ".");
+            return false;
+    }
+}
+
+bool JTSerializer::encodeDouble(double d) {
+    if (!std::isfinite(d)) {
+        fail("Floating point values must be finite.  JSON does not support NaN or Infinity.");
+        return false;
+    }
+    // The same text as "%.17g".
+    char buf[40];
+    const auto r = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::general, 17);
+    out_.append(buf, r.ptr);
+    return true;
+}
+
+bool JTSerializer::encodeArray(const ns::Value* items, std::size_t count) {
+    if (depth_ >= kMaxDepth) {
+        fail(kNestingMessage);
+        return false;
+    }
+    openBracket('[');
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) separator();
+        if (!encode(items[i])) return false;
+    }
+    closeBracket(']');
+    return true;
+}
+
+bool JTSerializer::encodeKey(const ns::Value& key) {
+    if (!key.isString()) {
+        fail("Key must be a string object.");
+        return false;
+    }
+    if (!encodeString(key.asString(), true)) return false;
+    if (options_ & kJTSerializeOptionPretty)
+        out_ += ": ";
+    else
+        out_.push_back(':');
+    return true;
+}
+
+bool JTSerializer::encodeDictionary(const ns::Value& value) {
+    if (depth_ >= kMaxDepth) {
+        fail(kNestingMessage);
+        return false;
+    }
+    openBracket('{');
+    bool first = true;
+    if (value.isDictionary()) {
+        for (const auto& [key, object] : value.asDictionary()) {
+            if (!first) separator();
+            first = false;
+            if (!encodeString(key, true)) return false;
+            out_ += (options_ & kJTSerializeOptionPretty) ? ": " : ":";
+            if (!encode(object)) return false;
+        }
+    } else {
+        // Hold the dictionary: encoding its members must not free it.
+        const auto dictionary = value.as<JTDictionary>();
+        for (const auto& e : dictionary->entries()) {
+            if (e.key.isNil()) continue;
+            if (!first) separator();
+            first = false;
+            if (!encodeKey(e.key) || !encode(e.object)) return false;
+        }
+    }
+    closeBracket('}');
+    return true;
+}
+
+bool JTSerializer::encodeString(const std::string& text, bool quotes) {
+    if (quotes) out_.push_back('"');
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    const bool asciiOnly = options_ & kJTSerializeOptionEscapeUnicode;
+    while (p < end) {
+        const unsigned char* run = p;
+        while (end - p >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, p, 8);
+            if (needsWork(w)) break;
+            p += 8;
+        }
+        while (p < end && *p >= 0x20 && *p < 0x80 && *p != '"' && *p != '\\') ++p;
+        out_.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+        if (p >= end) break;
+        const unsigned char b = *p;
+        if (b >= 0x80) {
+            const jsonutf8::Sequence s = jsonutf8::readSequence(p, end);
+            if (s.status != jsonutf8::SequenceStatus::Ok) {
+                fail(asciiOnly ? "Error converting UTF8."
+                               : "An error occurred converting the contents of a NSString to UTF8.");
+                return false;
+            }
+            if (!asciiOnly) {
+                out_.append(reinterpret_cast<const char*>(p), s.length);
+            } else if (jsonutf8::isJetJsonIllegal(s.codePoint)) {
+                fail("Error converting UTF8.");
+                return false;
+            } else if (s.codePoint > 0xFFFF) {
+                appendUnitEscape(out_, (s.codePoint >> 10) + 0xD7C0);
+                appendUnitEscape(out_, (s.codePoint & 0x3FF) | 0xDC00);
+            } else {
+                appendUnitEscape(out_, s.codePoint);
+            }
+            p += s.length;
+            continue;
+        }
+        switch (b) {
+            case '"': out_ += "\\\""; break;
+            case '\\': out_ += "\\\\"; break;
+            case '\b': out_ += "\\b"; break;
+            case '\t': out_ += "\\t"; break;
+            case '\n': out_ += "\\n"; break;
+            case '\f': out_ += "\\f"; break;
+            case '\r': out_ += "\\r"; break;
+            default: appendUnitEscape(out_, b); break;
+        }
+        ++p;
+    }
+    if (quotes) out_.push_back('"');
+    return true;
+}

@@ -1,0 +1,100 @@
+// The JetJson encoder: value -> text tables, options, exact errors.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "net/json/JSONDecoder.h"
+#include "net/json/JTMutableArray.h"
+#include "net/json/JTMutableDictionary.h"
+#include "net/json/JTSerializer.h"
+#include "net/json/JetJsonDeserializing.h"
+#include "net/json/JetJsonSerializing.h"
+#include "platform/foundation/Date.h"
+
+namespace {
+
+std::string failureOf(const ns::Value& object, unsigned options = 0) {
+    ns::ErrorPtr error;
+    const ns::Value v = JSONStringWithOptions(object, options, &error);
+    if (!v.isNil()) return "<encoded " + v.asString() + ">";
+    if (!error) return "<no error>";
+    EXPECT_EQ(error->domain(), "JTErrorDomain");
+    EXPECT_EQ(error->code(), -1);
+    EXPECT_EQ(error->userInfo().count(), 1u);
+    return error->localizedDescription();
+}
+
+}  // namespace
+
+TEST(JetJsonEncoder, WritesValues) {
+    struct Case {
+        ns::Value object;
+        unsigned options;
+        std::string text;
+    };
+    const Case cases[] = {
+        {ns::Value(ns::Dictionary{}), 0, "{}"},
+        {ns::Value(ns::Array{}), 0, "[]"},
+        {ns::Value(ns::Array{}), kJTSerializeOptionPretty, "[\n  \n]"},
+        {ns::Value::dictionary({{"a", 1}}), kJTSerializeOptionPretty, "{\n  \"a\": 1\n}"},
+        {ns::Value::dictionary({{"b", ns::Value::array({1, 2})}, {"a", true}}), 0, "{\"b\":[1,2],\"a\":true}"},
+        {ns::Value::dictionary({{"b", ns::Value::array({1, 2})}}), kJTSerializeOptionPretty,
+         "{\n  \"b\": [\n    1,\n    2\n  ]\n}"},
+        {ns::Value::array({"a/b\"c\nd\\e\b\f\r\t\x01\x1f"}), 0, "[\"a/b\\\"c\\nd\\\\e\\b\\f\\r\\t\\u0001\\u001f\"]"},
+        {ns::Value::array({"\xC3\xA9\xF0\x9F\x98\x80"}), 0, "[\"\xC3\xA9\xF0\x9F\x98\x80\"]"},
+        {ns::Value::array({"\xC3\xA9\xF0\x9F\x98\x80"}), kJTSerializeOptionEscapeUnicode, "[\"\\u00e9\\ud83d\\ude00\"]"},
+        {ns::Value::array({0.1, 1.0, -0.0, 1e300}), 0, "[0.10000000000000001,1,-0,1.0000000000000001e+300]"},
+        {ns::Value::array({INT64_MIN, INT64_MAX, UINT64_MAX, false, ns::Value::null()}), 0,
+         "[-9223372036854775808,9223372036854775807,18446744073709551615,false,null]"},
+        {ns::Value::array({ns::Value::decimal("2.5")}), 0, "[2.5]"},
+    };
+    for (const auto& c : cases) {
+        ns::ErrorPtr error;
+        const ns::Value v = JSONStringWithOptions(c.object, c.options, &error);
+        EXPECT_EQ(v.asString(), c.text) << (error ? error->localizedDescription() : "");
+    }
+    EXPECT_EQ(JSONString(ns::Value("q\"")).asString(), "\"q\\\"\"");
+    EXPECT_EQ(JSONStringWithOptionsIncludeQuotes(ns::Value("q\""), 0, false).asString(), "q\\\"");
+    const ns::Value data = JSONData(ns::Value::array({1}));
+    ASSERT_TRUE(data.isData());
+    EXPECT_EQ(data.asData().toString(), "[1]");
+}
+
+TEST(JetJsonEncoder, FailsWithTheExactMessage) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(failureOf(ns::Value::array({inf})),
+              "Floating point values must be finite.  JSON does not support NaN or Infinity.");
+    EXPECT_EQ(failureOf(ns::Value::array({std::nan("")})),
+              "Floating point values must be finite.  JSON does not support NaN or Infinity.");
+    EXPECT_EQ(failureOf(ns::Value::array({ns::Value(ns::Date::withTimeIntervalSince1970(0))})), "Unable to serialize object class NSDate.");
+    EXPECT_EQ(failureOf(ns::Value(5)), "Unable to serialize object class NSNumber, expected a NSArray or NSDictionary.");
+    EXPECT_EQ(failureOf(ns::Value::array({"bad \xC3"})),
+              "An error occurred converting the contents of a NSString to UTF8.");
+    EXPECT_EQ(failureOf(ns::Value::array({"\xEF\xBF\xBE"}), kJTSerializeOptionEscapeUnicode), "Error converting UTF8.");
+    ns::ErrorPtr error;
+    EXPECT_TRUE(JTSerializer::serializeObject(ns::Value(3), 0, kJTEncodeOptionAsString | kJTEncodeOptionStringObj, &error)
+                    .isNil());
+    EXPECT_EQ(error->localizedDescription(), "Unable to serialize object class NSNumber, expected a NSString.");
+    EXPECT_TRUE(JTSerializer::serializeObject(ns::Value::array({1}), 0, 3, &error).isNil());
+    EXPECT_EQ(error->localizedDescription(), "Unknown encode as type.");
+
+    // A dictionary with a number as key.
+    auto dict = mutableObjectFromJSONString("{}").as<JTMutableDictionary>();
+    dict->setObject(ns::Value("v"), ns::Value(1));
+    EXPECT_EQ(failureOf(ns::Value(dict)), "Key must be a string object.");
+}
+
+TEST(JetJsonEncoder, LimitsNestingDepthCleanly) {
+    ns::Value deep = ns::Value::array({1});
+    for (std::size_t i = 1; i < JTSerializer::kMaxDepth; ++i) deep = ns::Value(ns::Array{deep});
+    EXPECT_FALSE(JSONString(deep).isNil());
+    EXPECT_EQ(failureOf(ns::Value(ns::Array{deep})), JTSerializer::kNestingMessage);
+
+    // A mutable array holding itself would recurse forever.
+    auto loop = mutableObjectFromJSONString("[]").as<JTMutableArray>();
+    loop->insertObject(ns::Value(loop), 0);
+    EXPECT_EQ(failureOf(ns::Value(loop)), JTSerializer::kNestingMessage);
+    loop->removeObjectAtIndex(0);  // break the cycle so the array is freed
+}

@@ -1,0 +1,68 @@
+// The TinyJson writer: value -> text tables and the error trace.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "net/json/JetJsonDeserializing.h"
+#include "net/json/JTMutableDictionary.h"
+#include "net/json/TinyJson.h"
+#include "net/json/TinyJsonWriter.h"
+#include "platform/foundation/Date.h"
+
+namespace {
+
+std::vector<std::string> traceOf(const ns::Value& value) {
+    auto writer = TinyJsonWriter::create();
+    EXPECT_TRUE(writer->stringWithObject(value).isNil());
+    std::vector<std::string> out;
+    for (const auto& e : writer->errorTrace()) out.push_back(std::to_string(e->code()) + ":" + e->localizedDescription());
+    return out;
+}
+
+}  // namespace
+
+TEST(TinyJsonWriter, WritesValues) {
+    struct Case {
+        ns::Value value;
+        bool sorted, readable;
+        std::string text;
+    };
+    const Case cases[] = {
+        {ns::Value::dictionary({{"k", "a/b\n"}}), false, false, "{\"k\":\"a/b\\n\"}"},
+        {ns::Value::dictionary({{"b", 1}, {"a", 2}}), false, false, "{\"b\":1,\"a\":2}"},
+        {ns::Value::dictionary({{"b", 1}, {"a", 2}}), true, false, "{\"a\":2,\"b\":1}"},
+        {ns::Value::dictionary({{"a", ns::Value::array({1, 2})}}), false, true, "{\n  \"a\" : [\n    1,\n    2\n  ]\n}"},
+        {ns::Value(ns::Array{}), false, true, "[]"},
+        {ns::Value::array({true, false, ns::Value::null(), 0.5, -3, UINT64_MAX, ns::Value::decimal("1.10")}), false,
+         false, "[true,false,null,0.5,-3,18446744073709551615,1.10]"},
+        {ns::Value::array({"\"\\\b\f\n\r\t\x01\xC3\xA9"}), false, false, "[\"\\\"\\\\\\b\\f\\n\\r\\t\\u0001\xC3\xA9\"]"},
+    };
+    for (const auto& c : cases) {
+        auto writer = TinyJsonWriter::create();
+        writer->setSortKeys(c.sorted);
+        writer->setHumanReadable(c.readable);
+        EXPECT_EQ(writer->stringWithObject(c.value).asString(), c.text);
+    }
+}
+
+TEST(TinyJsonWriter, FailsWithTheChainedTrace) {
+    EXPECT_EQ(traceOf(ns::Value("text")), (std::vector<std::string>{"4:Not valid type for JSON"}));
+    EXPECT_EQ(traceOf(ns::Value::array({std::nan("")})),
+              (std::vector<std::string>{"1:NaN is not a valid number in JSON", "4:Not valid type for JSON"}));
+    EXPECT_EQ(traceOf(ns::Value::array({-HUGE_VAL})),
+              (std::vector<std::string>{"1:Infinity is not a valid number in JSON", "4:Not valid type for JSON"}));
+    EXPECT_EQ(traceOf(ns::Value::dictionary({{"d", ns::Value(ns::Date::withTimeIntervalSince1970(0))}})),
+              (std::vector<std::string>{"1:JSON serialisation not supported for NSDate",
+                                        "1:Unsupported value for key d in object", "4:Not valid type for JSON"}));
+    auto numberKey = mutableObjectFromJSONString("{}").as<JTMutableDictionary>();
+    numberKey->setObject(ns::Value("v"), ns::Value(1));
+    EXPECT_EQ(traceOf(ns::Value(numberKey)),
+              (std::vector<std::string>{"1:JSON object key must be string", "4:Not valid type for JSON"}));
+
+    ns::Value deep = ns::Value(ns::Array{});
+    for (int i = 0; i < 512; ++i) deep = ns::Value(ns::Array{deep});
+    EXPECT_EQ(traceOf(deep).front(), "7:Nested too deep");
+    EXPECT_TRUE(JSONRepresentation(ns::Value::dictionary({{"a", 1}})).isEqual(ns::Value("{\"a\":1}")));
+}
