@@ -51,7 +51,6 @@ public:
     static bool isApplying();
     static void removeAll();
 
-private:
     struct Entry {
         std::string property;
         std::function<void(View&)> apply;
@@ -59,6 +58,8 @@ private:
         std::function<void()> throwPointer;
         std::function<bool(const std::function<void()>&)> catchesPointer;
     };
+
+private:
     static void add(Entry entry);
 };
 

@@ -23,8 +23,8 @@ cg::AffineTransform layerToSuper(const cg::Rect& bounds, const cg::Point& positi
 Layer::~Layer() {
     // Animations of a layer that goes away are removed, not finished.
     for (auto& run : animations_) {
-        mainloop::cancel(run.endCall);
-        if (!run.ended) mainloop::performLater([run] { notifyStop(run, false); });
+        ui::mainloop::cancel(run.endCall);
+        if (!run.ended) ui::mainloop::performLater([run] { notifyStop(run, false); });
     }
 }
 
@@ -211,7 +211,7 @@ void Layer::addAnimation(const AnimationPtr& animation, const std::string& keyIn
 
     if (run.animation->delegate) {
         auto a = run.animation;
-        mainloop::performAfter(run.begin - now, [a] {
+        ui::mainloop::performAfter(run.begin - now, [a] {
             if (a->delegate) a->delegate->animationDidStart(a);
         });
     }
@@ -219,7 +219,7 @@ void Layer::addAnimation(const AnimationPtr& animation, const std::string& keyIn
         std::weak_ptr<Layer> weak = std::static_pointer_cast<Layer>(shared_from_this());
         AnimationPtr a = run.animation;
         double end = run.begin + run.animation->activeDuration();
-        run.endCall = mainloop::performAfter(end - now, [weak, key, a] {
+        run.endCall = ui::mainloop::performAfter(end - now, [weak, key, a] {
             if (auto layer = weak.lock()) layer->animationReachedEnd(key, a);
         });
     }
@@ -259,8 +259,8 @@ void Layer::removeAnimationForKey(const std::string& key) {
     if (it == animations_.end()) return;
     Running run = std::move(*it);
     animations_.erase(it);
-    mainloop::cancel(run.endCall);
-    if (!run.ended) mainloop::performLater([run] { notifyStop(run, false); });
+    ui::mainloop::cancel(run.endCall);
+    if (!run.ended) ui::mainloop::performLater([run] { notifyStop(run, false); });
 }
 
 void Layer::removeAllAnimations() {

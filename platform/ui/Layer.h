@@ -158,7 +158,7 @@ private:
         std::string key;
         AnimationPtr animation;
         double begin = 0;
-        mainloop::Handle endCall = 0;
+        ui::mainloop::Handle endCall = 0;
         bool ended = false;
         Transaction::GroupList groups;
     };

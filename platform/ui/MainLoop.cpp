@@ -1,97 +1,93 @@
 #include "platform/ui/MainLoop.h"
 
 #include <map>
-#include <utility>
+#include <memory>
+#include <mutex>
 
-#include "platform/foundation/Clock.h"
+#include "platform/foundation/RunLoop.h"
 #include "platform/foundation/Singleton.h"
+#include "platform/foundation/Timer.h"
 
 namespace ui::mainloop {
 
 namespace {
 
-struct Pending {
-    double due;
+struct Call {
     std::function<void()> fn;
+    std::shared_ptr<ns::Timer> timer;
 };
 
-struct Queue {
-    // (due time, sequence) -> call; the sequence keeps FIFO order.
-    std::map<std::pair<double, Handle>, std::function<void()>> calls;
-    std::map<Handle, double> dueOf;
+struct Table {
+    std::mutex mutex;
+    std::map<Handle, std::shared_ptr<Call>> calls;
     Handle next = 1;
-    bool resetRegistered = false;
 };
 
-Queue& queue() {
-    static Queue q;
-    if (!q.resetRegistered) {
-        q.resetRegistered = true;
-        ns::onTestReset([] {
-            auto& qq = queue();
-            auto calls = std::move(qq.calls);  // destroyed outside the queue
-            qq.calls.clear();
-            qq.dueOf.clear();
+Table& table() {
+    static Table* t = [] {
+        auto* created = new Table();
+        ns::onTestReset([created] {
+            std::map<Handle, std::shared_ptr<Call>> old;
+            {
+                std::lock_guard<std::mutex> lock(created->mutex);
+                old.swap(created->calls);
+            }
+            for (auto& [h, c] : old)
+                if (c->timer) c->timer->invalidate();
         });
-    }
-    return q;
+        return created;
+    }();
+    return *t;
 }
 
-// Runs the earliest call due at or before `limit`; false when none.
-bool runOne(double limit) {
-    auto& q = queue();
-    if (q.calls.empty()) return false;
-    auto it = q.calls.begin();
-    if (it->first.first > limit) return false;
-    auto fn = std::move(it->second);
-    q.dueOf.erase(it->first.second);
-    q.calls.erase(it);
-    if (fn) fn();
-    return true;
+// Takes the call out of the table; null when cancelled or already run.
+std::shared_ptr<Call> take(Handle h) {
+    auto& t = table();
+    std::lock_guard<std::mutex> lock(t.mutex);
+    auto it = t.calls.find(h);
+    if (it == t.calls.end()) return nullptr;
+    auto call = it->second;
+    t.calls.erase(it);
+    return call;
+}
+
+void run(Handle h) {
+    if (auto call = take(h))
+        if (call->fn) call->fn();
 }
 
 }  // namespace
 
 Handle performAfter(double delay, std::function<void()> fn) {
-    auto& q = queue();
-    Handle h = q.next++;
-    double due = ns::Clock::monotonic() + (delay > 0 ? delay : 0);
-    q.calls.emplace(std::make_pair(due, h), std::move(fn));
-    q.dueOf[h] = due;
+    auto& t = table();
+    auto call = std::make_shared<Call>();
+    call->fn = std::move(fn);
+    Handle h;
+    {
+        std::lock_guard<std::mutex> lock(t.mutex);
+        h = t.next++;
+        t.calls[h] = call;
+    }
+    if (delay > 0) {
+        call->timer = ns::Timer::timerWithTimeInterval(delay, false, [h](std::shared_ptr<ns::Timer>) { run(h); });
+        ns::RunLoop::main()->addTimer(call->timer, ns::kRunLoopCommonModes);
+    } else {
+        ns::RunLoop::main()->perform([h] { run(h); });
+    }
     return h;
 }
 
 Handle performLater(std::function<void()> fn) { return performAfter(0, std::move(fn)); }
 
 void cancel(Handle handle) {
-    auto& q = queue();
-    auto it = q.dueOf.find(handle);
-    if (it == q.dueOf.end()) return;
-    auto node = q.calls.extract(std::make_pair(it->second, handle));
-    q.dueOf.erase(it);
+    if (auto call = take(handle))
+        if (call->timer) call->timer->invalidate();
 }
 
-bool isPending(Handle handle) { return queue().dueOf.count(handle) != 0; }
-
-void runUntilIdle() {
-    while (runOne(ns::Clock::monotonic())) {
-    }
-}
-
-void advance(double seconds) {
-    const double target = ns::Clock::monotonic() + (seconds > 0 ? seconds : 0);
-    runUntilIdle();
-    for (;;) {
-        auto& q = queue();
-        if (q.calls.empty() || q.calls.begin()->first.first > target) break;
-        double due = q.calls.begin()->first.first;
-        double now = ns::Clock::monotonic();
-        if (due > now) ns::Clock::moveVirtual(due - now);
-        runUntilIdle();
-    }
-    double now = ns::Clock::monotonic();
-    if (target > now) ns::Clock::moveVirtual(target - now);
-    runUntilIdle();
+bool isPending(Handle handle) {
+    auto& t = table();
+    std::lock_guard<std::mutex> lock(t.mutex);
+    return t.calls.count(handle) != 0;
 }
 
 }  // namespace ui::mainloop

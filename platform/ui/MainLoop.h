@@ -1,10 +1,7 @@
-// How the interface kit schedules work on the main thread: "on a later
-// turn" and "after a delay on the clock".
-//
-// TEMPORARY: this is a private stand-in until the shared run loop lands;
-// it keeps its own queue ordered by due time (virtual clock) and FIFO among
-// equal times. Tests drive it through advance(). Replace the bodies with
-// ns::RunLoop performs and the harness's advance() when available.
+// How the interface kit schedules work on the main run loop: "on a later
+// turn" and "after a delay on the clock", both cancellable by handle, both
+// in the common modes (so that animations and presses keep their timing
+// while a scroll view tracks a finger).
 #pragma once
 
 #include <cstdint>
@@ -22,11 +19,5 @@ Handle performAfter(double delay, std::function<void()> fn);
 // Cancels a pending call; unknown or finished handles are ignored.
 void cancel(Handle handle);
 bool isPending(Handle handle);
-
-// Moves virtual time forward by `seconds`, running every call that becomes
-// due in time order (and every call those schedule within the interval).
-void advance(double seconds);
-// Runs everything due now, including calls queued while running.
-void runUntilIdle();
 
 }  // namespace ui::mainloop
