@@ -32,10 +32,14 @@ std::optional<TimeZone>& defaultZone() {
 }  // namespace
 
 TimeZone TimeZone::systemTimeZone() {
-    std::shared_ptr<const icu::TimeZone> zone(icu::TimeZone::detectHostTimeZone());
-    icu::UnicodeString id;
-    zone->getID(id);
-    return TimeZone(zone, utf8(id));
+    // Detecting reads the system's settings; the zone is kept once known.
+    static const TimeZone system = [] {
+        std::shared_ptr<const icu::TimeZone> zone(icu::TimeZone::detectHostTimeZone());
+        icu::UnicodeString id;
+        zone->getID(id);
+        return TimeZone(zone, utf8(id));
+    }();
+    return system;
 }
 
 TimeZone TimeZone::localTimeZone() {

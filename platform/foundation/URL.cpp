@@ -6,6 +6,7 @@
 
 #include "platform/foundation/CharacterSet.h"
 #include "platform/foundation/PercentEscaping.h"
+#include "platform/foundation/StringPaths.h"
 
 namespace ns {
 
@@ -313,34 +314,11 @@ std::string URL::resourcePath() const {
     return out;
 }
 
-std::string URL::lastPathComponent() const {
-    std::string p = path();
-    if (p.empty() || p == "/") return p;
-    std::size_t slash = p.rfind('/');
-    return slash == std::string::npos ? p : p.substr(slash + 1);
-}
+std::string URL::lastPathComponent() const { return str::lastPathComponent(path()); }
 
-std::string URL::pathExtension() const {
-    std::string last = lastPathComponent();
-    std::size_t dot = last.rfind('.');
-    if (dot == std::string::npos || dot == 0 || dot + 1 == last.size()) return {};
-    return last.substr(dot + 1);
-}
+std::string URL::pathExtension() const { return str::pathExtension(path()); }
 
-std::vector<std::string> URL::pathComponents() const {
-    std::vector<std::string> parts;
-    std::string p = path();
-    if (p.empty()) return parts;
-    if (p[0] == '/') parts.emplace_back("/");
-    std::size_t i = 0;
-    while (i < p.size()) {
-        std::size_t next = p.find('/', i);
-        if (next == std::string::npos) next = p.size();
-        if (next > i) parts.push_back(p.substr(i, next - i));
-        i = next + 1;
-    }
-    return parts;
-}
+std::vector<std::string> URL::pathComponents() const { return str::pathComponents(path()); }
 
 bool URL::isFileURL() const {
     if (!scheme_ || scheme_->size() != 4) return false;
