@@ -2,7 +2,7 @@
 
 #include "core/crypto/Base64Codec.h"
 #include "core/crypto/DataMd5.h"
-#include "core/crypto/TextBytes.h"
+#include "platform/foundation/StringEncoding.h"
 
 std::string KXMd5String(const ns::Data& data) { return md5(data); }
 
@@ -23,7 +23,5 @@ std::optional<ns::Data> KXBase64Decoding(const ns::Data& data) {
 std::optional<std::string> KXBase64DecodingForString(const ns::Data& data) {
     auto decoded = KXBase64Decoding(data);
     if (!decoded) return std::nullopt;
-    std::string text = decoded->toString();
-    if (!textbytes::isASCII(text)) return std::nullopt;
-    return text;
+    return ns::str::fromData(*decoded, ns::kASCIIStringEncoding);
 }

@@ -1,7 +1,7 @@
 #include "core/crypto/DataBase64Additions.h"
 
 #include "core/crypto/Base64Codec.h"
-#include "core/crypto/TextBytes.h"
+#include "platform/foundation/StringEncoding.h"
 
 std::string encodeBase64ForData(const ns::Data& data) { return Base64Codec::encode(data.bytes(), data.length()); }
 
@@ -19,7 +19,7 @@ std::string encodeWebSafeBase64ForData(const ns::Data& data) {
 }
 
 ns::Data decodeBase64ForString(const std::string& text) {
-    if (!textbytes::isASCII(text)) return ns::Data();
+    if (!ns::str::fromBytes(text, ns::kASCIIStringEncoding)) return ns::Data();
     return Base64Codec::decodeLenient(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 

@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "platform/foundation/Bundle.h"
+
 namespace {
 
-// The texts are keys of the application's string table; a missing key reads
-// as itself, so the English text is what shows until a translation exists.
-// TODO(bundle): look the keys up through ns::Bundle once it is available.
-std::string localized(const char* key) { return key; }
+// The English texts are keys of the application's main string table; a
+// missing key reads as itself.
+std::string localized(const char* key) { return ns::Bundle::mainBundle()->localizedString(key, "", ""); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "core/crypto/TextBytes.h"
 #include "platform/foundation/Log.h"
+#include "platform/foundation/StringEncoding.h"
 
 namespace {
 
@@ -136,8 +137,6 @@ std::optional<std::string> rsaDecryptWithPublicKeyText(const std::string& cipher
     std::vector<std::uint8_t> plain;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(cipherText.data());
     if (!rsaDecryptBlocks(key.get(), bytes, cipherText.size() - 1, plain)) return std::nullopt;
-    std::string text(plain.begin(), plain.end());
-    text = std::string(textbytes::upToFirstZero(text));
-    if (!textbytes::isASCII(text)) return std::nullopt;
-    return text;
+    const std::string recovered(plain.begin(), plain.end());
+    return ns::str::fromBytes(textbytes::upToFirstZero(recovered), ns::kASCIIStringEncoding);
 }

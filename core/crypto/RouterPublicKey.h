@@ -4,10 +4,8 @@
 
 #include <string>
 
-// The key text of resources/router_public_key.pem, or "" when it cannot be
-// read. Read once, then kept (it never changes while the program runs).
-//
-// Where it comes from: the folder named by $KEELBOX_RESOURCES, else the
-// source tree's resources/ folder.
-// TODO(bundle): read it through ns::Bundle once the bundle is available.
+// The text of the main bundle's resource "router_public_key.pem" (the bundle
+// folder is $KEELBOX_RESOURCES or the source tree's resources/), or "" when
+// it cannot be read. Read on every call, as the key reading always was: a
+// file read is small beside parsing the key.
 std::string routerPublicKeyPEM();

@@ -1,19 +1,15 @@
-// Small byte-level checks shared by the text helpers of this folder.
+// A byte-level step shared by the text helpers of this folder.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <string_view>
 
 namespace textbytes {
 
-// True when every byte is below 0x80.
-bool isASCII(std::string_view text);
-// True when the bytes are well-formed UTF-8 (no overlong forms, no
-// surrogates, nothing above U+10FFFF).
-// To be replaced by the text helpers' own check once they provide one.
-bool isValidUTF8(std::string_view text);
-// The text up to (not including) its first zero byte.
-std::string_view upToFirstZero(std::string_view text);
+// The text up to (not including) its first zero byte: how a text handed on
+// as a zero-terminated C string is seen.
+inline std::string_view upToFirstZero(std::string_view text) {
+    const auto zero = text.find('\0');
+    return zero == std::string_view::npos ? text : text.substr(0, zero);
+}
 
 }  // namespace textbytes
