@@ -152,8 +152,9 @@ void HttpServer::serve(const httplib::Request& request, httplib::Response& respo
     }
     int fd = socketOf(request);
     auto cut = [&] {
-        PeerSocket::drop(fd);
+        // Logged first: the client may look at the log as soon as it sees the drop.
         log_.update(index, [](LoggedRequest& r) { r.outcome = LoggedRequest::Outcome::Cut; });
+        PeerSocket::drop(fd);
         response.status = 500;
     };
 
@@ -201,8 +202,8 @@ void HttpServer::serve(const httplib::Request& request, httplib::Response& respo
         static_cast<std::size_t>(length), body->contentType,
         [this, body, index, length, cutAt, fd](std::size_t offset, std::size_t, httplib::DataSink& sink) {
             if (offset >= cutAt) {
-                PeerSocket::drop(fd);
                 log_.update(index, [](LoggedRequest& r) { r.outcome = LoggedRequest::Outcome::Cut; });
+                PeerSocket::drop(fd);
                 return false;
             }
             std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(kWriteChunk, cutAt - offset));

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
+#include <thread>
 
 #include "emulator/HttpServer.h"
 #include "platform/foundation/Clock.h"
@@ -218,6 +219,9 @@ TEST_F(URLTransferTest, IdleTimeOutFollowsTheClockAndCancelIsSilent) {
     request.timeoutInterval = 5;
     ns::URLTransfer::start(request, stalled.callbacks());
     ASSERT_TRUE(http.log().waitUntil([](const auto& e) { return e.size() == 1; }, 10));
+    // The last activity is the body going out; idleness counts from there.
+    for (int i = 0; i < 500 && [&] { std::lock_guard<std::mutex> l(stalled.mutex); return stalled.sent < 1; }(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     ns::Clock::moveVirtual(4.0);
     EXPECT_FALSE(stalled.waitCompleted(0.2));  // not idle long enough yet
     ns::Clock::moveVirtual(1.0);
