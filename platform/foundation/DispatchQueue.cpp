@@ -6,6 +6,7 @@
 
 #include "platform/foundation/Log.h"
 #include "platform/foundation/RunLoop.h"
+#include "platform/foundation/Singleton.h"
 #include "platform/foundation/Thread.h"
 #include "platform/foundation/Timer.h"
 #include "platform/foundation/WorkerPool.h"
@@ -52,6 +53,38 @@ std::shared_ptr<ns::RunLoop> timerLoop() {
         return thread->runLoop();
     }();
     return loop;
+}
+
+// Pending after() timers of the other queues. A test's leftovers are
+// cancelled when it ends (the main loop's own timers go with the main loop).
+struct PendingAfters {
+    std::mutex mutex;
+    std::vector<std::weak_ptr<ns::Timer>> timers;
+};
+PendingAfters& pendingAfters() {
+    static auto* p = [] {
+        auto* pending = new PendingAfters;
+        ns::onTestReset([pending] {
+            std::vector<std::weak_ptr<ns::Timer>> timers;
+            {
+                std::lock_guard<std::mutex> lock(pending->mutex);
+                timers.swap(pending->timers);
+            }
+            for (auto& weak : timers) {
+                if (auto timer = weak.lock()) timer->invalidate();
+            }
+        });
+        return pending;
+    }();
+    return *p;
+}
+
+void rememberAfter(const std::shared_ptr<ns::Timer>& timer) {
+    auto& p = pendingAfters();
+    std::lock_guard<std::mutex> lock(p.mutex);
+    p.timers.erase(std::remove_if(p.timers.begin(), p.timers.end(), [](const auto& w) { return w.expired(); }),
+                   p.timers.end());
+    p.timers.push_back(timer);
 }
 
 }  // namespace
@@ -206,8 +239,12 @@ void after(double seconds, const std::shared_ptr<Queue>& queue, std::function<vo
         [queue, block = std::move(block)](std::shared_ptr<ns::Timer>) mutable { queue->async(std::move(block)); });
     // Main-queue timers live on the main loop, so advancing virtual time
     // fires them in order with the loop's other timers.
-    auto loop = queue->isMainQueue() ? ns::RunLoop::main() : timerLoop();
-    loop->addTimer(timer, ns::kRunLoopCommonModes);
+    if (queue->isMainQueue()) {
+        ns::RunLoop::main()->addTimer(timer, ns::kRunLoopCommonModes);
+        return;
+    }
+    rememberAfter(timer);
+    timerLoop()->addTimer(timer, ns::kRunLoopCommonModes);
 }
 
 std::string currentQueueLabel() {

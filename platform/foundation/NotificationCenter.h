@@ -47,6 +47,10 @@ public:
     // pointer so that an observer can call it from its destructor.
     void removeObserver(const Object* observerOrToken);
     void removeObserver(const Object* observerOrToken, const std::string& name, const Value& object = {});
+    void removeObserver(const ObjectPtr& observerOrToken) { removeObserver(observerOrToken.get()); }
+    void removeObserver(const ObjectPtr& observerOrToken, const std::string& name, const Value& object = {}) {
+        removeObserver(observerOrToken.get(), name, object);
+    }
 
     void postNotification(const NotificationPtr& notification);
     void postNotificationName(const std::string& name, const Value& object = {}, const Dictionary& userInfo = {});

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/foundation/Log.h"
 #include "platform/foundation/Thread.h"
 #include "platform/foundation/Timer.h"
 
@@ -97,6 +98,11 @@ void performOnThread(const std::shared_ptr<Thread>& thread, std::function<void()
     if (!thread || !block) return;
     if (waitUntilDone && Thread::currentThread() == thread) {
         block();
+        return;
+    }
+    if (thread->isFinished()) {
+        // Its loop will never turn again: waiting would hang for good.
+        logWarning("performOnThread: the thread has finished; block dropped");
         return;
     }
     auto loop = thread->runLoop();

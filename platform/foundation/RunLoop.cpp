@@ -156,15 +156,17 @@ std::string RunLoop::currentMode() const {
     return modeStack_.empty() ? std::string() : modeStack_.back();
 }
 
-bool RunLoop::modeMatches(const std::string& mode, const std::set<std::string>& modes) {
-    if (modes.count(mode)) return true;
+template <class Modes>
+bool RunLoop::modeMatches(const std::string& mode, const Modes& modes) {
+    auto contains = [&](const std::string& m) { return std::find(modes.begin(), modes.end(), m) != modes.end(); };
+    if (contains(mode)) return true;
     bool isCommon = mode == kDefaultRunLoopMode || mode == kTrackingRunLoopMode;
-    return isCommon && modes.count(kRunLoopCommonModes);
+    return isCommon && contains(kRunLoopCommonModes);
 }
 
 bool RunLoop::hasReadyBlockLocked(const std::string& mode) const {
     for (const auto& b : blocks_) {
-        if (modeMatches(mode, {b.modes.begin(), b.modes.end()})) return true;
+        if (modeMatches(mode, b.modes)) return true;
     }
     return false;
 }
@@ -185,7 +187,7 @@ bool RunLoop::runOneTurn(const std::string& mode) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         for (auto it = blocks_.begin(); it != blocks_.end();) {
-            if (modeMatches(mode, {it->modes.begin(), it->modes.end()})) {
+            if (modeMatches(mode, it->modes)) {
                 batch.push_back(std::move(it->block));
                 it = blocks_.erase(it);
             } else {

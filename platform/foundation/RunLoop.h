@@ -104,7 +104,8 @@ private:
     bool hasReadyBlockLocked(const std::string& mode) const;
     double earliestTimerLocked(const std::string& mode) const;
     void removeTimer(const Timer* timer);
-    static bool modeMatches(const std::string& mode, const std::set<std::string>& modes);
+    template <class Modes>
+    static bool modeMatches(const std::string& mode, const Modes& modes);
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;

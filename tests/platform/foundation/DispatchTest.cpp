@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/foundation/Clock.h"
+#include "platform/foundation/Singleton.h"
 #include "platform/foundation/Thread.h"
 #include "tests/support/Harness.h"
 
@@ -142,6 +143,14 @@ TEST(DispatchTest, MainQueueSyncFromAWorkerWaitsForTheMainLoop) {
     EXPECT_TRUE(runMainLoopUntil([&] { return finished.load(); }, 5));
     worker.join();
     EXPECT_TRUE(ranOnMain);
+}
+
+TEST(DispatchTest, LeftoverAfterTimersAreCancelledWhenATestEnds) {
+    std::atomic<bool> ran{false};
+    dispatch::after(1, dispatch::Queue::global(), [&] { ran = true; });
+    ns::resetSingletonsForTesting();  // what the harness does between tests
+    advance(2);
+    EXPECT_FALSE(runMainLoopUntil([&] { return ran.load(); }, 0.05));
 }
 
 }  // namespace
