@@ -2,6 +2,7 @@
 
 #include "platform/foundation/HTTPURLResponse.h"
 #include "platform/net/ChallengeResponder.h"
+#include "platform/net/InputStreamBodySource.h"
 #include "platform/net/URLError.h"
 #include "platform/net/URLProtectionSpace.h"
 
@@ -76,7 +77,12 @@ void URLConnection::beginTransfer() {
     transfer.method = request.HTTPMethod();
     transfer.headers = request.allHTTPHeaderFields().fields();
     transfer.timeoutInterval = request.timeoutInterval();
-    if (request.HTTPBody()) transfer.body = std::make_shared<Data>(*request.HTTPBody());
+    if (request.HTTPBody()) {
+        transfer.body = std::make_shared<Data>(*request.HTTPBody());
+    } else if (request.HTTPBodyStream()) {
+        transfer.bodySource = std::make_shared<InputStreamBodySource>(request.HTTPBodyStream());
+        transfer.bodyLength = InputStreamBodySource::declaredLength(request);
+    }
 
     std::weak_ptr<URLConnection> weak = self<URLConnection>();
     auto url = request.url();
@@ -227,12 +233,12 @@ ErrorPtr URLConnection::withFailingURL(const ErrorPtr& error) const {
     return Error::create(error->domain(), error->code(), std::move(info));
 }
 
-void URLConnection::sendAsynchronousRequest(const URLRequest& request, const std::shared_ptr<dispatch::Queue>& queue,
+void URLConnection::sendAsynchronousRequest(const URLRequest& request, const std::shared_ptr<OperationQueue>& queue,
                                             CompletionHandler handler) {
     // A private delegate gathers the body and answers on the queue.
     class Gatherer : public URLConnectionDelegate {
     public:
-        Gatherer(std::shared_ptr<dispatch::Queue> queue, CompletionHandler handler)
+        Gatherer(std::shared_ptr<OperationQueue> queue, CompletionHandler handler)
             : queue_(std::move(queue)), handler_(std::move(handler)) {}
         void connectionDidReceiveResponse(const URLConnectionPtr&, const URLResponsePtr& response) override {
             response_ = response;
@@ -252,11 +258,11 @@ void URLConnection::sendAsynchronousRequest(const URLRequest& request, const std
             if (!handler) return;
             auto run = [handler, response, body = std::move(body), error] { handler(response, body, error); };
             if (queue_)
-                queue_->async(run);
+                queue_->addOperationWithBlock(run);
             else
                 run();
         }
-        std::shared_ptr<dispatch::Queue> queue_;
+        std::shared_ptr<OperationQueue> queue_;
         CompletionHandler handler_;
         URLResponsePtr response_;
         Data body_;

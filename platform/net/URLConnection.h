@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/foundation/DispatchQueue.h"
+#include "platform/foundation/OperationQueue.h"
 #include "platform/foundation/Object.h"
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/URLRequest.h"
@@ -42,7 +42,7 @@ public:
     // error): response and body on success (HTTP errors included), error
     // alone on failure.
     using CompletionHandler = std::function<void(const URLResponsePtr&, const std::optional<Data>&, const ErrorPtr&)>;
-    static void sendAsynchronousRequest(const URLRequest& request, const std::shared_ptr<dispatch::Queue>& queue,
+    static void sendAsynchronousRequest(const URLRequest& request, const std::shared_ptr<OperationQueue>& queue,
                                         CompletionHandler handler);
     // http and https URLs only.
     static bool canHandleRequest(const URLRequest& request);

@@ -6,6 +6,7 @@
 
 #include "emulator/HttpServer.h"
 #include "platform/foundation/HTTPURLResponse.h"
+#include "platform/foundation/InputStream.h"
 #include "platform/foundation/Thread.h"
 #include "platform/net/URLConnection.h"
 #include "tests/platform/net/WorkerLoop.h"
@@ -337,6 +338,55 @@ TEST_F(URLConnectionTest, RequestHookRunsFirstAndCanStopTheRequest) {
     EXPECT_EQ(http.log().count(), 1u);
 }
 
+// A body stream of our own: `text` in pieces of three bytes, failing
+// halfway when asked to.
+class PieceStream : public ns::InputStream {
+public:
+    PieceStream(std::string text, bool failHalfway) : text_(std::move(text)), failHalfway_(failHalfway) {}
+    std::int64_t read(std::uint8_t* buffer, std::size_t maxLength) override {
+        if (failHalfway_ && offset_ >= text_.size() / 2) {
+            fail(ns::Error::create("PieceStreamDomain", 42));
+            return -1;
+        }
+        std::size_t piece = std::min<std::size_t>({maxLength, 3, text_.size() - offset_});
+        std::copy_n(text_.data() + offset_, piece, buffer);
+        offset_ += piece;
+        return static_cast<std::int64_t>(piece);
+    }
+    bool hasBytesAvailable() const override { return offset_ < text_.size(); }
+
+private:
+    std::string text_;
+    bool failHalfway_;
+    std::size_t offset_ = 0;
+};
+
+TEST_F(URLConnectionTest, StreamedBodiesUseTheDeclaredLengthOrChunksAndAStreamErrorFailsTheTransfer) {
+    for (bool declared : {true, false}) {
+        ns::MutableURLRequest request(requestFor(http.url("/echo"), "POST"));
+        request.setHTTPBodyStream(std::make_shared<PieceStream>("streamed body!", false));
+        if (declared) request.setValue("14", "Content-Length");
+        auto delegate = std::make_shared<Recorder>();
+        ns::URLConnection::create(request, delegate);
+        ASSERT_TRUE(runMainLoopUntil([&] { return delegate->done.load(); }));
+        EXPECT_EQ(delegate->body, "streamed body!");
+        auto logged = http.log().last();
+        if (declared) {
+            EXPECT_EQ(logged->header("Content-Length").value_or(""), "14");
+        } else {
+            EXPECT_EQ(logged->header("Transfer-Encoding").value_or(""), "chunked");
+        }
+    }
+    ns::MutableURLRequest request(requestFor(http.url("/echo"), "POST"));
+    request.setHTTPBodyStream(std::make_shared<PieceStream>("0123456789abcdef", true));
+    auto delegate = std::make_shared<Recorder>();
+    ns::URLConnection::create(request, delegate);
+    ASSERT_TRUE(runMainLoopUntil([&] { return delegate->done.load(); }));
+    ASSERT_TRUE(delegate->error);
+    EXPECT_EQ(delegate->error->domain(), "PieceStreamDomain");
+    EXPECT_EQ(delegate->error->code(), 42);
+}
+
 TEST_F(URLConnectionTest, OneShotFormAnswersOnTheQueue) {
     std::atomic<bool> answered{false};
     ns::URLResponsePtr response;
@@ -344,7 +394,7 @@ TEST_F(URLConnectionTest, OneShotFormAnswersOnTheQueue) {
     ns::ErrorPtr error;
     bool onMain = false;
     ns::URLConnection::sendAsynchronousRequest(
-        requestFor(http.url("/echo"), "POST", "one shot"), dispatch::Queue::main(),
+        requestFor(http.url("/echo"), "POST", "one shot"), ns::OperationQueue::mainQueue(),
         [&](const ns::URLResponsePtr& r, const std::optional<ns::Data>& b, const ns::ErrorPtr& e) {
             response = r;
             body = b;
@@ -360,7 +410,7 @@ TEST_F(URLConnectionTest, OneShotFormAnswersOnTheQueue) {
 
     answered = false;
     ns::URLTransfer::setOfflineForTesting(true);
-    ns::URLConnection::sendAsynchronousRequest(requestFor(http.url("/echo")), dispatch::Queue::main(),
+    ns::URLConnection::sendAsynchronousRequest(requestFor(http.url("/echo")), ns::OperationQueue::mainQueue(),
                                                [&](const ns::URLResponsePtr& r, const std::optional<ns::Data>& b,
                                                    const ns::ErrorPtr& e) {
                                                    response = r;
