@@ -12,6 +12,7 @@
 
 #include "platform/foundation/CocoaError.h"
 #include "platform/foundation/FileData.h"
+#include "platform/foundation/Utf16.h"
 
 namespace ns {
 
@@ -169,48 +170,6 @@ void writeValue(std::string& out, const Value& v, int indent) {
 
 // ------------------------------------------------------------------ reading
 
-bool validUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        std::size_t len;
-        std::uint32_t cp;
-        if (c < 0x80) { ++i; continue; }
-        else if ((c & 0xE0) == 0xC0) { len = 2; cp = c & 0x1F; }
-        else if ((c & 0xF0) == 0xE0) { len = 3; cp = c & 0x0F; }
-        else if ((c & 0xF8) == 0xF0) { len = 4; cp = c & 0x07; }
-        else return false;
-        if (i + len > s.size()) return false;
-        for (std::size_t k = 1; k < len; ++k) {
-            unsigned char cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        static const std::uint32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < minimum[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        i += len;
-    }
-    return true;
-}
-
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
 // A small XML reader for exactly what property lists use: elements without
 // namespaces, text with the five entities and character references, CDATA,
 // comments, processing instructions and a document type line.
@@ -333,7 +292,7 @@ private:
                 } else if (startsWith("<!--")) {
                     if (!skipPast("-->")) return std::nullopt;
                 } else if (closeTag(name)) {
-                    if (!validUtf8(out)) return std::nullopt;
+                    if (!utf16::isValidUtf8(out)) return std::nullopt;
                     return out;
                 } else {
                     return std::nullopt;
@@ -354,7 +313,7 @@ private:
                     char* end = nullptr;
                     unsigned long cp = std::strtoul(digits.c_str(), &end, hex ? 16 : 10);
                     if (*end || cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
-                    appendUtf8(out, static_cast<std::uint32_t>(cp));
+                    utf16::appendUtf8(out, static_cast<char32_t>(cp));
                 } else {
                     return std::nullopt;
                 }

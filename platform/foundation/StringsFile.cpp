@@ -1,53 +1,14 @@
 #include "platform/foundation/StringsFile.h"
 
+#include "platform/foundation/StringEncoding.h"
+#include "platform/foundation/Utf16.h"
+
 #include <cctype>
 #include <string>
 
 namespace ns {
 
 namespace {
-
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-// UTF-16 with a byte-order mark to UTF-8; nothing for unpaired surrogates.
-std::optional<std::string> utf16ToUtf8(const Data& bytes, bool bigEndian) {
-    std::string out;
-    std::size_t n = bytes.length() / 2;
-    if (bytes.length() % 2) return std::nullopt;
-    auto unit = [&](std::size_t i) -> std::uint32_t {
-        std::uint8_t a = bytes[2 * i], b = bytes[2 * i + 1];
-        return bigEndian ? (a << 8 | b) : (b << 8 | a);
-    };
-    for (std::size_t i = 1; i < n; ++i) {  // unit 0 is the byte-order mark
-        std::uint32_t u = unit(i);
-        if (u >= 0xD800 && u <= 0xDBFF) {
-            if (i + 1 >= n) return std::nullopt;
-            std::uint32_t low = unit(++i);
-            if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
-            u = 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
-        } else if (u >= 0xDC00 && u <= 0xDFFF) {
-            return std::nullopt;
-        }
-        appendUtf8(out, u);
-    }
-    return out;
-}
 
 class Parser {
 public:
@@ -142,7 +103,7 @@ private:
                     } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
                         return std::nullopt;
                     }
-                    appendUtf8(out, cp);
+                    utf16::appendUtf8(out, static_cast<char32_t>(cp));
                     break;
                 }
                 default:
@@ -151,7 +112,7 @@ private:
                         for (int k = 0; k < 2 && !atEnd() && s_[pos_] >= '0' && s_[pos_] <= '7'; ++k) {
                             v = v * 8 + static_cast<unsigned>(s_[pos_++] - '0');
                         }
-                        appendUtf8(out, v);
+                        utf16::appendUtf8(out, static_cast<char32_t>(v));
                     } else {
                         out.push_back(e);  // \" \\ \' and any other character stand for themselves
                     }
@@ -183,14 +144,12 @@ private:
 
 std::optional<Dictionary> parseStringsFile(const Data& bytes) {
     std::string text;
-    if (bytes.length() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-        auto t = utf16ToUtf8(bytes, false);
+    bool utf16Mark = bytes.length() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) || (bytes[0] == 0xFE && bytes[1] == 0xFF));
+    if (utf16Mark) {
+        auto t = str::fromData(bytes, kUnicodeStringEncoding);
         if (!t) return std::nullopt;
         text = std::move(*t);
-    } else if (bytes.length() >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) {
-        auto t = utf16ToUtf8(bytes, true);
-        if (!t) return std::nullopt;
-        text = std::move(*t);
+        if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
     } else {
         text = bytes.toString();
         if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
