@@ -5,14 +5,20 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <mutex>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/foundation/Error.h"
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Value.h"
 
 namespace ns {
+
+class RunLoop;
 
 // The platform's numbers, in the order a stream passes through them.
 enum class StreamStatus : int {
@@ -40,6 +46,13 @@ public:
     virtual Value propertyForKey(std::string_view key) const;
     virtual bool setProperty(const Value& value, std::string_view key);
 
+    // Streams here send no delegate events: their readers and writers poll
+    // hasBytesAvailable / hasSpaceAvailable. Scheduling therefore only
+    // records the loops and modes a stream was placed in.
+    void scheduleInRunLoop(const std::shared_ptr<RunLoop>& runLoop, const std::string& mode);
+    void removeFromRunLoop(const std::shared_ptr<RunLoop>& runLoop, const std::string& mode);
+    bool isScheduledInRunLoop(const std::shared_ptr<RunLoop>& runLoop, const std::string& mode) const;
+
 protected:
     Stream() = default;
     void setStatus(StreamStatus status) { status_.store(status); }
@@ -55,8 +68,9 @@ protected:
 
 private:
     std::atomic<StreamStatus> status_{StreamStatus::NotOpen};
-    mutable std::mutex errorMutex_;
+    mutable std::mutex errorMutex_;  // also guards schedules_
     ErrorPtr error_;
+    std::vector<std::pair<std::weak_ptr<RunLoop>, std::string>> schedules_;
 };
 
 }  // namespace ns

@@ -6,6 +6,7 @@
 
 #include "platform/foundation/InputStream.h"
 #include "platform/foundation/OutputStream.h"
+#include "platform/foundation/RunLoop.h"
 #include "tests/support/Harness.h"
 
 using ns::InputStream;
@@ -117,6 +118,17 @@ TEST(Stream, MemoryOutputKeepsWhatWasWritten) {
     EXPECT_EQ(out->dataWrittenToMemory(), (ns::Data{'a', 'b', 0, 1}));
     EXPECT_EQ(out->propertyForKey(ns::kStreamDataWrittenToMemoryStreamKey).asData().length(), 4u);
     EXPECT_EQ(out->fileCurrentOffset(), std::nullopt);
+}
+
+TEST(Stream, SchedulingIsRecordedPerLoopAndMode) {
+    auto out = OutputStream::outputStreamToMemory();
+    auto loop = ns::RunLoop::current();
+    out->scheduleInRunLoop(loop, ns::kRunLoopCommonModes);
+    out->scheduleInRunLoop(loop, ns::kRunLoopCommonModes);
+    EXPECT_TRUE(out->isScheduledInRunLoop(loop, ns::kRunLoopCommonModes));
+    EXPECT_FALSE(out->isScheduledInRunLoop(loop, ns::kDefaultRunLoopMode));
+    out->removeFromRunLoop(loop, ns::kRunLoopCommonModes);
+    EXPECT_FALSE(out->isScheduledInRunLoop(loop, ns::kRunLoopCommonModes));
 }
 
 // Subclasses supply their own bytes through the same interface.

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/foundation/URL.h"
+#include "platform/foundation/Value.h"
 #include "tests/support/Harness.h"
 
 using ns::URL;
@@ -165,6 +166,9 @@ TEST(URL, EqualityAndDescription) {
     EXPECT_TRUE(a->isEqual(*b));
     EXPECT_FALSE(a->isEqual(*URL::URLWithString("http://H/x")));
     EXPECT_EQ(a->description(), "http://h/x");
+    // URLs travel in values (user info, parameters) as objects.
+    EXPECT_EQ(ns::Value(a), ns::Value(b));
+    EXPECT_EQ(ns::Value(a).description(), "http://h/x");
     auto rel = URL::URLWithString("y", a);
     EXPECT_EQ(rel->description(), "y -- http://h/x");
     EXPECT_FALSE(rel->isEqual(*URL::URLWithString("http://h/y")));
