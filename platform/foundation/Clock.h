@@ -30,6 +30,7 @@ public:
     static void moveVirtualTo(double wallTime);
 
     // Called whenever virtual time moves, so that sleeping waiters re-check.
+    // The run loop installs it (it wakes every loop and sleeping worker).
     using Listener = std::function<void()>;
     static void setVirtualTimeListener(Listener listener);
 };

@@ -159,26 +159,31 @@ void Queue::start(std::deque<Task> tasks) {
     if (tasks.empty()) return;
     auto self = std::static_pointer_cast<Queue>(shared_from_this());
     for (auto& task : tasks) {
-        ns::WorkerPool::submit([self, task = std::move(task)]() mutable {
-            {
-                QueueScope scope(self.get());
-                task.block();
-                task.block = nullptr;
-            }
-            self->finished(task.barrier);
-        });
+        ns::WorkerPool::submit([self, task = std::move(task)]() mutable { self->runFrom(std::move(task)); });
     }
 }
 
-void Queue::finished(bool barrier) {
-    std::deque<Task> startable;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        --running_;
-        if (barrier) barrierRunning_ = false;
-        startable = takeStartableLocked();
+void Queue::runFrom(Task task) {
+    // The worker goes on with the queue's next block itself, rather than
+    // handing it to another thread: a serial queue drains on one thread.
+    for (;;) {
+        {
+            QueueScope scope(this);
+            task.block();
+            task.block = nullptr;
+        }
+        std::deque<Task> startable;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            --running_;
+            if (task.barrier) barrierRunning_ = false;
+            startable = takeStartableLocked();
+        }
+        if (startable.empty()) return;
+        task = std::move(startable.front());
+        startable.pop_front();
+        start(std::move(startable));
     }
-    start(std::move(startable));
 }
 
 bool Queue::isRunningOnCallerStack() const {

@@ -57,7 +57,8 @@ private:
     // Starts what may run now; called with mutex_ held, returns the tasks to start.
     std::deque<Task> takeStartableLocked();
     void start(std::deque<Task> tasks);
-    void finished(bool barrier);
+    // Runs `task` on the calling worker, then whatever may run after it.
+    void runFrom(Task task);
     bool isRunningOnCallerStack() const;
 
     std::string label_;

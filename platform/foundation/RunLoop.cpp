@@ -91,12 +91,19 @@ void RunLoop::bindCurrent(std::shared_ptr<RunLoop> loop) { tCurrentLoop = std::m
 bool RunLoop::isMain() const { return isMain_; }
 
 bool RunLoop::perform(std::function<void()> block, RunLoopModes modes) {
-    if (!block) return false;
-    if (modes.empty()) modes.push_back(kRunLoopCommonModes);
+    if (modes.size() == 1 && modes[0] == kRunLoopCommonModes) modes.clear();
+    if (modes.empty()) return perform(std::move(block));
+    return enqueue({std::move(block), std::move(modes)});
+}
+
+bool RunLoop::perform(std::function<void()> block) { return enqueue({std::move(block), {}}); }
+
+bool RunLoop::enqueue(PendingBlock pending) {
+    if (!pending.block) return false;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         if (retired_) return false;  // a finished test's loop: the block is dropped
-        blocks_.push_back({std::move(block), std::move(modes)});
+        blocks_.push_back(std::move(pending));
         wakePending_ = true;
     }
     wake_.notify_all();
@@ -164,9 +171,14 @@ bool RunLoop::modeMatches(const std::string& mode, const Modes& modes) {
     return isCommon && contains(kRunLoopCommonModes);
 }
 
+bool RunLoop::blockRunsIn(const std::string& mode, const PendingBlock& pending) {
+    if (pending.modes.empty()) return mode == kDefaultRunLoopMode || mode == kTrackingRunLoopMode;
+    return modeMatches(mode, pending.modes);
+}
+
 bool RunLoop::hasReadyBlockLocked(const std::string& mode) const {
     for (const auto& b : blocks_) {
-        if (modeMatches(mode, b.modes)) return true;
+        if (blockRunsIn(mode, b)) return true;
     }
     return false;
 }
@@ -187,7 +199,7 @@ bool RunLoop::runOneTurn(const std::string& mode) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         for (auto it = blocks_.begin(); it != blocks_.end();) {
-            if (modeMatches(mode, it->modes)) {
+            if (blockRunsIn(mode, *it)) {
                 batch.push_back(std::move(it->block));
                 it = blocks_.erase(it);
             } else {

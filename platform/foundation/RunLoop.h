@@ -48,7 +48,9 @@ public:
     // Runs `block` on this loop's thread on a later turn, in FIFO order with
     // the other blocks. Safe from any thread. Returns false when the loop no
     // longer accepts work (a finished test's main loop).
-    bool perform(std::function<void()> block, RunLoopModes modes = {kRunLoopCommonModes});
+    bool perform(std::function<void()> block, RunLoopModes modes);
+    // The same in the common modes (the usual case, kept cheap).
+    bool perform(std::function<void()> block);
     // Schedules a timer in a mode (kRunLoopCommonModes for all common ones).
     // A timer belongs to one loop; adding it to a second is refused.
     void addTimer(const std::shared_ptr<Timer>& timer, const std::string& mode);
@@ -89,7 +91,7 @@ private:
 
     struct PendingBlock {
         std::function<void()> block;
-        RunLoopModes modes;
+        RunLoopModes modes;  // empty: the common modes
     };
     struct TimerEntry {
         std::shared_ptr<Timer> timer;
@@ -101,6 +103,8 @@ private:
     static void bindCurrent(std::shared_ptr<RunLoop> loop);
     RunResult runInternal(const std::string& mode, double limitWall);
     bool runOneTurn(const std::string& mode);
+    bool enqueue(PendingBlock pending);
+    static bool blockRunsIn(const std::string& mode, const PendingBlock& pending);
     bool hasReadyBlockLocked(const std::string& mode) const;
     double earliestTimerLocked(const std::string& mode) const;
     void removeTimer(const Timer* timer);
