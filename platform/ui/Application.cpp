@@ -23,7 +23,7 @@ bool Application::launch(const ns::Value& launchOptions) {
     postApplicationNotification(ApplicationDidFinishLaunchingNotification);
     state_ = ApplicationState::Active;
     if (delegate_) delegate_->applicationDidBecomeActive(*this);
-    postApplicationNotification(ApplicationDidBecomeActiveNotification);
+    postApplicationNotification(ns::UIApplicationDidBecomeActiveNotification);
     return ok;
 }
 
@@ -31,26 +31,26 @@ void Application::enterBackground() {
     if (state_ == ApplicationState::Background) return;
     auto keep = self<Application>();
     if (delegate_) delegate_->applicationWillResignActive(*this);
-    postApplicationNotification(ApplicationWillResignActiveNotification);
+    postApplicationNotification(ns::UIApplicationWillResignActiveNotification);
     state_ = ApplicationState::Background;
     if (delegate_) delegate_->applicationDidEnterBackground(*this);
-    postApplicationNotification(ApplicationDidEnterBackgroundNotification);
+    postApplicationNotification(ns::UIApplicationDidEnterBackgroundNotification);
 }
 
 void Application::enterForeground() {
     if (state_ != ApplicationState::Background) return;
     auto keep = self<Application>();
     if (delegate_) delegate_->applicationWillEnterForeground(*this);
-    postApplicationNotification(ApplicationWillEnterForegroundNotification);
+    postApplicationNotification(ns::UIApplicationWillEnterForegroundNotification);
     state_ = ApplicationState::Active;
     if (delegate_) delegate_->applicationDidBecomeActive(*this);
-    postApplicationNotification(ApplicationDidBecomeActiveNotification);
+    postApplicationNotification(ns::UIApplicationDidBecomeActiveNotification);
 }
 
 void Application::terminate() {
     auto keep = self<Application>();
     if (delegate_) delegate_->applicationWillTerminate(*this);
-    postApplicationNotification(ApplicationWillTerminateNotification);
+    postApplicationNotification(ns::UIApplicationWillTerminateNotification);
     ns::RunLoop::main()->stop();
 }
 
@@ -66,7 +66,7 @@ void warnControllers(const ViewControllerPtr& vc) {
 void Application::simulateMemoryWarning() {
     auto keep = self<Application>();
     if (delegate_) delegate_->applicationDidReceiveMemoryWarning(*this);
-    postApplicationNotification(ApplicationDidReceiveMemoryWarningNotification);
+    postApplicationNotification(ns::UIApplicationDidReceiveMemoryWarningNotification);
     for (const auto& w : windows()) warnControllers(w->rootViewController());
 }
 
@@ -128,8 +128,9 @@ cg::Rect Application::statusBarFrame() const {
 
 void Application::setStatusBarOrientation(InterfaceOrientation o, bool) {
     if (o == orientation_) return;
-    postApplicationNotification(ApplicationWillChangeStatusBarOrientationNotification,
-                                ns::Value::dictionary({{ApplicationStatusBarOrientationUserInfoKey, static_cast<int>(o)}}));
+    ns::Dictionary info;
+    info.set(ApplicationStatusBarOrientationUserInfoKey, static_cast<int>(o));
+    postApplicationNotification(ns::UIApplicationWillChangeStatusBarOrientationNotification, info);
     orientation_ = o;
     postApplicationNotification(ApplicationDidChangeStatusBarOrientationNotification);
 }

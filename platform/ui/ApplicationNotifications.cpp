@@ -1,13 +1,12 @@
 #include "platform/ui/ApplicationNotifications.h"
 
-#include "platform/ui/KeyboardNotifications.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/ui/Application.h"
 
 namespace ui {
 
-// TEMPORARY: posting waits for the shared notification centre; until it
-// lands these notifications reach nobody.
-void postApplicationNotification(const std::string&, const ns::Value&) {}
-
-void postKeyboardNotifications(bool) {}
+void postApplicationNotification(const std::string& name, const ns::Dictionary& userInfo) {
+    ns::NotificationCenter::defaultCenter()->postNotificationName(name, ns::Value(Application::existing()), userInfo);
+}
 
 }  // namespace ui

@@ -1,29 +1,21 @@
-// Notifications the interface kit posts about the application's life, the
-// status bar and the keyboard, all on the default notification centre with
-// the application (or nothing) as object.
+// The notifications the interface kit posts about the application's life
+// and the status bar, on the default notification centre with the shared
+// application as object. The life-cycle names live with the foundation
+// (platform/foundation/ApplicationNotifications.h); the rest are here.
 #pragma once
 
 #include <string>
 
+#include "platform/foundation/ApplicationNotifications.h"
 #include "platform/foundation/Value.h"
 
 namespace ui {
 
 inline const std::string ApplicationDidFinishLaunchingNotification = "UIApplicationDidFinishLaunchingNotification";
-inline const std::string ApplicationDidBecomeActiveNotification = "UIApplicationDidBecomeActiveNotification";
-inline const std::string ApplicationWillResignActiveNotification = "UIApplicationWillResignActiveNotification";
-inline const std::string ApplicationDidEnterBackgroundNotification = "UIApplicationDidEnterBackgroundNotification";
-inline const std::string ApplicationWillEnterForegroundNotification = "UIApplicationWillEnterForegroundNotification";
-inline const std::string ApplicationWillTerminateNotification = "UIApplicationWillTerminateNotification";
-inline const std::string ApplicationDidReceiveMemoryWarningNotification =
-    "UIApplicationDidReceiveMemoryWarningNotification";
-inline const std::string ApplicationWillChangeStatusBarOrientationNotification =
-    "UIApplicationWillChangeStatusBarOrientationNotification";
 inline const std::string ApplicationDidChangeStatusBarOrientationNotification =
     "UIApplicationDidChangeStatusBarOrientationNotification";
 inline const std::string ApplicationStatusBarOrientationUserInfoKey = "UIApplicationStatusBarOrientationUserInfoKey";
 
-// Posts on the default centre, with the shared application as object.
-void postApplicationNotification(const std::string& name, const ns::Value& userInfo = {});
+void postApplicationNotification(const std::string& name, const ns::Dictionary& userInfo = {});
 
 }  // namespace ui

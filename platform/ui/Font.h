@@ -1,49 +1,47 @@
-// A font: a name and a point size. The system fonts and the names the
-// program uses resolve through an alias table; measurements come from the
-// installed metrics provider (FontMetricsProvider.h).
+// A font of the interface kit: a face of the drawing layer's font catalog
+// at a point size (names resolve through the catalog's alias table, metrics
+// come from the drawing layer's current glyph metrics, deterministic fake
+// ones in layout tests).
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "platform/graphics/Font.h"
 #include "platform/graphics/Geometry.h"
-#include "platform/ui/FontMetricsProvider.h"
 
 namespace ui {
 
 class Font {
 public:
-    static constexpr const char* kSystemFontName = "Helvetica";
-    static constexpr const char* kBoldSystemFontName = "Helvetica-Bold";
-
     Font();  // the system font at 17 points, the platform's default label font
     static Font systemFontOfSize(double size);
     static Font boldSystemFontOfSize(double size);
-    // A font by name; empty for a name the alias table does not know, as
-    // the platform answers nil for a font that is not installed.
+    // A font by name; empty for a name the catalog does not know, as the
+    // platform answers nil for a font that is not installed.
     static std::optional<Font> fontWithName(const std::string& name, double size);
     static double systemFontSize() { return 14; }
     static double labelFontSize() { return 17; }
 
-    const std::string& fontName() const { return d_.name; }
-    std::string familyName() const;
-    double pointSize() const { return d_.pointSize; }
-    bool isBold() const { return d_.bold; }
+    const std::string& fontName() const { return font_->postScriptName(); }
+    const std::string& familyName() const { return font_->familyName(); }
+    double pointSize() const { return font_->size(); }
+    bool isBold() const { return font_->isBold(); }
     Font fontWithSize(double size) const;
-    const FontDescriptor& descriptor() const { return d_; }
 
-    double ascender() const;
-    double descender() const;
-    double lineHeight() const;
-    // Width of one line of text and its line height.
+    double ascender() const { return font_->ascent(); }
+    double descender() const { return -font_->descent(); }
+    double lineHeight() const { return font_->lineHeight(); }
+    // One line of text, rounded up to whole points as views measure it.
     cg::Size sizeOfString(const std::string& text) const;
 
-    bool operator==(const Font& o) const { return d_.name == o.d_.name && d_.pointSize == o.d_.pointSize; }
+    const ct::FontPtr& ctFont() const { return font_; }
+    bool operator==(const Font& o) const { return font_->isEqual(*o.font_); }
     bool operator!=(const Font& o) const { return !(*this == o); }
 
 private:
-    explicit Font(FontDescriptor d) : d_(std::move(d)) {}
-    FontDescriptor d_;
+    explicit Font(ct::FontPtr font) : font_(std::move(font)) {}
+    ct::FontPtr font_;
 };
 
 }  // namespace ui

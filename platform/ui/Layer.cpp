@@ -169,7 +169,7 @@ cg::Rect Layer::convertRectToLayer(const cg::Rect& r, const LayerPtr& layer) con
     return cg::RectMake(minX, minY, maxX - minX, maxY - minY);
 }
 
-void Layer::display(cg::Context* context) {
+void Layer::display(const std::shared_ptr<cg::Context>& context) {
     needsDisplay_ = false;
     if (auto d = delegate())
         d->drawLayer(*this, context);
@@ -177,7 +177,7 @@ void Layer::display(cg::Context* context) {
         drawInContext(context);
 }
 
-void Layer::drawInContext(cg::Context*) {}
+void Layer::drawInContext(const std::shared_ptr<cg::Context>&) {}
 
 void Layer::layoutIfNeeded() {
     if (!needsLayout_) return;

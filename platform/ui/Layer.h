@@ -37,8 +37,8 @@ using LayerPtr = std::shared_ptr<Layer>;
 class LayerDelegate {
 public:
     virtual ~LayerDelegate() = default;
-    // Draws the layer's content into the current drawing context.
-    virtual void drawLayer(Layer&, cg::Context*) {}
+    // Draws the layer's content into the given drawing context.
+    virtual void drawLayer(Layer&, const std::shared_ptr<cg::Context>&) {}
     virtual void layoutSublayersOfLayer(Layer&) {}
 };
 
@@ -132,8 +132,8 @@ public:
     void setNeedsDisplay() { needsDisplay_ = true; }
     bool needsDisplay() const { return needsDisplay_; }
     // Draws through the delegate (or drawInContext) and clears the flag.
-    void display(cg::Context* context);
-    virtual void drawInContext(cg::Context* context);
+    void display(const std::shared_ptr<cg::Context>& context);
+    virtual void drawInContext(const std::shared_ptr<cg::Context>& context);
     void setNeedsLayout() { needsLayout_ = true; }
     bool needsLayout() const { return needsLayout_; }
     void layoutIfNeeded();

@@ -5,7 +5,7 @@
 
 #include "platform/ui/Appearance.h"
 #include "platform/ui/GestureRecognizer.h"
-#include "platform/ui/GraphicsContext.h"
+#include "platform/graphics/GraphicsContextStack.h"
 #include "platform/ui/ViewAnimation.h"
 #include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
@@ -330,9 +330,10 @@ void View::setNeedsDisplay() { layer_->setNeedsDisplay(); }
 void View::setNeedsDisplayInRect(const cg::Rect&) { layer_->setNeedsDisplay(); }
 void View::drawRect(const cg::Rect&) {}
 
-void View::drawLayer(ca::Layer&, cg::Context* context) {
-    GraphicsContextScope scope(context);
+void View::drawLayer(ca::Layer&, const std::shared_ptr<cg::Context>& context) {
+    cg::pushContext(context);
     drawRect(bounds());
+    cg::popContext();
 }
 
 void View::layoutSublayersOfLayer(ca::Layer&) { layoutIfNeeded(); }

@@ -115,13 +115,13 @@ public:
     void sizeToFit();
 
     // Drawing: drawRect runs with the drawing layer's context current
-    // (GraphicsContext.h); nothing draws headless.
+    // (cg::currentContext()); nothing draws headless.
     void setNeedsDisplay();
     void setNeedsDisplayInRect(const cg::Rect& rect);
     bool needsDisplay() const { return layer_->needsDisplay(); }
     virtual void drawRect(const cg::Rect& rect);
     // The drawing layer calls this to render the view's own content.
-    void drawLayer(ca::Layer& layer, cg::Context* context) override;
+    void drawLayer(ca::Layer& layer, const std::shared_ptr<cg::Context>& context) override;
     void layoutSublayersOfLayer(ca::Layer& layer) override;
 
     // Look and interaction.

@@ -1,0 +1,45 @@
+#include "platform/ui/ImageView.h"
+
+namespace ui {
+
+std::shared_ptr<ImageView> ImageView::createWithImage(const ImagePtr& image) {
+    auto v = make<ImageView>(image ? cg::Rect{{0, 0}, image->size()} : cg::RectZero);
+    v->setImage(image);
+    return v;
+}
+
+void ImageView::initWithFrame(const cg::Rect& frame) {
+    View::initWithFrame(frame);
+    setUserInteractionEnabled(false);
+}
+
+void ImageView::setImage(const ImagePtr& image) {
+    image_ = image;
+    layer()->setContents(displayedImage());
+    setNeedsDisplay();
+}
+
+void ImageView::setHighlightedImage(const ImagePtr& image) {
+    highlightedImage_ = image;
+    layer()->setContents(displayedImage());
+}
+
+void ImageView::setHighlighted(bool h) {
+    highlighted_ = h;
+    layer()->setContents(displayedImage());
+}
+
+ImagePtr ImageView::displayedImage() const {
+    if (highlighted_ && highlightedImage_) return highlightedImage_;
+    return image_;
+}
+
+void ImageView::startAnimating() {
+    if (!animationImages.empty()) animating_ = true;
+}
+
+void ImageView::stopAnimating() { animating_ = false; }
+
+cg::Size ImageView::sizeThatFits(const cg::Size&) const { return image_ ? image_->size() : cg::SizeZero; }
+
+}  // namespace ui
