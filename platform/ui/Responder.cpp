@@ -21,16 +21,26 @@ std::shared_ptr<Responder> Responder::currentFirstResponder() { return first().l
 
 bool Responder::isFirstResponder() const { return first().lock().get() == this; }
 
+namespace {
+// While focus passes from one responder to another the keyboard stays.
+bool transferring = false;
+}  // namespace
+
 bool Responder::becomeFirstResponder() {
     auto current = first().lock();
     if (current.get() == this) return true;
     if (!canBecomeFirstResponder()) return false;
-    if (current && !current->canResignFirstResponder()) return false;
     auto me = self<Responder>();
+    const bool hadKeyboard = current && current->needsKeyboard();
+    if (current) {
+        transferring = true;
+        bool resigned = current->resignFirstResponder();
+        transferring = false;
+        if (!resigned || first().lock()) return false;
+    }
     first() = me;
-    if (current) current->firstResponderChanged(false);
     firstResponderChanged(true);
-    Keyboard::focusMoved(current ? current->needsKeyboard() : false, needsKeyboard());
+    Keyboard::focusMoved(hadKeyboard, needsKeyboard());
     return true;
 }
 
@@ -40,7 +50,7 @@ bool Responder::resignFirstResponder() {
     auto keep = self<Responder>();
     first().reset();
     firstResponderChanged(false);
-    Keyboard::focusMoved(needsKeyboard(), false);
+    if (!transferring) Keyboard::focusMoved(needsKeyboard(), false);
     return true;
 }
 
