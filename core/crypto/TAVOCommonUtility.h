@@ -19,4 +19,11 @@ public:
     // Recovers, with the given public key, what the private key encrypted
     // (see rsaDecryptWithPublicKeyText). Nothing in the system calls it.
     static std::optional<std::string> decode_string_rsa(const std::string& cipherText, const std::string& publicKey);
+
+    // A DES key derived from a seed text kept by its caller, so that the key
+    // itself is never stored: one byte per UTF-8 byte of the seed, each
+    // turned by a fixed arithmetic. Works on a buffer of its own for every
+    // call (callers on several threads never share one) and takes seeds of
+    // any length. Empty seed, empty key.
+    static ns::Data getTAVOValue(const std::string& seed);
 };
