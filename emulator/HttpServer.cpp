@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <csignal>
 #include <chrono>
 
@@ -200,13 +201,15 @@ void HttpServer::serve(const httplib::Request& request, httplib::Response& respo
     auto body = std::make_shared<Reply>(std::move(reply));
     response.set_content_provider(
         static_cast<std::size_t>(length), body->contentType,
-        [this, body, index, length, cutAt, fd](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+        [this, body, index, length, cutAt, fd, fault](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+            if (fault.trickleBytes && offset > 0 && !waitWhileConnected(fd, fault.trickleDelay, index)) return false;
             if (offset >= cutAt) {
                 log_.update(index, [](LoggedRequest& r) { r.outcome = LoggedRequest::Outcome::Cut; });
                 PeerSocket::drop(fd);
                 return false;
             }
             std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(kWriteChunk, cutAt - offset));
+            if (fault.trickleBytes) piece = std::max<std::size_t>(1, std::min(piece, *fault.trickleBytes));
             bool written;
             if (body->streamFill) {
                 std::string buffer(piece, '\0');
