@@ -3,12 +3,16 @@
 # -Wrestrict gives false positives inside libstdc++ at -O3 with g++ 12.
 set(KEELBOX_WARNINGS -Wall -Wextra -Werror -Wno-missing-field-initializers -Wno-restrict)
 
-# keelbox_library(<name> <folder> [DEPS <targets>...])
-# Every .cpp below <folder> (recursively) forms one static library.
+# keelbox_library(<name> <folder> [DEPS <targets>...] [EXCLUDE <subfolders>...])
+# Every .cpp below <folder> (recursively) forms one static library, except
+# those below the excluded subfolders (which form libraries of their own).
 function(keelbox_library name dir)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.c)
+  foreach(sub ${ARG_EXCLUDE})
+    list(FILTER srcs EXCLUDE REGEX "^${CMAKE_SOURCE_DIR}/${dir}/${sub}/")
+  endforeach()
   if(srcs)
     add_library(${name} STATIC ${srcs})
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
