@@ -1,7 +1,8 @@
 // The shared test harness.
 //
 // Every test starts with: a virtual clock, a fresh temporary sandbox home
-// (KEELBOX_HOME), and singletons reset after the previous test.
+// (KEELBOX_HOME), singletons reset after the previous test, and a fresh main
+// run loop (the previous test's pending blocks and timers are dropped).
 #pragma once
 
 #include <gtest/gtest.h>
