@@ -195,6 +195,8 @@ public:
     void set(std::string key, Value value);
     bool remove(std::string_view key);
     void clear() { entries_.clear(); index_.reset(); }
+    // Room for n entries, for builders that know the count in advance.
+    void reserve(std::size_t n) { entries_.reserve(n); }
     // Adds every entry of another dictionary (later wins).
     void addEntries(const Dictionary& other);
 
