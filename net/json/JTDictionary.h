@@ -27,7 +27,11 @@ public:
     static std::uint32_t hashBytes(const void* bytes, std::size_t length, std::uint32_t seed = kHashSeed) {
         auto p = static_cast<const unsigned char*>(bytes);
         std::uint32_t h = seed;
-        for (std::size_t i = 0; i < length; ++i) h = h * 33u + p[i];
+        std::size_t i = 0;
+        // Four bytes per step (33^4 = 1185921): the same hash, a shorter chain.
+        for (; i + 4 <= length; i += 4)
+            h = h * 1185921u + p[i] * 35937u + p[i + 1] * 1089u + p[i + 2] * 33u + p[i + 3];
+        for (; i < length; ++i) h = h * 33u + p[i];
         return h;
     }
     // The hash a key is stored under: the string hash of a text key, of the

@@ -120,12 +120,11 @@ bool JTParseState::readToken(Token& token) {
     }
     token.start = p;
     token.length = 1;
-    auto literal = [&](const char* word, std::size_t n, TokenKind kind, ns::Value value) {
+    auto literal = [&](const char* word, std::size_t n, TokenKind kind) {
         // A literal must be followed by at least one more byte.
         if (static_cast<std::size_t>(end_ - p) > n && std::memcmp(p, word, n) == 0) {
             token.kind = kind;
             token.length = n;
-            token.value = std::move(value);
             at_ = p + n;
             return true;
         }
@@ -139,9 +138,9 @@ bool JTParseState::readToken(Token& token) {
         case ']': token.kind = TokenKind::ArrayEnd; break;
         case ':': token.kind = TokenKind::Colon; break;
         case ',': token.kind = TokenKind::Comma; break;
-        case 't': return literal("true", 4, TokenKind::True, ns::Value(true));
-        case 'f': return literal("false", 5, TokenKind::False, ns::Value(false));
-        case 'n': return literal("null", 4, TokenKind::Null, ns::Value::null());
+        case 't': return literal("true", 4, TokenKind::True);
+        case 'f': return literal("false", 5, TokenKind::False);
+        case 'n': return literal("null", 4, TokenKind::Null);
         case '"': return readString(token);
         default:
             if (*p == '-' || isDigit(*p)) return readNumber(token);
@@ -172,14 +171,8 @@ bool JTParseState::readString(Token& token) {
             const std::size_t n = static_cast<std::size_t>(q - start);
             token.length = n + 2;
             at_ = q + 1;
-            if (n == 0) {
-                token.value = ns::Value(std::string());
-                token.hash = JTDictionary::kHashSeed;
-            } else {
-                const std::string_view text(reinterpret_cast<const char*>(start), n);
-                token.hash = JTDictionary::hashBytes(start, n);
-                token.value = cache_.string(text, token.hash);
-            }
+            token.text = std::string_view(reinterpret_cast<const char*>(start), n);
+            token.hash = JTDictionary::hashBytes(start, n);
             return true;
         }
         if (b == '\\') return decodeString(start, q, token);
@@ -322,13 +315,8 @@ bool JTParseState::decodeString(const unsigned char* start, const unsigned char*
     }
     token.length = static_cast<std::size_t>(q + 1 - token.start);
     at_ = q + 1;
-    if (buffer_.empty()) {
-        token.value = ns::Value(std::string());
-        token.hash = JTDictionary::kHashSeed;
-    } else {
-        token.hash = JTDictionary::hashBytes(buffer_.data(), buffer_.size());
-        token.value = cache_.string(buffer_, token.hash);
-    }
+    token.text = buffer_;
+    token.hash = JTDictionary::hashBytes(buffer_.data(), buffer_.size());
     return true;
 }
 
@@ -399,9 +387,8 @@ bool JTParseState::readNumber(Token& token) {
             fail(start, "The conversion function did not consume all of the number tokens characters.");
             return false;
         }
-        std::uint64_t bits;
-        std::memcpy(&bits, &d, 8);
-        token.value = cache_.number(JTTokenCache::kDouble, bits, ns::Value(d));
+        token.numberKind = JTTokenCache::kDouble;
+        std::memcpy(&token.bits, &d, 8);
         return true;
     }
     // Integers: accumulate the magnitude, watching for overflow.
@@ -418,17 +405,15 @@ bool JTParseState::readNumber(Token& token) {
             return tooLarge("The value '%s' exceeded the minimum value that could be represented: %lld.",
                             static_cast<long long>(INT64_MIN));
         const std::int64_t v = magnitude == limit ? INT64_MIN : -static_cast<std::int64_t>(magnitude);
-        token.value = cache_.number(JTTokenCache::kSigned, static_cast<std::uint64_t>(v), ns::Value(v));
+        token.numberKind = JTTokenCache::kSigned;
+        token.bits = static_cast<std::uint64_t>(v);
         return true;
     }
     if (overflow)
         return tooLarge("The value '%s' exceeded the maximum value that could be represented: %llu.",
                         static_cast<unsigned long long>(UINT64_MAX));
-    // Unsigned values below 2^63 become signed numbers; larger ones keep the unsigned kind.
-    const ns::Value made = magnitude <= static_cast<std::uint64_t>(INT64_MAX)
-                               ? ns::Value(static_cast<std::int64_t>(magnitude))
-                               : ns::Value(magnitude);
-    token.value = cache_.number(JTTokenCache::kUnsigned, magnitude, made);
+    token.numberKind = JTTokenCache::kUnsigned;
+    token.bits = magnitude;
     return true;
 }
 
@@ -442,10 +427,22 @@ bool JTParseState::isValueToken(TokenKind kind) const {
     }
 }
 
-bool JTParseState::valueFromToken(Token& token, std::size_t depth, ns::Value& out) {
+ns::Value JTParseState::scalarFromToken(const Token& token) {
+    switch (token.kind) {
+        case TokenKind::String:
+            // The empty string is one shared constant, never cached.
+            return token.text.empty() ? ns::Value(std::string()) : cache_.string(token.text, token.hash);
+        case TokenKind::Number: return cache_.number(token.numberKind, token.bits);
+        case TokenKind::True: return ns::Value(true);
+        case TokenKind::False: return ns::Value(false);
+        default: return ns::Value::null();
+    }
+}
+
+bool JTParseState::valueFromToken(const Token& token, std::size_t depth, ns::Value& out) {
     if (token.kind == TokenKind::ArrayBegin) return parseArray(depth + 1, out);
     if (token.kind == TokenKind::ObjectBegin) return parseObject(depth + 1, out);
-    out = std::move(token.value);
+    out = scalarFromToken(token);
     return true;
 }
 
@@ -464,9 +461,13 @@ bool JTParseState::parseArray(std::size_t depth, ns::Value& out) {
                 fail(token.start, "Unexpected value.");
                 break;
             }
-            ns::Value v;
-            if (!valueFromToken(token, depth, v)) break;
-            values_.push_back(std::move(v));
+            if (token.kind == TokenKind::ArrayBegin || token.kind == TokenKind::ObjectBegin) {
+                ns::Value v;
+                if (!valueFromToken(token, depth, v)) break;
+                values_.push_back(std::move(v));
+            } else {
+                values_.push_back(scalarFromToken(token));
+            }
             expect = kComma | kClose;
         } else if (token.kind == TokenKind::ArrayEnd) {
             if (!(expect & kClose)) {
@@ -505,7 +506,13 @@ bool JTParseState::parseObject(std::size_t depth, ns::Value& out) {
                 fail(token.start, "Unexpected string.");
                 break;
             }
-            Pair pair{std::move(token.value), token.hash, {}};
+            // The key's bytes may live in the string buffer: take them now.
+            Pair pair;
+            pair.hash = token.hash;
+            if (build_ == Build::PlatformCollections)
+                pair.keyText.assign(token.text);  // a platform key is a text of its own
+            else
+                pair.key = scalarFromToken(token);
             if (at_ >= end_ || !readToken(token)) break;
             if (token.kind != TokenKind::Colon) {
                 fail(token.start, "Expected ':'.");
@@ -563,8 +570,9 @@ ns::Value JTParseState::makeDictionary(std::size_t base) {
     ns::Value made;
     if (build_ == Build::PlatformCollections) {
         ns::Dictionary d;
+        d.reserve(n);
         for (std::size_t i = base; i < pairs_.size(); ++i)
-            d.set(pairs_[i].key.asString(), std::move(pairs_[i].value));
+            d.set(std::move(pairs_[i].keyText), std::move(pairs_[i].value));
         made = ns::Value(std::move(d));
     } else {
         std::shared_ptr<JTDictionary> d(build_ == Build::Collections

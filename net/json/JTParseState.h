@@ -37,11 +37,16 @@ private:
         TokenKind kind;
         const unsigned char* start;
         std::size_t length;
-        ns::Value value;     // strings, numbers and literals
-        std::uint32_t hash;  // strings: the key hash
+        // Strings: the decoded bytes (in the input, or in buffer_ until the
+        // next string token) and their hash. Numbers: kind and value bytes.
+        std::string_view text;
+        std::uint32_t hash;
+        JTTokenCache::Kind numberKind;
+        std::uint64_t bits;
     };
     struct Pair {
-        ns::Value key;
+        std::string keyText;  // platform dictionaries
+        ns::Value key;        // the codec's dictionaries
         std::uint32_t hash;
         ns::Value value;
     };
@@ -57,7 +62,8 @@ private:
     bool readHexQuad(const unsigned char*& q, std::uint32_t& value);
     bool readNumber(Token& token);
     bool isValueToken(TokenKind kind) const;
-    bool valueFromToken(Token& token, std::size_t depth, ns::Value& out);
+    bool valueFromToken(const Token& token, std::size_t depth, ns::Value& out);
+    ns::Value scalarFromToken(const Token& token);
     bool parseArray(std::size_t depth, ns::Value& out);
     bool parseObject(std::size_t depth, ns::Value& out);
     ns::Value makeArray(std::size_t base);

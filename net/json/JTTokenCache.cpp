@@ -40,6 +40,7 @@ std::size_t JTTokenCache::probe(std::uint32_t hash, std::uint32_t size, Kind kin
 }
 
 ns::Value JTTokenCache::string(std::string_view bytes, std::uint32_t hash) {
+    if (bytes.size() > kLongestCachedString) return ns::Value(std::string(bytes));
     bool hit;
     const std::size_t bucket = probe(hash, static_cast<std::uint32_t>(bytes.size()), kString, bytes, 0, hit);
     if (hit) return items_[bucket].object;
@@ -58,11 +59,27 @@ std::uint32_t JTTokenCache::numberHash(Kind kind, std::uint64_t bits) {
     return h;
 }
 
-ns::Value JTTokenCache::number(Kind kind, std::uint64_t bits, const ns::Value& made) {
+ns::Value JTTokenCache::makeNumber(Kind kind, std::uint64_t bits) {
+    switch (kind) {
+        case kSigned: return ns::Value(static_cast<std::int64_t>(bits));
+        case kUnsigned:
+            // Unsigned values below 2^63 are ordinary signed numbers.
+            return bits <= static_cast<std::uint64_t>(INT64_MAX) ? ns::Value(static_cast<std::int64_t>(bits))
+                                                                  : ns::Value(bits);
+        default: {
+            double d;
+            std::memcpy(&d, &bits, sizeof d);
+            return ns::Value(d);
+        }
+    }
+}
+
+ns::Value JTTokenCache::number(Kind kind, std::uint64_t bits) {
     const std::uint32_t hash = numberHash(kind, bits);
     bool hit;
     const std::size_t bucket = probe(hash, 8, kind, {}, bits, hit);
     if (hit) return items_[bucket].object;
+    ns::Value made = makeNumber(kind, bits);
     if (bucket != npos) {
         items_[bucket] = Item{made, hash, 8, kind, bits};
         ages_[bucket] = 0;

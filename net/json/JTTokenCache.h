@@ -23,7 +23,12 @@ public:
     // (entered into a free or aged bucket when there is one).
     ns::Value string(std::string_view bytes, std::uint32_t hash);
     // The same for a number: its kind and the 8 bytes of its value.
-    ns::Value number(Kind kind, std::uint64_t bits, const ns::Value& made);
+    ns::Value number(Kind kind, std::uint64_t bits);
+    // The value a number's kind and bytes stand for.
+    static ns::Value makeNumber(Kind kind, std::uint64_t bits);
+    // Texts longer than this are not cached: a std::string copy of them costs
+    // as much as making them anew, so a cached copy could save nothing.
+    static constexpr std::size_t kLongestCachedString = 15;
     static std::uint32_t numberHash(Kind kind, std::uint64_t bits);
 
     void clear();
