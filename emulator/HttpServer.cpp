@@ -56,6 +56,12 @@ bool HttpServer::start() {
     // Every connection carries one request, as the client wants it.
     server_->set_keep_alive_max_count(1);
     auto dispatch = [this](const httplib::Request& request, httplib::Response& response) { serve(request, response); };
+    // Range requests are the routes' business (they answer as the peer they
+    // play would); the library would otherwise cut every body itself.
+    server_->set_pre_routing_handler([](const httplib::Request& request, httplib::Response&) {
+        const_cast<httplib::Request&>(request).ranges.clear();
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
     // One catch-all per method: routing, faults and the log stay ours.
     server_->Get(".*", dispatch);
     server_->Post(".*", dispatch);

@@ -197,8 +197,14 @@ void URLTransfer::run() {
         if (method != "POST") curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, method.c_str());
     } else if (method == "HEAD") {
         curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+    } else if (method == "POST") {
+        // An empty POST still says so; a server would otherwise wait for a body.
+        curl_easy_setopt(easy, CURLOPT_POST, 1L);
+        curl_easy_setopt(easy, CURLOPT_POSTFIELDS, "");
+        curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(0));
     } else if (method != "GET") {
         curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, method.c_str());
+        if (method == "PUT" || method == "PATCH") curl_->headers = curl_slist_append(curl_->headers, "Content-Length: 0");
     }
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, curl_->headers);
 

@@ -124,6 +124,20 @@ TEST_F(URLTransferTest, PostsABodyAndReportsHeadDataAndFinishInOrder) {
     EXPECT_EQ(twice, 2);
 }
 
+TEST_F(URLTransferTest, BodilessPostAndPutDeclareAnEmptyBody) {
+    for (const char* method : {"POST", "PUT", "DELETE"}) {
+        Recorder r;
+        ns::TransferRequest request;
+        request.url = http.url("/echo");
+        request.method = method;
+        request.timeoutInterval = 5;
+        ns::URLTransfer::start(request, r.callbacks());
+        ASSERT_TRUE(r.waitCompleted(5)) << method << ": the server waited for a body";
+        EXPECT_EQ(r.errorCode(), 0) << method;
+        EXPECT_EQ(http.log().last()->method, method);
+    }
+}
+
 class ChunkSource : public ns::TransferBodySource {
 public:
     ChunkSource(std::string text, bool failHalfway) : text_(std::move(text)), failHalfway_(failHalfway) {}
