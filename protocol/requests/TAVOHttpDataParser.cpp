@@ -1,0 +1,58 @@
+#include "protocol/requests/TAVOHttpDataParser.h"
+
+#include "core/app/TAVOLocalizedString.h"
+#include "core/errors/TAVOErrorSystemManager.h"
+#include "core/errors/TAVORouterErrorUtility.h"
+#include "net/json/TinyJson.h"
+#include "platform/foundation/Format.h"
+#include "platform/foundation/Utf16.h"
+#include "protocol/records/TAVOReplyReader.h"
+
+void TAVOHttpDataParser::parseNewData(const ns::Data& data) {
+    auto errors = TAVOErrorSystemManager::sharedManager();
+    if (data.length() > kMaxReplyLength)
+        errorInfo = errors->getErrorOfType(TAVOErrorTypeParse, 300004,
+                                           TAVOLocalizedString("architecture error respose too large"));
+    const std::string text(reinterpret_cast<const char*>(data.bytes()), data.length());
+    ns::Value json = (text.empty() || !ns::utf16::isValidUtf8(text)) ? ns::Value() : JSONValue(text);
+    if (json.isNil()) {
+        errorInfo = getSpecificHtmlError(text);
+        if (!errorInfo)
+            errorInfo = errors->getErrorOfType(TAVOErrorTypeParse, 300002, TAVOLocalizedString("architecture error json invalid"));
+        return;
+    }
+    // A reply that is JSON but not an object cannot answer the key lookup.
+    const ns::Value& errcodeValue = TAVOReplyReader::lookup(json, "errcode");
+    const int errcode = errcodeValue.intValue();
+    if (errcode == 0) {
+        parserVData(json["vdata"]);
+        return;
+    }
+    std::string message;
+    if (errcode == -1010) {
+        message = wrongPasswordMessage(json["vdata"]);
+    } else if (const ns::Value& desc = json["errdesc"]; desc.isString()) {
+        message = desc.asString();
+    }
+    auto source = ns::Error::create(message.empty() ? "server error" : message, errcode);
+    errorInfo = errors->transferRouterError(source);
+}
+
+std::string TAVOHttpDataParser::wrongPasswordMessage(const ns::Value& vdata) {
+    const int failed = TAVOReplyReader::lookup(vdata, "count").intValue();
+    return ns::format("%@, %@", TAVOLocalizedString("psw is wrong"),
+                      ns::format(TAVOLocalizedString("still have %d time to try"), 5 - failed));
+}
+
+TAVOErrorPtr TAVOHttpDataParser::getSpecificHtmlError(const std::string& text) const {
+    if (text.find("路由器开启了防蹭网功能") == std::string::npos || text.find("不能上网") == std::string::npos) return nullptr;
+    return TAVOErrorSystemManager::sharedManager()->getErrorOfType(
+        TAVOErrorTypeParse, 100007, TAVOLocalizedString("netpermit has opened, cann't join the network"));
+}
+
+bool TAVOHttpDataParser::parserVData(const ns::Value& vdata) {
+    dataInfo = vdata;
+    return false;
+}
+
+std::string TAVOHttpDataParser::textForError(int code) const { return TAVORouterErrorUtility::getErrorMsgByErrorCode(code); }
