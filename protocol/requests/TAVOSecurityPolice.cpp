@@ -1,0 +1,52 @@
+#include "protocol/requests/TAVOSecurityPolice.h"
+
+#include <mutex>
+
+#include "platform/foundation/Bundle.h"
+#include "platform/foundation/FileData.h"
+#include "platform/net/Certificate.h"
+#include "platform/net/Policy.h"
+
+std::optional<std::vector<ns::Data>> TAVOSecurityPolice::defaultCertificates() {
+    static std::once_flag once;
+    static std::optional<std::vector<ns::Data>> certificates;
+    std::call_once(once, [] {
+        const std::string path = ns::Bundle::mainBundle()->pathForResource("ca", "der");
+        if (path.empty()) return;
+        if (auto bytes = ns::dataWithContentsOfFile(path)) certificates = std::vector<ns::Data>{*bytes};
+    });
+    return certificates;
+}
+
+std::shared_ptr<TAVOSecurityPolice> TAVOSecurityPolice::defaultSecurityPolice() {
+    auto police = create();
+    police->setCertificates(defaultCertificates());
+    return police;
+}
+
+void TAVOSecurityPolice::setCertificates(std::optional<std::vector<ns::Data>> certificates) {
+    certificates_ = std::move(certificates);
+    publicKeys_.clear();
+    if (!certificates_) return;
+    for (const auto& der : *certificates_) {
+        auto certificate = sec::Certificate::createWithData(der);
+        if (!certificate) continue;
+        auto trust = sec::Trust::create({certificate}, {sec::Policy::createBasicX509()});
+        if (!trust) continue;
+        sec::TrustResultType ignored;
+        trust->evaluate(ignored);
+        if (auto key = trust->copyPublicKey()) publicKeys_.push_back(key);
+    }
+}
+
+bool TAVOSecurityPolice::evaluateServerTrust(const sec::TrustPtr& trust, const std::string&) const {
+    if (!trust || !certificates_ || certificates_->empty()) return false;
+    auto anchor = sec::Certificate::createWithData(certificates_->front());
+    if (!anchor) return false;
+    if (trust->setAnchorCertificates({anchor}) != sec::kErrSecSuccess) return false;
+    if (trust->setAnchorCertificatesOnly(true) != sec::kErrSecSuccess) return false;
+    sec::TrustResultType result = sec::TrustResultType::Invalid;
+    if (trust->evaluate(result) != sec::kErrSecSuccess) return false;
+    return result == sec::TrustResultType::Proceed || result == sec::TrustResultType::Confirm ||
+           result == sec::TrustResultType::Unspecified;
+}
