@@ -15,14 +15,29 @@ namespace {
 constexpr std::uint64_t kOnes = ~0ULL / 255;
 constexpr std::uint64_t kHighs = kOnes * 128;
 
-// True when any of the eight bytes needs more than a copy: a double quote,
-// a backslash, a control byte or a byte from 0x80 on.
-inline bool needsWork(std::uint64_t w) {
-    auto hasZero = [](std::uint64_t v) { return (v - kOnes) & ~v & kHighs; };
-    return ((w - kOnes * 0x20) & ~w & kHighs) | hasZero(w ^ (kOnes * '"')) | hasZero(w ^ (kOnes * '\\')) | (w & kHighs);
+inline std::uint64_t hasZero(std::uint64_t v) { return (v - kOnes) & ~v & kHighs; }
+
+// True when any of the eight bytes must be escaped: a double quote, a
+// backslash or a control byte (bytes from 0x80 on never match).
+inline bool needsEscape(std::uint64_t w) {
+    return (((w - kOnes * 0x20) & ~w & kHighs) | hasZero(w ^ (kOnes * '"')) | hasZero(w ^ (kOnes * '\\'))) != 0;
 }
 
+// True when any of the eight bytes needs more than a copy: one to escape or
+// a byte from 0x80 on.
+inline bool needsWork(std::uint64_t w) { return needsEscape(w) || (w & kHighs) != 0; }
+
 constexpr char kHex[] = "0123456789abcdef";
+
+// Bytes written as they are in any mode: printable ASCII but the double
+// quote and the backslash.
+struct PlainTable {
+    bool plain[256] = {};
+    PlainTable() {
+        for (int c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
+    }
+};
+const PlainTable kPlain;
 
 void appendUnitEscape(std::string& out, unsigned unit) {
     const char e[6] = {'\\', 'u', kHex[(unit >> 12) & 15], kHex[(unit >> 8) & 15], kHex[(unit >> 4) & 15],
@@ -105,25 +120,35 @@ void JTSerializer::separator() {
 }
 
 bool JTSerializer::encode(const ns::Value& value) {
+    // Straight to the storage: this runs once per value written.
+    const ns::Value::Storage& v = value.storage();
     switch (value.kind()) {
-        case ns::ValueKind::String: return encodeString(value.asString(), true);
-        case ns::ValueKind::Bool: out_ += value.boolValue() ? "true" : "false"; return true;
+        case ns::ValueKind::String: return encodeString(*std::get_if<std::string>(&v), true);
+        case ns::ValueKind::Bool:
+            if (*std::get_if<bool>(&v))
+                out_.append("true", 4);
+            else
+                out_.append("false", 5);
+            return true;
         case ns::ValueKind::Integer: {
             char buf[24];
-            const auto r = std::to_chars(buf, buf + sizeof buf, value.longLongValue());
+            const auto r = std::to_chars(buf, buf + sizeof buf, *std::get_if<std::int64_t>(&v));
             out_.append(buf, r.ptr);
             return true;
         }
         case ns::ValueKind::Unsigned: {
             char buf[24];
-            const auto r = std::to_chars(buf, buf + sizeof buf, value.unsignedLongLongValue());
+            const auto r = std::to_chars(buf, buf + sizeof buf, *std::get_if<std::uint64_t>(&v));
             out_.append(buf, r.ptr);
             return true;
         }
-        case ns::ValueKind::Double:
+        case ns::ValueKind::Double: return encodeDouble(*std::get_if<double>(&v));
         case ns::ValueKind::Decimal: return encodeDouble(value.doubleValue());
-        case ns::ValueKind::Null: out_ += "null"; return true;
-        case ns::ValueKind::Array: return encodeArray(value.asArray().data(), value.asArray().size());
+        case ns::ValueKind::Null: out_.append("null", 4); return true;
+        case ns::ValueKind::Array: {
+            const ns::Array& array = **std::get_if<std::shared_ptr<ns::Array>>(&v);
+            return encodeArray(array.data(), array.size());
+        }
         case ns::ValueKind::Dictionary: return encodeDictionary(value);
         case ns::ValueKind::Object:
             if (auto array = value.as<JTArray>()) {
@@ -189,7 +214,8 @@ bool JTSerializer::encodeDictionary(const ns::Value& value) {
             if (!first) separator();
             first = false;
             if (!encodeString(key, true)) return false;
-            out_ += (options_ & kJTSerializeOptionPretty) ? ": " : ":";
+            out_.push_back(':');
+            if (options_ & kJTSerializeOptionPretty) out_.push_back(' ');
             if (!encode(object)) return false;
         }
     } else {
@@ -207,43 +233,69 @@ bool JTSerializer::encodeDictionary(const ns::Value& value) {
 }
 
 bool JTSerializer::encodeString(const std::string& text, bool quotes) {
+    // Short plain texts (most keys and values) go out in one piece.
+    if (text.size() < 24) {
+        std::size_t i = 0;
+        const auto* d = reinterpret_cast<const unsigned char*>(text.data());
+        while (i < text.size() && kPlain.plain[d[i]]) ++i;
+        if (i == text.size()) {
+            if (quotes) out_.push_back('"');
+            out_.append(text);
+            if (quotes) out_.push_back('"');
+            return true;
+        }
+    }
     if (quotes) out_.push_back('"');
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     const bool asciiOnly = options_ & kJTSerializeOptionEscapeUnicode;
+    // Bytes that need no change (plain ASCII, and well-formed UTF-8 unless
+    // escaping it) collect in a run that is copied in one piece.
+    const unsigned char* run = p;
+    auto flush = [&]() { out_.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run)); };
     while (p < end) {
-        const unsigned char* run = p;
         while (end - p >= 8) {
             std::uint64_t w;
             std::memcpy(&w, p, 8);
             if (needsWork(w)) break;
             p += 8;
         }
-        while (p < end && *p >= 0x20 && *p < 0x80 && *p != '"' && *p != '\\') ++p;
-        out_.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
         if (p >= end) break;
         const unsigned char b = *p;
+        if (b >= 0x20 && b < 0x80 && b != '"' && b != '\\') {
+            ++p;
+            continue;
+        }
+        if (b >= 0x80 && !asciiOnly) {
+            // Well-formed UTF-8 stays as it is: check a whole stretch of it.
+            do {
+                const jsonutf8::Sequence s = jsonutf8::readSequence(p, end);
+                if (s.status != jsonutf8::SequenceStatus::Ok) {
+                    fail("An error occurred converting the contents of a NSString to UTF8.");
+                    return false;
+                }
+                p += s.length;
+            } while (p < end && *p >= 0x80);
+            continue;
+        }
         if (b >= 0x80) {
             const jsonutf8::Sequence s = jsonutf8::readSequence(p, end);
-            if (s.status != jsonutf8::SequenceStatus::Ok) {
-                fail(asciiOnly ? "Error converting UTF8."
-                               : "An error occurred converting the contents of a NSString to UTF8.");
-                return false;
-            }
-            if (!asciiOnly) {
-                out_.append(reinterpret_cast<const char*>(p), s.length);
-            } else if (jsonutf8::isJetJsonIllegal(s.codePoint)) {
+            if (s.status != jsonutf8::SequenceStatus::Ok || jsonutf8::isJetJsonIllegal(s.codePoint)) {
                 fail("Error converting UTF8.");
                 return false;
-            } else if (s.codePoint > 0xFFFF) {
+            }
+            flush();
+            if (s.codePoint > 0xFFFF) {
                 appendUnitEscape(out_, (s.codePoint >> 10) + 0xD7C0);
                 appendUnitEscape(out_, (s.codePoint & 0x3FF) | 0xDC00);
             } else {
                 appendUnitEscape(out_, s.codePoint);
             }
             p += s.length;
+            run = p;
             continue;
         }
+        flush();
         switch (b) {
             case '"': out_ += "\\\""; break;
             case '\\': out_ += "\\\\"; break;
@@ -255,7 +307,9 @@ bool JTSerializer::encodeString(const std::string& text, bool quotes) {
             default: appendUnitEscape(out_, b); break;
         }
         ++p;
+        run = p;
     }
+    flush();
     if (quotes) out_.push_back('"');
     return true;
 }
