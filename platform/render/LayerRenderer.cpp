@@ -1,0 +1,243 @@
+#include "platform/render/LayerRenderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/graphics/GraphicsContextStack.h"
+#include "platform/render/FontFileMetricsProvider.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/GradientLayer.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/ShapeLayer.h"
+#if __has_include("platform/ui/Image.h")
+#include "platform/ui/Image.h"
+#define KB_HAVE_UI_IMAGE 1
+#endif
+
+namespace cg {
+
+namespace {
+
+ColorPtr toColor(const ui::Color& c, double alpha = 1) { return Color::createRGB(c.red(), c.green(), c.blue(), c.alpha() * alpha); }
+
+bool visibleColor(const ui::OptionalColor& c) { return c && c->alpha() > 0; }
+
+Path boundsPath(const Rect& bounds, double radius) {
+    return radius > 0 ? Path::withRoundedRect(bounds, radius, radius) : Path::withRect(bounds);
+}
+
+double pathLength(const Path& path) {
+    double total = 0;
+    for (const auto& poly : path.flattened()) {
+        for (std::size_t i = 1; i < poly.size(); ++i) total += std::hypot(poly[i].x - poly[i - 1].x, poly[i].y - poly[i - 1].y);
+    }
+    return total;
+}
+
+LineCap capNamed(const std::string& s) { return s == "round" ? LineCap::Round : s == "square" ? LineCap::Square : LineCap::Butt; }
+LineJoin joinNamed(const std::string& s) { return s == "round" ? LineJoin::Round : s == "bevel" ? LineJoin::Bevel : LineJoin::Miter; }
+
+void drawShape(Context& ctx, const ca::ShapeLayer& shape) {
+    if (!shape.path || shape.path->isEmpty()) return;
+    if (visibleColor(shape.fillColor)) {
+        ctx.setFillColorWithColor(toColor(*shape.fillColor));
+        ctx.beginPath();
+        ctx.addPath(*shape.path);
+        if (shape.fillRule == "even-odd") {
+            ctx.eoFillPath();
+        } else {
+            ctx.fillPath();
+        }
+    }
+    double start = std::clamp(shape.strokeStart, 0.0, 1.0), end = std::clamp(shape.strokeEnd, 0.0, 1.0);
+    if (visibleColor(shape.strokeColor) && shape.lineWidth > 0 && end > start) {
+        ctx.saveGState();
+        ctx.setStrokeColorWithColor(toColor(*shape.strokeColor));
+        ctx.setLineWidth(shape.lineWidth);
+        ctx.setLineCap(capNamed(shape.lineCap));
+        ctx.setLineJoin(joinNamed(shape.lineJoin));
+        if (start > 0 || end < 1) {
+            // A partial stroke is one dash as long as the visible part.
+            double length = pathLength(*shape.path);
+            ctx.setLineDash(-length * start, {length * (end - start), length * 2 + 1});
+        } else if (!shape.lineDashPattern.empty()) {
+            ctx.setLineDash(shape.lineDashPhase, shape.lineDashPattern);
+        }
+        ctx.beginPath();
+        ctx.addPath(*shape.path);
+        ctx.strokePath();
+        ctx.restoreGState();
+    }
+}
+
+void drawGradient(Context& ctx, const ca::GradientLayer& layer) {
+    if (layer.colors.empty()) return;
+    std::vector<ColorPtr> colors;
+    for (const auto& c : layer.colors) colors.push_back(toColor(c));
+    std::vector<double> locations = layer.locations.size() == colors.size() ? layer.locations : std::vector<double>{};
+    auto gradient = Gradient::createWithColors(ColorSpace::createDeviceRGB(), colors, locations);
+    if (!gradient) return;
+    Rect b = layer.bounds();
+    auto at = [&](Point unit) { return PointMake(b.origin.x + unit.x * b.size.width, b.origin.y + unit.y * b.size.height); };
+    unsigned extend = GradientDrawsBeforeStartLocation | GradientDrawsAfterEndLocation;
+    ctx.saveGState();
+    ctx.clipToRect(b);
+    if (layer.type == "radial") {
+        Point c = at(layer.startPoint), e = at(layer.endPoint);
+        ctx.drawRadialGradient(gradient, c, 0, c, std::hypot(e.x - c.x, e.y - c.y), extend);
+    } else {
+        ctx.drawLinearGradient(gradient, at(layer.startPoint), at(layer.endPoint), extend);
+    }
+    ctx.restoreGState();
+}
+
+#ifdef KB_HAVE_UI_IMAGE
+// Where the contents image goes inside the bounds, by the layer's gravity.
+Rect contentsRect(const Rect& b, Size img, const std::string& gravity) {
+    if (gravity == "resize" || img.width <= 0 || img.height <= 0) return b;
+    if (gravity == "resizeAspect" || gravity == "resizeAspectFill") {
+        double sx = b.size.width / img.width, sy = b.size.height / img.height;
+        double s = gravity == "resizeAspect" ? std::min(sx, sy) : std::max(sx, sy);
+        Size sz{img.width * s, img.height * s};
+        return RectMake(RectGetMidX(b) - sz.width / 2, RectGetMidY(b) - sz.height / 2, sz.width, sz.height);
+    }
+    double x = RectGetMidX(b) - img.width / 2, y = RectGetMidY(b) - img.height / 2;
+    if (gravity.find("left") != std::string::npos) x = b.origin.x;
+    if (gravity.find("right") != std::string::npos) x = RectGetMaxX(b) - img.width;
+    if (gravity.find("top") != std::string::npos) y = b.origin.y;
+    if (gravity.find("bottom") != std::string::npos) y = RectGetMaxY(b) - img.height;
+    return RectMake(x, y, img.width, img.height);
+}
+#endif
+
+void renderContent(Context& ctx, ca::Layer& layer) {
+    Rect b = layer.bounds();
+    if (visibleColor(layer.backgroundColor())) {
+        ctx.setFillColorWithColor(toColor(*layer.backgroundColor()));
+        ctx.beginPath();
+        ctx.addPath(boundsPath(b, layer.cornerRadius()));
+        ctx.fillPath();
+    }
+    ctx.saveGState();
+    if (layer.masksToBounds()) {
+        ctx.beginPath();
+        ctx.addPath(boundsPath(b, layer.cornerRadius()));
+        ctx.clip();
+    }
+#ifdef KB_HAVE_UI_IMAGE
+    if (const auto& image = layer.contents(); image && image->CGImage()) {
+        ctx.drawImageTopDown(contentsRect(b, image->size(), layer.contentsGravity()), image->CGImage());
+    }
+#endif
+    if (auto* shape = dynamic_cast<ca::ShapeLayer*>(&layer)) drawShape(ctx, *shape);
+    if (auto* gradient = dynamic_cast<ca::GradientLayer*>(&layer)) drawGradient(ctx, *gradient);
+    // The layer's own drawing (a view's drawRect:), with the context current
+    // for drawing code that asks for it.
+    ctx.saveGState();
+    auto self = std::static_pointer_cast<Context>(ctx.shared_from_this());
+    pushContext(self);
+    layer.display(&ctx);
+    popContext();
+    ctx.restoreGState();
+    std::vector<ca::LayerPtr> subs = layer.sublayers();
+    std::stable_sort(subs.begin(), subs.end(), [](const auto& a, const auto& c) { return a->zPosition() < c->zPosition(); });
+    for (const auto& sub : subs) LayerRenderer::renderLayer(ctx, *sub);
+    ctx.restoreGState();
+    if (layer.borderWidth() > 0 && visibleColor(layer.borderColor())) {
+        double w = layer.borderWidth();
+        ctx.saveGState();
+        ctx.setStrokeColorWithColor(toColor(*layer.borderColor()));
+        ctx.setLineWidth(w);
+        ctx.beginPath();
+        Rect inner = RectInset(b, w / 2, w / 2);
+        if (!RectIsNull(inner)) ctx.addPath(boundsPath(inner, std::max(0.0, layer.cornerRadius() - w / 2)));
+        ctx.strokePath();
+        ctx.restoreGState();
+    }
+}
+
+}  // namespace
+
+void LayerRenderer::renderLayer(Context& ctx, ca::Layer& layer) {
+    if (layer.isHidden() || layer.opacity() <= 0.001) return;
+    Rect b = layer.bounds();
+    Point pos = layer.position(), anchor = layer.anchorPoint();
+    ctx.saveGState();
+    ctx.translateCTM(pos.x, pos.y);
+    ctx.concatCTM(layer.affineTransform());
+    ctx.translateCTM(-anchor.x * b.size.width - b.origin.x, -anchor.y * b.size.height - b.origin.y);
+    bool shadow = layer.shadowOpacity() > 0 && visibleColor(layer.shadowColor());
+    bool group = shadow || layer.opacity() < 1;
+    if (group) {
+        ctx.setAlpha(layer.opacity());
+        if (shadow) {
+            ctx.setShadowWithColor(layer.shadowOffset(), layer.shadowRadius() * 2,
+                                   toColor(*layer.shadowColor(), layer.shadowOpacity()));
+        }
+        if (shadow && layer.shadowPath()) {
+            // An explicit shadow path: its shadow alone, then the layer without one.
+            ctx.saveGState();
+            ctx.setFillColorWithColor(toColor(*layer.shadowColor(), layer.shadowOpacity()));
+            ctx.beginPath();
+            ctx.addPath(*layer.shadowPath());
+            ctx.fillPath();
+            ctx.restoreGState();
+            ctx.setShadowWithColor({0, 0}, 0, nullptr);
+        }
+        ctx.beginTransparencyLayer();
+    }
+    renderContent(ctx, layer);
+    if (group) ctx.endTransparencyLayer();
+    ctx.restoreGState();
+}
+
+ImagePtr LayerRenderer::renderWindows(const std::vector<std::shared_ptr<ui::Window>>& windows, Size screen, double scale) {
+    auto ctx = Context::createImageContext(screen, true, scale);
+    if (!ctx) return nullptr;
+    // Real font metrics while drawing, so that text fits what is drawn.
+    FontFileMetricsScope metrics;
+    ctx->setRGBFillColor(0, 0, 0, 1);
+    ctx->fillRect(RectMake(0, 0, screen.width, screen.height));
+    for (const auto& w : windows) {
+        if (!w || w->isHidden()) continue;
+        w->layoutIfNeeded();
+        renderLayer(*ctx, *w->layer());
+    }
+    return ctx->createImage();
+}
+
+ImagePtr LayerRenderer::renderWindowStack() {
+    auto screen = ui::Screen::mainScreen();
+    auto app = ui::Application::existing();
+    std::vector<std::shared_ptr<ui::Window>> windows;
+    if (app) windows = app->windows();
+    return renderWindows(windows, screen->bounds().size, screen->scale());
+}
+
+ImagePtr LayerRenderer::renderWindow(ui::Window& window, double scale) {
+    Rect f = window.frame();
+    auto ctx = Context::createImageContext(f.size, false, scale);
+    if (!ctx) return nullptr;
+    FontFileMetricsScope metrics;
+    window.layoutIfNeeded();
+    ctx->translateCTM(-f.origin.x, -f.origin.y);
+    bool hidden = window.isHidden();
+    if (hidden) window.layer()->setHidden(false);
+    renderLayer(*ctx, *window.layer());
+    if (hidden) window.layer()->setHidden(true);
+    return ctx->createImage();
+}
+
+bool LayerRenderer::writePNG(const ImagePtr& image, const std::string& path) {
+    if (!image) return false;
+    ns::Data png = image->pngData();
+    if (png.empty()) return false;
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(png.bytes(), 1, png.length(), f) == png.length();
+    ok = std::fclose(f) == 0 && ok;
+    return ok;
+}
+
+}  // namespace cg

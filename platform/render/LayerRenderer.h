@@ -1,0 +1,36 @@
+// Draws the interface kit's layer tree with the drawing layer: each layer's
+// geometry and transform, opacity, background with corner radius, shadow,
+// contents image, its own drawing (a view's drawRect: through the context),
+// shape and gradient layers, sublayers in order and the border; and whole
+// window stacks, in level order, into an image at the screen's scale.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/graphics/Context.h"
+#include "platform/ui/Layer.h"
+#include "platform/ui/Window.h"
+
+namespace cg {
+
+class LayerRenderer {
+public:
+    // Draws a layer and everything below it into the context, whose user
+    // space is taken as the layer's superlayer's (y down, in points).
+    static void renderLayer(Context& context, ca::Layer& layer);
+
+    // The windows (visible ones only, in the order given) drawn on a screen
+    // of `screenSize` points at `scale` pixels per point.
+    static ImagePtr renderWindows(const std::vector<std::shared_ptr<ui::Window>>& windows, Size screenSize, double scale);
+    // The application's window stack on the main screen, in level order.
+    static ImagePtr renderWindowStack();
+    // One window alone, on a transparent background the window's size.
+    static ImagePtr renderWindow(ui::Window& window, double scale);
+
+    // Writes the image as a PNG file; false when it cannot be written.
+    static bool writePNG(const ImagePtr& image, const std::string& path);
+};
+
+}  // namespace cg
