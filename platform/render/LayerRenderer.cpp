@@ -5,15 +5,11 @@
 #include <cstdio>
 
 #include "platform/graphics/GraphicsContextStack.h"
-#include "platform/render/FontFileMetricsProvider.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/GradientLayer.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/ShapeLayer.h"
-#if __has_include("platform/ui/Image.h")
 #include "platform/ui/Image.h"
-#define KB_HAVE_UI_IMAGE 1
-#endif
 
 namespace cg {
 
@@ -92,7 +88,6 @@ void drawGradient(Context& ctx, const ca::GradientLayer& layer) {
     ctx.restoreGState();
 }
 
-#ifdef KB_HAVE_UI_IMAGE
 // Where the contents image goes inside the bounds, by the layer's gravity.
 Rect contentsRect(const Rect& b, Size img, const std::string& gravity) {
     if (gravity == "resize" || img.width <= 0 || img.height <= 0) return b;
@@ -109,7 +104,6 @@ Rect contentsRect(const Rect& b, Size img, const std::string& gravity) {
     if (gravity.find("bottom") != std::string::npos) y = RectGetMaxY(b) - img.height;
     return RectMake(x, y, img.width, img.height);
 }
-#endif
 
 void renderContent(Context& ctx, ca::Layer& layer) {
     Rect b = layer.bounds();
@@ -125,20 +119,14 @@ void renderContent(Context& ctx, ca::Layer& layer) {
         ctx.addPath(boundsPath(b, layer.cornerRadius()));
         ctx.clip();
     }
-#ifdef KB_HAVE_UI_IMAGE
     if (const auto& image = layer.contents(); image && image->CGImage()) {
         ctx.drawImageTopDown(contentsRect(b, image->size(), layer.contentsGravity()), image->CGImage());
     }
-#endif
     if (auto* shape = dynamic_cast<ca::ShapeLayer*>(&layer)) drawShape(ctx, *shape);
     if (auto* gradient = dynamic_cast<ca::GradientLayer*>(&layer)) drawGradient(ctx, *gradient);
-    // The layer's own drawing (a view's drawRect:), with the context current
-    // for drawing code that asks for it.
+    // The layer's own drawing (a view's drawRect:, which makes the context current).
     ctx.saveGState();
-    auto self = std::static_pointer_cast<Context>(ctx.shared_from_this());
-    pushContext(self);
-    layer.display(&ctx);
-    popContext();
+    layer.display(std::static_pointer_cast<Context>(ctx.shared_from_this()));
     ctx.restoreGState();
     std::vector<ca::LayerPtr> subs = layer.sublayers();
     std::stable_sort(subs.begin(), subs.end(), [](const auto& a, const auto& c) { return a->zPosition() < c->zPosition(); });
@@ -195,8 +183,6 @@ void LayerRenderer::renderLayer(Context& ctx, ca::Layer& layer) {
 ImagePtr LayerRenderer::renderWindows(const std::vector<std::shared_ptr<ui::Window>>& windows, Size screen, double scale) {
     auto ctx = Context::createImageContext(screen, true, scale);
     if (!ctx) return nullptr;
-    // Real font metrics while drawing, so that text fits what is drawn.
-    FontFileMetricsScope metrics;
     ctx->setRGBFillColor(0, 0, 0, 1);
     ctx->fillRect(RectMake(0, 0, screen.width, screen.height));
     for (const auto& w : windows) {
@@ -219,7 +205,6 @@ ImagePtr LayerRenderer::renderWindow(ui::Window& window, double scale) {
     Rect f = window.frame();
     auto ctx = Context::createImageContext(f.size, false, scale);
     if (!ctx) return nullptr;
-    FontFileMetricsScope metrics;
     window.layoutIfNeeded();
     ctx->translateCTM(-f.origin.x, -f.origin.y);
     bool hidden = window.isHidden();
