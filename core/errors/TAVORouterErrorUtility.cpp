@@ -1,5 +1,6 @@
 #include "core/errors/TAVORouterErrorUtility.h"
 
+#include "core/app/TAVOImageGetter.h"
 #include "core/app/TAVOLocalizedString.h"
 
 namespace {
@@ -75,4 +76,8 @@ std::string TAVORouterErrorUtility::getErrorMsgByErrorCode(int code) {
         case 200002: return TAVOLocalizedString("network exception");
         default: return std::string();
     }
+}
+
+std::shared_ptr<ui::Image> TAVORouterErrorUtility::imageForBreakdownError(int code) {
+    return TAVOImageGetter::imageForBreakdownError(code);
 }

@@ -6,6 +6,10 @@
 #include <optional>
 #include <string>
 
+namespace ui {
+class Image;
+}
+
 class TAVORouterErrorUtility {
 public:
     // Router WAN fault codes lie in -1000..1000, unlike six-digit application codes.
@@ -17,6 +21,8 @@ public:
     // The action text, or nothing.
     static std::optional<std::string> operationDescForBreakdownError(int code);
     static std::string detailDescForBreakdownError(int code);
+    // The fault's icon (the image getter's).
+    static std::shared_ptr<ui::Image> imageForBreakdownError(int code);
     // The text of an application code, or "" for codes without one.
     static std::string getErrorMsgByErrorCode(int code);
 };
