@@ -204,6 +204,7 @@ void URLConnection::cancel() {
     auto self = keepAlive_;
     if (!loop || !loop->perform([self] {
             if (self) {
+                self->delegate_.reset();
                 std::lock_guard<std::mutex> lock(self->mutex_);
                 self->keepAlive_.reset();
             }
@@ -214,6 +215,9 @@ void URLConnection::cancel() {
 }
 
 void URLConnection::end() {
+    // The delegate is kept only while loading (it often owns the connection);
+    // the call in progress holds its own reference.
+    delegate_.reset();
     std::shared_ptr<URLConnection> release;
     {
         std::lock_guard<std::mutex> lock(mutex_);

@@ -129,6 +129,13 @@ TEST_F(URLConnectionTest, PostOnTheMainLoopDeliversResponseDataAndFinishInOrderO
     EXPECT_EQ(response->expectedContentLength(), 9);
     EXPECT_EQ(http.log().last()->header("Content-Type").value_or(""), "application/x-www-form-urlencoded");
 
+    // Once finished, the connection lets go of its delegate even while the
+    // connection itself lives on (delegates commonly own their connection).
+    std::weak_ptr<Recorder> weakDelegate = delegate;
+    delegate.reset();
+    EXPECT_TRUE(weakDelegate.expired());
+    EXPECT_TRUE(connection);
+
     // An HTTP error status is a normal response.
     auto missing = std::make_shared<Recorder>();
     ns::URLConnection::create(requestFor(http.url("/missing")), missing);

@@ -138,6 +138,25 @@ TEST_F(URLTransferTest, BodilessPostAndPutDeclareAnEmptyBody) {
     }
 }
 
+TEST_F(URLTransferTest, RedirectsAreAnswersAndCookiesAreNeverSent) {
+    http.route("GET", "/moved", [](const LoggedRequest&, Reply& reply) {
+        reply.status = 302;
+        reply.headers = {{"Location", "/echo"}, {"Set-Cookie", "session=1"}};
+    });
+    for (int i = 0; i < 2; ++i) {
+        Recorder r;
+        ns::TransferRequest request;
+        request.url = http.url("/moved");
+        ns::URLTransfer::start(request, r.callbacks());
+        ASSERT_TRUE(r.waitCompleted());
+        EXPECT_EQ(r.status, 302);
+        EXPECT_EQ(r.errorCode(), 0);
+    }
+    auto entries = http.log().entries();
+    ASSERT_EQ(entries.size(), 2u);  // the Location was not followed
+    EXPECT_FALSE(entries[1].header("Cookie"));
+}
+
 class ChunkSource : public ns::TransferBodySource {
 public:
     ChunkSource(std::string text, bool failHalfway) : text_(std::move(text)), failHalfway_(failHalfway) {}
@@ -205,6 +224,7 @@ TEST_F(URLTransferTest, MapsTransportFailuresToURLErrorsWithTheFailingURL) {
         {http.url("/refused"), ns::kURLErrorNetworkConnectionLost},
         {"http://127.0.0.1:notaport/", ns::kURLErrorBadURL},
         {"ftp://127.0.0.1/file", ns::kURLErrorUnsupportedURL},
+        {"https://127.0.0.1:" + std::to_string(http.port()) + "/echo", ns::kURLErrorSecureConnectionFailed},
     };
     for (const auto& c : cases) {
         Recorder r;
