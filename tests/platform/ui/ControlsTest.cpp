@@ -213,3 +213,52 @@ TEST(TextFieldTest, DelegateDecidesEditingChangesAndReturn) {
     field->setText("ab\u00e9");
     EXPECT_EQ(field->displayedText(), "\u2022\u2022\u2022");
 }
+
+#include "platform/ui/DatePicker.h"
+#include "platform/ui/DocumentInteractionController.h"
+#include "platform/ui/ViewAnimation.h"
+
+TEST(DatePickerTest, ProgramChangesAreSilentUserSpinsSendValueChangedWithinBounds) {
+    auto picker = DatePicker::create(cg::RectMake(0, 41, 320, 220));
+    picker->datePickerMode = DatePickerMode::Time;
+    int changes = 0;
+    picker->addTarget(nullptr, "changed", [&](Control&) { ++changes; }, ControlEventValueChanged);
+    picker->minimumDate = ns::Date::withTimeIntervalSince1970(1000);
+    picker->setDate(ns::Date::withTimeIntervalSince1970(10));
+    EXPECT_EQ(picker->date().timeIntervalSince1970(), 1000);
+    EXPECT_EQ(changes, 0);
+    picker->spinTo(ns::Date::withTimeIntervalSince1970(5000));
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(DocumentInteractionTest, MenuPresentationIsRecorded) {
+    auto doc = DocumentInteractionController::interactionControllerWithURL("file:///tmp/a%20b.mp4");
+    EXPECT_EQ(doc->name, "a%20b.mp4");
+    EXPECT_TRUE(doc->presentOptionsMenuFromRect(cg::RectMake(0, 470, 320, 10), nullptr, true));
+    EXPECT_TRUE(doc->isMenuVisible());
+    doc->dismissMenuAnimated(true);
+    EXPECT_FALSE(doc->isMenuVisible());
+    EXPECT_FALSE(DocumentInteractionController::interactionControllerWithURL("")->presentOptionsMenuFromRect(
+        cg::RectZero, nullptr, false));
+}
+
+TEST(ViewTransitionTest, ChangesApplyAtOnceAndTheCompletionFollowsTheDuration) {
+    auto panel = View::create(cg::RectMake(0, 0, 100, 100));
+    auto a = View::create(), b = View::create();
+    panel->addSubview(a);
+    panel->addSubview(b);
+    b->setHidden(true);
+    std::vector<bool> done;
+    ViewAnimation::transition(panel, 0.5, ViewAnimationOptionTransitionCrossDissolve, [&] {
+        a->setHidden(true);
+        b->setHidden(false);
+        a->setAlpha(0.5);  // inside a transition nothing animates on its own
+    }, [&](bool f) { done.push_back(f); });
+    EXPECT_TRUE(a->isHidden());
+    EXPECT_FALSE(b->isHidden());
+    EXPECT_EQ(a->layer()->animationKeys().size(), 0u);
+    EXPECT_EQ(panel->layer()->animationKeys(), (std::vector<std::string>{"transition"}));
+    ASSERT_EQ(ViewAnimation::records().back().kind, ViewAnimationRecord::Kind::Transition);
+    advance(0.5);
+    EXPECT_EQ(done, (std::vector<bool>{true}));
+}
