@@ -52,7 +52,9 @@ std::optional<Account> AccountDirectory::signIn(const std::string& qid) {
     auto found = accounts_.find(qid);
     if (found == accounts_.end()) return std::nullopt;
     long session = nextSession_++;
-    found->second.q = "u%3D" + qid + "%26s%3D" + std::to_string(session);
+    // No percent signs: the HTTP library under the emulator decodes header
+    // values, so an escaped cookie would not read back as sent.
+    found->second.q = "u." + qid + ".s." + std::to_string(session);
     found->second.t = md5Hex(qid + ":" + std::to_string(session)).substr(0, 24);
     return found->second;
 }

@@ -136,16 +136,21 @@ void AccountService::login(const WireParams& params, Reply& reply) {
         std::string sc = paramValue(params, "sc");
         std::string uc = paramValue(params, "uc");
         if (sc.empty() || uc.empty()) return answer(reply, kCaptchaRequired, kCaptchaRequiredText);
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto found = captchas_.find(sc);
-        bool right = found != captchas_.end() && found->second == uc;
-        if (found != captchas_.end()) captchas_.erase(found);  // a captcha is good for one try
+        bool right;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            auto found = captchas_.find(sc);
+            right = found != captchas_.end() && found->second == uc;
+            if (found != captchas_.end()) captchas_.erase(found);  // a captcha is good for one try
+        }
         if (!right) return answer(reply, kCaptchaWrong, kCaptchaWrongText);
     }
     auto account = accounts_->find(name);
     if (!account || account->passwordMd5 != paramValue(params, "password")) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        ++failures_[name];
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            ++failures_[name];
+        }
         return answer(reply, kWrongPassword, "wrong user name or password");
     }
     {
