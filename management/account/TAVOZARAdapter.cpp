@@ -1,7 +1,8 @@
 #include "management/account/TAVOZARAdapter.h"
 
 #include "core/app/TAVOLocalizedString.h"
-#include "core/crypto/StringMD5.h"
+#include "core/crypto/AppInfoUtility.h"
+#include "core/crypto/CommonUtility.h"
 #include "management/TAVOAuthCodeModel.h"
 #include "management/account/ZARECommonAccountRegReq.h"
 #include "management/account/ZARECommonAccountSmsCodeRequest.h"
@@ -12,23 +13,8 @@
 #include "management/account/ZAREUserIntfLoginResp.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/NotificationCenter.h"
-#include "platform/foundation/UUID.h"
-#include "platform/foundation/UserDefaults.h"
 
 namespace {
-
-// Stand-ins, to be replaced by CommonUtility's validators and
-// AppInfoUtility::uniqueueIdentifier once the helper library is in the
-// tree. The validators accept every input: the service does the checking.
-int isValidInput(const std::string&) { return 0; }
-
-std::string deviceIdentifier() {
-    auto defaults = ns::UserDefaults::standardUserDefaults();
-    if (auto stored = defaults->stringForKey("uuid_sr_ios"); stored && !stored->empty()) return *stored;
-    std::string id = md5String(ns::UUID().UUIDString() + ns::Bundle::mainBundle()->bundleIdentifier());
-    defaults->setObject(ns::Value(id), "uuid_sr_ios");
-    return id;
-}
 
 void post(const char* name, ns::Dictionary userInfo) {
     ns::NotificationCenter::defaultCenter()->postNotificationName(name, {}, userInfo);
@@ -69,7 +55,7 @@ std::optional<std::string> TAVOZARAdapter::login(const std::string& userName, co
 
 std::optional<std::string> TAVOZARAdapter::loginPswWithCodeWithSC(const std::string& userName, const std::string& psw,
                                                                   const std::string& code, const std::string& sc) {
-    if (isValidInput(userName) != 0) return TAVOLocalizedString("the user name is invalid");
+    if (CommonUtility::isValidUserName(userName) != 0) return TAVOLocalizedString("the user name is invalid");
     auto request = ZAREUserIntfLoginReq::create();
     request->userName = userName;
     request->password = psw;
@@ -93,12 +79,12 @@ std::optional<std::string> TAVOZARAdapter::regUsingEmailPswWithCodeWithSC(const 
                                                                           const std::string& psw,
                                                                           const std::string& code,
                                                                           const std::string& sc) {
-    if (isValidInput(email) != 0) return TAVOLocalizedString("the email format is invalid");
-    if (isValidInput(psw) != 0) return TAVOLocalizedString("the password is weak");
+    if (CommonUtility::isValidEmail(email) != 0) return TAVOLocalizedString("the email format is invalid");
+    if (CommonUtility::isValidPSW(psw) != 0) return TAVOLocalizedString("the password is weak");
     auto request = ZARECommonAccountRegReq::create();
     request->userName = email;
     request->regType = "1";
-    request->mid = deviceIdentifier();
+    request->mid = AppInfoUtility::uniqueueIdentifier();
     request->psw = psw;
     request->uc = code;
     request->sc = sc;
@@ -107,23 +93,23 @@ std::optional<std::string> TAVOZARAdapter::regUsingEmailPswWithCodeWithSC(const 
 }
 
 std::optional<std::string> TAVOZARAdapter::requestRegSmsCode(const std::string& phoneNumber) {
-    if (isValidInput(phoneNumber) != 0) return TAVOLocalizedString("the phone number is invalid");
+    if (CommonUtility::isValidPhoneNumber(phoneNumber) != 0) return TAVOLocalizedString("the phone number is invalid");
     auto request = ZARECommonAccountSmsCodeRequest::create();
     request->phoneNumber = phoneNumber;
-    request->mid = deviceIdentifier();
+    request->mid = AppInfoUtility::uniqueueIdentifier();
     sendRequest(request, &TAVOZARAdapter::reqRegSmsCodeResult);
     return std::nullopt;
 }
 
 std::optional<std::string> TAVOZARAdapter::regUsingPhoneNumber(const std::string& phoneNumber, const std::string& psw,
                                                                const std::string& smsCode) {
-    if (isValidInput(phoneNumber) != 0) return TAVOLocalizedString("the phone number is invalid");
-    if (isValidInput(psw) != 0) return TAVOLocalizedString("the password is weak");
+    if (CommonUtility::isValidPhoneNumber(phoneNumber) != 0) return TAVOLocalizedString("the phone number is invalid");
+    if (CommonUtility::isValidPSW(psw) != 0) return TAVOLocalizedString("the password is weak");
     if (smsCode.empty()) return TAVOLocalizedString("the smscode is invalid");
     auto request = ZARECommonAccountRegReq::create();
     request->userName = phoneNumber;
     request->regType = "2";
-    request->mid = deviceIdentifier();
+    request->mid = AppInfoUtility::uniqueueIdentifier();
     request->psw = psw;
     request->smsCode = smsCode;
     sendRequest(request, &TAVOZARAdapter::regUsingPhoneNumberResult);
