@@ -3,8 +3,10 @@
 //   keelbox-emulator [--http-port N] [--https-port N] [--data DIR]
 //
 // Ports default to free ones; the base URLs are printed one per line
-// ("http: http://127.0.0.1:N", "https: https://127.0.0.1:N") so that a
-// script can read them. Runs until interrupted.
+// ("http: http://127.0.0.1:N", "https: https://127.0.0.1:N", and the
+// account service's endpoint as "account: <url>", for
+// KEELBOX_ACCOUNT_SERVICE_URL) so that a script can read them. Runs until
+// interrupted.
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "emulator/AccountService.h"
 #include "emulator/HttpServer.h"
 
 namespace {
@@ -69,17 +72,20 @@ int main(int argc, char** argv) {
     emulator::HttpServer https({.https = true, .port = httpsPort});
     addFoundationRoutes(http);
     addFoundationRoutes(https);
-    if (!http.start() || !https.start()) {
+    emulator::AccountService accounts;
+    if (!http.start() || !https.start() || !accounts.start()) {
         std::cerr << "keelbox-emulator: cannot listen on the requested ports\n";
         return 1;
     }
     std::cout << "http: " << http.baseURL() << "\n"
               << "https: " << https.baseURL() << "\n"
-              << "data: " << data << std::endl;
+              << "data: " << data << "\n"
+              << "account: " << accounts.endpointURL() << std::endl;
 
     std::signal(SIGINT, [](int) { stopRequested = 1; });
     std::signal(SIGTERM, [](int) { stopRequested = 1; });
     while (!stopRequested) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    accounts.stop();
     https.stop();
     http.stop();
     return 0;
