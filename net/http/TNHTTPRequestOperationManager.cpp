@@ -1,0 +1,113 @@
+#include "net/http/TNHTTPRequestOperationManager.h"
+
+#include <cstdio>
+
+#include "net/http/TNJSONResponseSerializer.h"
+
+TNHTTPRequestOperationManager::TNHTTPRequestOperationManager() : responseSerializer(TNJSONResponseSerializer::serializer()) {}
+
+std::shared_ptr<TNHTTPRequestOperationManager> TNHTTPRequestOperationManager::manager() { return initWithBaseURL(nullptr); }
+
+std::shared_ptr<TNHTTPRequestOperationManager> TNHTTPRequestOperationManager::initWithBaseURL(const ns::URLPtr& baseURL) {
+    auto manager = std::shared_ptr<TNHTTPRequestOperationManager>(new TNHTTPRequestOperationManager());
+    ns::URLPtr url = baseURL;
+    if (url && !url->percentEncodedPath().empty() && !url->hasDirectoryPath()) url = url->URLByAppendingPathComponent("");
+    manager->baseURL_ = url;
+    return manager;
+}
+
+std::shared_ptr<TNHTTPRequestOperationManager> TNHTTPRequestOperationManager::copy() const {
+    auto copy = initWithBaseURL(baseURL_);
+    copy->requestSerializer = requestSerializer ? requestSerializer->copy() : nullptr;
+    copy->responseSerializer = responseSerializer ? responseSerializer->copy() : nullptr;
+    return copy;
+}
+
+std::string TNHTTPRequestOperationManager::resolvedURLString(const std::string& URLString) const {
+    auto url = baseURL_ ? ns::URL::URLWithString(URLString, baseURL_) : ns::URL::URLWithString(URLString);
+    return url ? url->absoluteString() : URLString;
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::HTTPRequestOperationWithRequest(const ns::URLRequest& request,
+                                                                                         Success success,
+                                                                                         Failure failure) {
+    auto operation = TNHTTPRequestOperation::create(request);
+    operation->setResponseSerializer(responseSerializer);
+    operation->shouldUseCredentialStorage = shouldUseCredentialStorage;
+    operation->credential = credential;
+    operation->securityPolicy = securityPolicy;
+    operation->completionQueue = completionQueue;
+    operation->completionGroup = completionGroup;
+    operation->setCompletionBlockWithSuccess(std::move(success), std::move(failure));
+    return operation;
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::enqueue(const ns::URLRequest& request, Success success,
+                                                                 Failure failure) {
+    auto operation = HTTPRequestOperationWithRequest(request, std::move(success), std::move(failure));
+    operationQueue->addOperation(operation);
+    return operation;
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::send(const std::string& method, const std::string& URLString,
+                                                              const ns::Value& parameters, Success success,
+                                                              Failure failure) {
+    auto request = requestSerializer->requestWithMethod(method, resolvedURLString(URLString), parameters, nullptr);
+    return enqueue(request, std::move(success), std::move(failure));
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::GET(const std::string& URLString, const ns::Value& parameters,
+                                                             Success success, Failure failure) {
+    return send("GET", URLString, parameters, std::move(success), std::move(failure));
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::HEAD(const std::string& URLString, const ns::Value& parameters,
+                                                              HeadSuccess success, Failure failure) {
+    Success wrapped;
+    if (success) wrapped = [success](const TNHTTPRequestOperationPtr& operation, const ns::Value&) { success(operation); };
+    return send("HEAD", URLString, parameters, std::move(wrapped), std::move(failure));
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::POST(const std::string& URLString, const ns::Value& parameters,
+                                                              Success success, Failure failure) {
+    return send("POST", URLString, parameters, std::move(success), std::move(failure));
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::POST(const std::string& URLString, const ns::Value& parameters,
+                                                              const TNHTTPRequestSerializer::ConstructingBody& block,
+                                                              Success success, Failure failure) {
+    auto request =
+        requestSerializer->multipartFormRequestWithMethod("POST", resolvedURLString(URLString), parameters, block, nullptr);
+    return enqueue(request, std::move(success), std::move(failure));
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::POSTSB(
+    const std::string& URLString, const ns::Value& parameters,
+    const TNHTTPRequestSerializer::ConstructingInMemoryBody& block, Success success, Failure failure) {
+    auto request = requestSerializer->multipartFormRequestWithMethodSB("POST", resolvedURLString(URLString), parameters,
+                                                                       block, nullptr);
+    return enqueue(request, std::move(success), std::move(failure));
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::PUT(const std::string& URLString, const ns::Value& parameters,
+                                                             Success success, Failure failure) {
+    return send("PUT", URLString, parameters, std::move(success), std::move(failure));
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::PATCH(const std::string& URLString, const ns::Value& parameters,
+                                                               Success success, Failure failure) {
+    return send("PATCH", URLString, parameters, std::move(success), std::move(failure));
+}
+
+TNHTTPRequestOperationPtr TNHTTPRequestOperationManager::DELETE(const std::string& URLString,
+                                                                const ns::Value& parameters, Success success,
+                                                                Failure failure) {
+    return send("DELETE", URLString, parameters, std::move(success), std::move(failure));
+}
+
+std::string TNHTTPRequestOperationManager::description() const {
+    char address[32];
+    std::snprintf(address, sizeof address, "%p", static_cast<const void*>(this));
+    return "<" + className() + ": " + address + ", baseURL: " + (baseURL_ ? baseURL_->absoluteString() : "(null)") +
+           ", operationQueue: " + operationQueue->description() + ">";
+}

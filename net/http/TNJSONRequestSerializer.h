@@ -1,0 +1,21 @@
+// TNJSONRequestSerializer: parameters as a JSON body (query methods as the
+// base class does it).
+#pragma once
+
+#include "net/http/TNHTTPRequestSerializer.h"
+
+class TNJSONRequestSerializer : public TNHTTPRequestSerializer {
+public:
+    static std::shared_ptr<TNJSONRequestSerializer> serializer() { return serializerWithWritingOptions(0); }
+    static std::shared_ptr<TNJSONRequestSerializer> serializerWithWritingOptions(unsigned options);
+    std::shared_ptr<TNHTTPRequestSerializer> copy() const override;
+
+    unsigned writingOptions = 0;
+
+    ns::MutableURLRequest requestBySerializingRequest(const ns::URLRequest& request, const ns::Value& parameters,
+                                                      ns::ErrorPtr* error) override;
+
+protected:
+    TNJSONRequestSerializer() = default;
+    std::shared_ptr<TNHTTPRequestSerializer> makeEmpty() const override;
+};
