@@ -67,9 +67,10 @@ std::uint64_t TNHTTPBodyPart::contentLength() const {
 }
 
 bool TNHTTPBodyPart::hasBytesAvailable() {
-    if (phase_ == TNPartPhaseClosingBoundary) return true;
-    auto status = inputStream() ? inputStream()->streamStatus() : ns::StreamStatus::Error;
-    return status < ns::StreamStatus::AtEnd;
+    // Until its closing text is out, a part always has something to say: a
+    // body that ends early is found by read() (and fails) instead of being
+    // skipped here.
+    return !passDone_;
 }
 
 std::int64_t TNHTTPBodyPart::read(std::uint8_t* buffer, std::size_t length) {
@@ -140,6 +141,10 @@ bool TNHTTPBodyPart::transitionToNextPhase() {
     case TNPartPhaseBody:
         if (inputStream_) inputStream_->close();
         phase_ = TNPartPhaseClosingBoundary;
+        break;
+    case TNPartPhaseClosingBoundary:
+        passDone_ = true;
+        phase_ = TNPartPhaseOpeningBoundary;
         break;
     default:
         phase_ = TNPartPhaseOpeningBoundary;

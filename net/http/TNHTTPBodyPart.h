@@ -52,6 +52,7 @@ public:
     std::string stringForHeaders() const;
     // Opening boundary + headers + body + closing boundary, in bytes.
     std::uint64_t contentLength() const;
+    // Until the part has been read through once.
     bool hasBytesAvailable();
     // Bytes read into the buffer, as many phases as fit; -1 on a body error.
     std::int64_t read(std::uint8_t* buffer, std::size_t length);
@@ -69,9 +70,10 @@ private:
     std::string encoded(const std::string& text) const;
 
     ns::InputStreamPtr inputStream_;
-    TNPartPhase phase_ = TNPartPhaseOpeningBoundary;
+    TNPartPhase phase_ = TNPartPhaseInitial;
     std::uint64_t phaseReadOffset_ = 0;
     std::uint64_t bodyRead_ = 0;
+    bool passDone_ = false;  // the closing text has been read
     ns::ErrorPtr error_;
 };
 
