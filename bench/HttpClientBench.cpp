@@ -115,6 +115,7 @@ void BM_Curl_100x1MiB_Ranged(benchmark::State& state) {
             curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, collect);
             curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
             curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
+            curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
             CURLcode code = curl_easy_perform(curl);
             curl_easy_cleanup(curl);
             if (code != CURLE_OK || body.size() != kMiB) state.SkipWithError("curl failed");
