@@ -844,11 +844,21 @@ Rect Context::getClipBoundingBox() const {
     return RectIsEmpty(r) ? RectNull() : r;
 }
 
-void Context::beginTransparencyLayer() {
+void Context::beginTransparencyLayer() { beginTransparencyLayerWithRect(RectNull()); }
+
+void Context::beginTransparencyLayerWithRect(const Rect& rect) {
     DrawCall call = makeCall(DrawOp::BeginTransparencyLayer);
+    call.rect = rect;
     record(std::move(call));
     saveGState();
     layerDepths_.push_back(states_.size());
+    layerRects_.push_back(rect);
+    if (!RectIsNull(rect) && validRect(rect)) {
+        cairo_new_path(cr_);
+        cairo_rectangle(cr_, rect.origin.x, rect.origin.y, rect.size.width, rect.size.height);
+        cairo_clip(cr_);
+        emitPath(cr_, path_);
+    }
     // Inside the layer everything draws plainly; the layer as a whole gets
     // the alpha, shadow, blend mode and mask when it ends.
     State& s = *states_.back();
@@ -867,12 +877,17 @@ void Context::endTransparencyLayer() {
     }
     cairo_pattern_t* layer = cairo_pop_group(cr_);
     layerDepths_.pop_back();
+    Rect limit = layerRects_.back();
+    layerRects_.pop_back();
     cairo_restore(cr_);
     states_.pop_back();
     record(makeCall(DrawOp::EndTransparencyLayer));
     double x1, y1, x2, y2;
     cairo_clip_extents(cr_, &x1, &y1, &x2, &y2);
-    paintWithEffects(RectMake(x1, y1, x2 - x1, y2 - y1), [&](cairo_t* cr) {
+    Rect extents = RectMake(x1, y1, x2 - x1, y2 - y1);
+    if (!RectIsNull(limit) && validRect(limit)) extents = RectIntersection(extents, RectStandardize(limit));
+    if (RectIsNull(extents)) extents = RectZero;
+    paintWithEffects(extents, [&](cairo_t* cr) {
         cairo_set_source(cr, layer);
         cairo_paint(cr);
     });

@@ -151,6 +151,9 @@ public:
     Rect getClipBoundingBox() const;
 
     void beginTransparencyLayer();
+    // A layer limited to a rectangle: nothing inside it draws outside the
+    // rectangle, and composing it (its shadow above all) costs only that much.
+    void beginTransparencyLayerWithRect(const Rect& rect);
     void endTransparencyLayer();
 
     // Text placement used by line and run drawing.
@@ -207,6 +210,7 @@ private:
     AffineTransform base_;  // initial user space to device
     std::vector<std::unique_ptr<State>> states_;
     std::vector<std::size_t> layerDepths_;
+    std::vector<Rect> layerRects_;  // RectNull for unlimited layers
     Path path_;
     AffineTransform textMatrix_;
     Point textPosition_;

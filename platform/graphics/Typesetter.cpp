@@ -112,7 +112,6 @@ std::size_t Typesetter::suggestLineBreak(std::size_t start, double width, LineBr
     if (g >= n) return 0;
     bool wrap = mode == LineBreakMode::WordWrapping || mode == LineBreakMode::CharWrapping;
     double x = 0;
-    std::size_t lastBreak = SIZE_MAX;
     auto unitsTo = [&](std::size_t glyph) { return (glyph >= n ? length() : glyphs_[glyph].index) - start; };
     for (std::size_t i = g; i < n; ++i) {
         const Glyph& gl = glyphs_[i];
@@ -122,9 +121,19 @@ std::size_t Typesetter::suggestLineBreak(std::size_t start, double width, LineBr
             return unitsTo(end);
         }
         if (!wrap) continue;
-        if (i > g && mode == LineBreakMode::WordWrapping && breakOpportunities()[i]) lastBreak = i;
         if (i > g && !gl.space && gl.advance > 0 && x + gl.advance > width + 1e-9) {
-            std::size_t end = (mode == LineBreakMode::WordWrapping && lastBreak != SIZE_MAX) ? lastBreak : i;
+            // The text overflows here: break at the last opportunity before
+            // (break opportunities are only worked out when a line overflows).
+            std::size_t end = i;
+            if (mode == LineBreakMode::WordWrapping) {
+                const auto& breaks = breakOpportunities();
+                for (std::size_t b = i; b > g; --b) {
+                    if (breaks[b]) {
+                        end = b;
+                        break;
+                    }
+                }
+            }
             return unitsTo(end);
         }
         x += gl.advance;

@@ -105,6 +105,24 @@ Rect contentsRect(const Rect& b, Size img, const std::string& gravity) {
     return RectMake(x, y, img.width, img.height);
 }
 
+// What a layer and its visible sublayers cover, in the layer's own space.
+Rect subtreeExtents(const ca::Layer& layer) {
+    Rect r = layer.bounds();
+    if (layer.masksToBounds()) return r;
+    for (const auto& sub : layer.sublayers()) {
+        if (sub->isHidden()) continue;
+        Rect inner = subtreeExtents(*sub);
+        Rect sb = sub->bounds();
+        Point anchor = sub->anchorPoint();
+        AffineTransform t = AffineTransformMakeTranslation(-anchor.x * sb.size.width - sb.origin.x,
+                                                           -anchor.y * sb.size.height - sb.origin.y);
+        t = AffineTransformConcat(t, sub->affineTransform());
+        t = AffineTransformConcat(t, AffineTransformMakeTranslation(sub->position().x, sub->position().y));
+        r = RectUnion(r, RectApplyAffineTransform(inner, t));
+    }
+    return r;
+}
+
 void renderContent(Context& ctx, ca::Layer& layer) {
     Rect b = layer.bounds();
     if (visibleColor(layer.backgroundColor())) {
@@ -173,7 +191,9 @@ void LayerRenderer::renderLayer(Context& ctx, ca::Layer& layer) {
             ctx.restoreGState();
             ctx.setShadowWithColor({0, 0}, 0, nullptr);
         }
-        ctx.beginTransparencyLayer();
+        // Limited to what the subtree covers (plus a point for antialiasing),
+        // so that composing the group and its shadow stays cheap.
+        ctx.beginTransparencyLayerWithRect(RectInset(subtreeExtents(layer), -1, -1));
     }
     renderContent(ctx, layer);
     if (group) ctx.endTransparencyLayer();

@@ -139,6 +139,15 @@ TEST(Drawing, BlendModesAlphaAndLayers) {
     expectColor(single, overlap, 0.01);
     EXPECT_NEAR(single.b, 0.5, 0.02);
     EXPECT_NEAR(single.r, 0.5, 0.02);
+
+    // A layer limited to a rectangle draws nothing outside it.
+    ctx->setAlpha(1);
+    ctx->beginTransparencyLayerWithRect(RectMake(0, 0, 5, 10));
+    ctx->setRGBFillColor(1, 0, 0, 1);
+    ctx->fillRect(RectMake(0, 0, 30, 10));
+    ctx->endTransparencyLayer();
+    expectColor(ctx->pixel(2, 5), {1, 0, 0, 1});
+    expectColor(ctx->pixel(20, 5), overlap, 0.01);
 }
 
 TEST(Drawing, ClipToMaskAndRect) {
