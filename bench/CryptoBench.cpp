@@ -3,6 +3,8 @@
 // 16-byte session key. Prints "ratio: <what> <ours / direct>" at the end.
 #include <benchmark/benchmark.h>
 
+#include "bench/support/RatioReporter.h"
+
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 #include <openssl/rsa.h>
@@ -91,30 +93,15 @@ BENCHMARK(BM_OpenSSL_AES128CBC_Base64_64KiB);
 BENCHMARK(BM_Helpers_RSAWrap16);
 BENCHMARK(BM_OpenSSL_RSAWrap16);
 
-// Keeps each benchmark's time per iteration for the ratio lines.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    keelbox::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto ratio = [&](const char* what, const std::string& ours, const std::string& direct) {
-        if (reporter.times.count(ours) && reporter.times.count(direct) && reporter.times[direct] > 0)
-            std::printf("ratio: %s %.3f\n", what, reporter.times[ours] / reporter.times[direct]);
-    };
-    ratio("aes128cbc+base64-64KiB", "BM_Helpers_AES128CBC_Base64_64KiB", "BM_OpenSSL_AES128CBC_Base64_64KiB");
-    ratio("rsa-wrap-16B", "BM_Helpers_RSAWrap16", "BM_OpenSSL_RSAWrap16");
+    reporter.printRatio("aes128cbc+base64-64KiB", "BM_Helpers_AES128CBC_Base64_64KiB", "BM_OpenSSL_AES128CBC_Base64_64KiB");
+    reporter.printRatio("rsa-wrap-16B", "BM_Helpers_RSAWrap16", "BM_OpenSSL_RSAWrap16");
     benchmark::Shutdown();
     return 0;
 }

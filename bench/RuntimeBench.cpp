@@ -4,6 +4,8 @@
 // against one dedicated worker thread. Prints "ratio: <what> <ours / direct>".
 #include <benchmark/benchmark.h>
 
+#include "bench/support/RatioReporter.h"
+
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
@@ -136,30 +138,15 @@ BENCHMARK(BM_SerialQueue_Async1000);
 BENCHMARK(BM_Direct_WorkerThread1000);
 BENCHMARK(BM_NotificationCenter_Post10Observers);
 
-// Keeps each benchmark's time per iteration for the ratio lines.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    keelbox::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto ratio = [&](const char* what, const std::string& ours, const std::string& direct) {
-        if (reporter.times.count(ours) && reporter.times.count(direct) && reporter.times[direct] > 0)
-            std::printf("ratio: %s %.3f\n", what, reporter.times[ours] / reporter.times[direct]);
-    };
-    ratio("runloop-perform-drain-1000", "BM_RunLoop_PerformDrain1000", "BM_Direct_MutexDequeDrain1000");
-    ratio("serial-queue-async-1000", "BM_SerialQueue_Async1000", "BM_Direct_WorkerThread1000");
+    reporter.printRatio("runloop-perform-drain-1000", "BM_RunLoop_PerformDrain1000", "BM_Direct_MutexDequeDrain1000");
+    reporter.printRatio("serial-queue-async-1000", "BM_SerialQueue_Async1000", "BM_Direct_WorkerThread1000");
     benchmark::Shutdown();
     return 0;
 }
