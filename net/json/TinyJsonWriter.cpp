@@ -64,8 +64,16 @@ bool TinyJsonWriter::writeValue(const ns::Value& value, std::string& out) {
         case ns::ValueKind::Dictionary: return writeDictionary(value, out);
         case ns::ValueKind::String: writeString(value.asString(), out); return true;
         case ns::ValueKind::Bool: out += value.boolValue() ? "true" : "false"; return true;
-        case ns::ValueKind::Integer: out += std::to_string(value.longLongValue()); return true;
-        case ns::ValueKind::Unsigned: out += std::to_string(value.unsignedLongLongValue()); return true;
+        case ns::ValueKind::Integer: {
+            char buf[24];
+            out.append(buf, std::to_chars(buf, buf + sizeof buf, value.longLongValue()).ptr);
+            return true;
+        }
+        case ns::ValueKind::Unsigned: {
+            char buf[24];
+            out.append(buf, std::to_chars(buf, buf + sizeof buf, value.unsignedLongLongValue()).ptr);
+            return true;
+        }
         case ns::ValueKind::Decimal: out += value.decimalText(); return true;
         case ns::ValueKind::Double: {
             const double d = value.doubleValue();
@@ -110,37 +118,57 @@ bool TinyJsonWriter::writeArray(const ns::Value* items, std::size_t count, std::
 
 bool TinyJsonWriter::writeDictionary(const ns::Value& value, std::string& out) {
     if (!enterContainer()) return false;
-    // Pairs in the dictionary's own order (slot order for the codec's own dictionaries).
-    std::vector<std::pair<ns::Value, ns::Value>> pairs;
+    // Pairs in the dictionary's own order (slot order for the codec's own
+    // dictionaries), by reference: nothing is copied.
+    std::vector<std::pair<const ns::Value*, const ns::Value*>> jtPairs;
+    std::vector<const ns::Dictionary::Entry*> entries;
+    std::shared_ptr<JTDictionary> jt;
     if (value.isDictionary()) {
-        for (const auto& [k, v] : value.asDictionary()) pairs.emplace_back(ns::Value(k), v);
+        if (sortKeys_) {
+            for (const auto& e : value.asDictionary()) entries.push_back(&e);
+            std::stable_sort(entries.begin(), entries.end(),
+                             [](const auto* a, const auto* b) { return a->first < b->first; });
+        }
     } else {
-        for (const auto& e : value.as<JTDictionary>()->entries())
-            if (!e.key.isNil()) pairs.emplace_back(e.key, e.object);
+        jt = value.as<JTDictionary>();
+        for (const auto& e : jt->entries())
+            if (!e.key.isNil()) jtPairs.emplace_back(&e.key, &e.object);
+        if (sortKeys_)
+            std::stable_sort(jtPairs.begin(), jtPairs.end(),
+                             [](const auto& a, const auto& b) { return a.first->asString() < b.first->asString(); });
     }
-    if (sortKeys_)
-        std::stable_sort(pairs.begin(), pairs.end(), [](const auto& a, const auto& b) {
-            return a.first.asString() < b.first.asString();
-        });
     out.push_back('{');
-    bool first = true;
-    for (const auto& [key, object] : pairs) {
-        if (!first) out.push_back(',');
-        first = false;
+    std::size_t written = 0;
+    auto writePair = [&](const std::string* key, const ns::Value& object) {
+        if (written++ > 0) out.push_back(',');
         if (humanReadable_) newline(out, depth_);
-        if (!key.isString()) {
+        if (!key) {
             addErrorWithCode(1, "JSON object key must be string");
             return false;
         }
-        writeString(key.asString(), out);
-        out += humanReadable_ ? " : " : ":";
+        writeString(*key, out);
+        if (humanReadable_)
+            out.append(" : ", 3);
+        else
+            out.push_back(':');
         if (!writeValue(object, out)) {
-            addErrorWithCode(1, "Unsupported value for key " + key.asString() + " in object");
+            addErrorWithCode(1, "Unsupported value for key " + *key + " in object");
             return false;
         }
+        return true;
+    };
+    if (jt) {
+        for (const auto& [key, object] : jtPairs)
+            if (!writePair(key->isString() ? &key->asString() : nullptr, *object)) return false;
+    } else if (sortKeys_) {
+        for (const auto* e : entries)
+            if (!writePair(&e->first, e->second)) return false;
+    } else {
+        for (const auto& e : value.asDictionary())
+            if (!writePair(&e.first, e.second)) return false;
     }
     leaveContainer();
-    if (humanReadable_ && !pairs.empty()) newline(out, depth_);
+    if (humanReadable_ && written > 0) newline(out, depth_);
     out.push_back('}');
     return true;
 }

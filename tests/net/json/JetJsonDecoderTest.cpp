@@ -258,3 +258,12 @@ TEST(JetJsonDecoder, BuildsTheCodecCollectionsOnRequest) {
     EXPECT_TRUE(dict->toValue()["a"].as<JTArray>()->toValue().isEqual(ns::Value::array({3})));
     EXPECT_TRUE(objectFromJSONString(text)["a"].isEqual(ns::Value::array({3})));
 }
+
+TEST(JetJsonDecoder, DecodesBytes) {
+    EXPECT_TRUE(objectFromJSONData(ns::Data::fromString("{\"a\":[1]}")).isEqual(ns::Value::dictionary({{"a", ns::Value::array({1})}})));
+    ns::ErrorPtr error;
+    EXPECT_TRUE(objectFromJSONDataWithParseOptions(ns::Data(), 0, &error).isNil());
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->localizedDescription(), "Reached the end of the buffer.");
+    EXPECT_TRUE(mutableObjectFromJSONData(ns::Data::fromString("[2]")).as<JTMutableArray>());
+}
