@@ -5,10 +5,10 @@
 #include <openssl/x509.h>
 
 #include <cstring>
-#include <thread>
 
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/Singleton.h"
+#include "platform/foundation/WorkerPool.h"
 #include "platform/net/URLError.h"
 
 namespace ns {
@@ -66,7 +66,10 @@ std::shared_ptr<URLTransfer> URLTransfer::start(TransferRequest request, Transfe
     initialiseCurlOnce();
     std::shared_ptr<URLTransfer> transfer(new URLTransfer(std::move(request), std::move(callbacks)));
     transfer->curl_->multi = curl_multi_init();
-    std::thread([transfer] { transfer->run(); }).detach();
+    // A thread of its own for as long as it runs, taken from the shared
+    // pool: a parked thread starts at once where a brand-new one queues
+    // behind everything else when the machine is busy.
+    WorkerPool::submit([transfer] { transfer->run(); });
     return transfer;
 }
 

@@ -1,4 +1,5 @@
-// One HTTP(S) exchange over libcurl, on a worker thread of its own.
+// One HTTP(S) exchange over libcurl, on a worker thread of its own (one of
+// the shared worker pool's, held for the whole exchange).
 //
 // This is the engine under ns::URLConnection and ns::URLSession: it knows
 // nothing of run loops or delegates. Callbacks run on the worker thread, in
@@ -74,7 +75,7 @@ struct TransferCallbacks {
 
 class URLTransfer : public std::enable_shared_from_this<URLTransfer> {
 public:
-    // Starts at once on a new worker thread.
+    // Starts at once on a worker thread.
     static std::shared_ptr<URLTransfer> start(TransferRequest request, TransferCallbacks callbacks);
     ~URLTransfer();
 
