@@ -5,7 +5,6 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/FileData.h"
 #include "platform/net/Certificate.h"
-#include "platform/net/Policy.h"
 
 std::optional<std::vector<ns::Data>> TAVOSecurityPolice::defaultCertificates() {
     static std::once_flag once;
@@ -29,13 +28,11 @@ void TAVOSecurityPolice::setCertificates(std::optional<std::vector<ns::Data>> ce
     publicKeys_.clear();
     if (!certificates_) return;
     for (const auto& der : *certificates_) {
+        // The certificate's own key: what evaluating it alone would extract,
+        // without paying for an evaluation on every request.
         auto certificate = sec::Certificate::createWithData(der);
         if (!certificate) continue;
-        auto trust = sec::Trust::create({certificate}, {sec::Policy::createBasicX509()});
-        if (!trust) continue;
-        sec::TrustResultType ignored;
-        trust->evaluate(ignored);
-        if (auto key = trust->copyPublicKey()) publicKeys_.push_back(key);
+        if (auto key = certificate->publicKey()) publicKeys_.push_back(key);
     }
 }
 

@@ -1,0 +1,313 @@
+#include "emulator/EmulatedRouterAPI.h"
+
+#include <functional>
+#include <map>
+
+#include "emulator/EmulatedRouterModel.h"
+
+namespace emulator {
+
+namespace {
+
+using Handler = std::function<void(EmulatedRouter&, const ns::Dictionary&, APIResult&)>;
+
+// The position of the device with that MAC in a device array, or -1.
+long indexOfMac(const ns::Value& devices, const std::string& mac) {
+    for (std::size_t i = 0; i < devices.count(); ++i)
+        if (devices[i]["endmac"].stringValue() == mac) return static_cast<long>(i);
+    return -1;
+}
+
+// Changes one key of the device with the param's "mac"; 11008 when none.
+Handler setDeviceKey(const char* key, ns::Value value) {
+    return [key, value](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+        ns::Value devices = r.model["devices"];
+        const long i = indexOfMac(devices, p["mac"].stringValue());
+        if (i < 0) {
+            out.errcode = 11008;
+            out.errdesc = "no such device";
+            return;
+        }
+        devices.mutableArray()[static_cast<std::size_t>(i)].mutableDictionary().set(key, value);
+        r.model.set("devices", devices);
+        out.vdata = ns::Value(ns::Dictionary{});
+    };
+}
+
+// Moves the device with the param's "mac" from one list to another.
+bool moveDevice(EmulatedRouter& r, const std::string& mac, const char* from, const char* to) {
+    ns::Value source = r.model[from];
+    const long i = indexOfMac(source, mac);
+    if (i < 0) return false;
+    ns::Value device = source[static_cast<std::size_t>(i)];
+    source.mutableArray().erase(source.mutableArray().begin() + i);
+    r.model.set(from, source);
+    if (to) {
+        ns::Value target = r.model[to];
+        target.mutableArray().push_back(device);
+        r.model.set(to, target);
+    }
+    return true;
+}
+
+Handler reply(ns::Value vdata) {
+    return [vdata](EmulatedRouter&, const ns::Dictionary&, APIResult& out) { out.vdata = vdata; };
+}
+
+Handler fromModel(const char* key) {
+    return [key](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) { out.vdata = r.model[key]; };
+}
+
+void setInDictionary(EmulatedRouter& r, const char* key, const std::string& field, const ns::Value& value) {
+    ns::Value d = r.model[key];
+    d.mutableDictionary().set(field, value);
+    r.model.set(key, d);
+}
+
+const ns::Value kEmpty = ns::Value(ns::Dictionary{});
+
+const std::map<std::string, Handler>& handlers() {
+    static const std::map<std::string, Handler> table = [] {
+        std::map<std::string, Handler> t;
+        t["router.getRouterInfo"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = EmulatedRouterModel::statusPayload(r);
+        };
+        t["init.check"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"type", r.initialised ? "1" : "0"}});
+        };
+        t["system.checkticket"] = reply(kEmpty);
+        t["router.reboot"] = reply(kEmpty);
+        for (const char* cmd : {"router.diagnose", "router.optimize", "router.netdiagnose", "router.netDiagnoseFix"})
+            t[cmd] = reply(ns::Value::dictionary({{"r", 0}, {"data", ns::Value(ns::Array{})}}));
+        t["device.getBlackList"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"list", r.model["blacklist"]}});
+        };
+        t["device.permitDevice"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            const bool moved = moveDevice(r, p["mac"].stringValue(), "blacklist", "devices");
+            out.vdata = ns::Value::dictionary({{"is_online", moved ? 1 : 0}});
+        };
+        t["device.openDevice"] = setDeviceKey("net_control", 3);
+        t["device.closeDevice"] = setDeviceKey("net_control", 2);
+        t["device.trustDevice"] = setDeviceKey("net_control", 3);
+        t["device.denyDevice"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            if (!moveDevice(r, p["mac"].stringValue(), "devices", "blacklist")) out.errcode = 11008;
+            out.vdata = kEmpty;
+        };
+        t["device.kickDevice"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            if (!moveDevice(r, p["mac"].stringValue(), "devices", nullptr)) out.errcode = 11008;
+            out.vdata = kEmpty;
+        };
+        t["device.setDevAlias"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            setDeviceKey("alias_name", p["alias"].isNil() ? p["alias_name"] : p["alias"])(r, p, out);
+        };
+        t["device.getDeviceList"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"boardinf", ns::Value::dictionary({{"allspddown", 20480}, {"allspdup", 1024},
+                                                                                  {"allflowdown", 123456}, {"allflowup", 6543}})},
+                                               {"accelerate_mac", r.model["accelerate_mac"]},
+                                               {"list", r.model["devices"]}});
+        };
+        t["device.guestnetlist"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"list", r.model["guests"]}});
+        };
+        t["device.guestnetdelete"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            if (!moveDevice(r, p["mac"].stringValue(), "guests", nullptr)) out.errcode = 11008;
+            out.vdata = kEmpty;
+        };
+        t["device.guestnetstart"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            r.model.set("guest_on", 1);
+            out.vdata = kEmpty;
+        };
+        t["system.checkUpdate"] = fromModel("rom");
+        t["system.updateRom"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            if (p["uri"].stringValue().empty() || p["md5"].stringValue().empty()) {
+                out.errcode = -2;
+                out.errdesc = "uri and md5 are needed";
+                return;
+            }
+            r.model.set("upgrade", ns::Value::dictionary({{"status", 1}, {"progress", 0}}));
+            out.vdata = kEmpty;
+        };
+        t["system.upgradeStatus"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            // Each query moves an upgrade on by half; done (status 2) at 100.
+            ns::Value upgrade = r.model["upgrade"];
+            if (upgrade["status"].intValue() == 1) {
+                const int progress = std::min(100, upgrade["progress"].intValue() + 50);
+                upgrade = ns::Value::dictionary({{"status", progress >= 100 ? 2 : 1}, {"progress", progress}});
+                r.model.set("upgrade", upgrade);
+            }
+            out.vdata = upgrade;
+        };
+        t["router.setCommonSW"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            // "type" names the switch, "sw" is 1 on, 0 off.
+            setInDictionary(r, "switches", p["type"].stringValue(), std::to_string(p["sw"].intValue()));
+            out.vdata = kEmpty;
+        };
+        t["router.ledControl"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            r.model.set("led", std::to_string(p["sw"].intValue()));
+            out.vdata = kEmpty;
+        };
+        t["router.wifiControl"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            const char* band = p["type"].intValue() == 2 ? "wifi_5g" : "wifi_2g";
+            setInDictionary(r, band, "status", std::to_string(p["sw"].intValue()));
+            out.vdata = kEmpty;
+        };
+        t["router.getwifitimer"] = fromModel("wifi_timer");
+        t["router.setwifitimer"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            const bool open = p["type"].intValue() == 1;
+            setInDictionary(r, "wifi_timer", open ? "open" : "close", p["time"]);
+            setInDictionary(r, "wifi_timer", open ? "open_sw" : "close_sw", 1);
+            out.vdata = kEmpty;
+        };
+        t["router.closeWifiTimer"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            setInDictionary(r, "wifi_timer", p["type"].intValue() == 1 ? "open_sw" : "close_sw", 0);
+            out.vdata = kEmpty;
+        };
+        t["router.getRadioPower"] = fromModel("radio_power");
+        t["router.updateRadioPower"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            ns::Value powers = r.model["radio_power"];
+            for (auto& band : powers.mutableArray())
+                if (band["freq"].stringValue() == p["freq"].stringValue()) band.mutableDictionary().set("power", p["power"].intValue());
+            r.model.set("radio_power", powers);
+            out.vdata = kEmpty;
+        };
+        t["router.setneedpermit"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            r.model.set("need_permit", std::to_string(p["need_permit"].isNil() ? p["sw"].intValue() : p["need_permit"].intValue()));
+            out.vdata = kEmpty;
+        };
+        t["router.setPermitAdvance"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            r.model.set("permit_advance", std::to_string(p["sw"].intValue()));
+            out.vdata = kEmpty;
+        };
+        t["router.getSpeed"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"bands", r.model["speed_samples"]}});
+        };
+        t["router.testSpeed"] = [](EmulatedRouter&, const ns::Dictionary& p, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"band", p["type"].intValue() == 1 ? 4096000 : 1024000}});
+        };
+        t["wifi.getChannelQuality"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"channel_2.4G", r.model["wifi_2g"]["channel"]}, {"channel_5G", r.model["wifi_5g"]["channel"]},
+                                               {"quality_2.4G", r.model["wifi_2g"]["quality"]},
+                                               {"quality_5G", r.model["wifi_5g"]["quality"]}});
+        };
+        t["wifi.optimizeChannel"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            setInDictionary(r, "wifi_2g", "quality", "4");
+            out.vdata = kEmpty;
+        };
+        t["wifi.getChannelPromotion"] = reply(ns::Value::dictionary({{"promotion", 30}, {"before", 2}, {"after", 4}}));
+        t["device.accelerateDevice"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            if (indexOfMac(r.model["devices"], p["mac"].stringValue()) < 0) {
+                out.vdata = ns::Value::dictionary({{"status", 3}});
+                return;
+            }
+            r.model.set("accelerate_mac", p["mac"]);
+            out.vdata = ns::Value::dictionary({{"status", 0}});
+        };
+        t["device.cancelAccelerate"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            r.model.set("accelerate_mac", "");
+            out.vdata = ns::Value::dictionary({{"status", 0}});
+        };
+        t["device.getAcceleratingDevice"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"mac", r.model["accelerate_mac"]}});
+        };
+        t["router.getSafetyLog"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"list", r.model["safety_log"]}});
+        };
+        t["wifi.getChannelDeviceNum"] = reply(ns::Value::dictionary({{"2.4G", 7}, {"5G", 2}}));
+        Handler wifiPassword = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            if (!p["ssid"].isNil()) setInDictionary(r, "wifi_2g", "ssid", p["ssid"]);
+            if (!p["pwd"].isNil()) setInDictionary(r, "wifi_2g", "pwd", p["pwd"]);
+            if (!p["ssid_5g"].isNil()) setInDictionary(r, "wifi_5g", "ssid", p["ssid_5g"]);
+            if (!p["pwd_5g"].isNil()) setInDictionary(r, "wifi_5g", "pwd", p["pwd_5g"]);
+            out.vdata = ns::Value::dictionary({{"status", 0}});
+        };
+        t["wifi.set"] = wifiPassword;
+        t["wifi.updateWifiPwd"] = wifiPassword;
+        t["wifi.wifiPwdStrength"] = reply(ns::Value::dictionary({{"type", 3}, {"type_5g", 2}}));
+        t["wifi.setchannel"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            setInDictionary(r, p["type"].intValue() == 2 ? "wifi_5g" : "wifi_2g", "channel_set", p["channel"].stringValue());
+            out.vdata = kEmpty;
+        };
+        t["wifi.setwifibandwidth"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            setInDictionary(r, p["type"].intValue() == 2 ? "wifi_5g" : "wifi_2g", "bandwidth_set", p["bandwidth"].stringValue());
+            out.vdata = kEmpty;
+        };
+        Handler adminPassword = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            const std::string newPassword = p["newpwd"].stringValue();
+            if (p["oldpwd"].stringValue() != r.adminPassword) {
+                out.vdata = ns::Value::dictionary({{"type", -9}});
+                return;
+            }
+            if (newPassword.size() < 8) {
+                out.vdata = ns::Value::dictionary({{"type", -2}});
+                return;
+            }
+            r.adminPassword = newPassword;
+            r.tickets.clear();
+            const std::string ticket = "T" + std::to_string(r.failedLogins) + "-" + std::to_string(r.tickets.size()) + "-" + newPassword.substr(0, 2) + "x";
+            r.tickets.insert(ticket);
+            out.vdata = ns::Value::dictionary({{"type", 0}, {"ticket", ticket}});
+        };
+        t["login.loginChange"] = adminPassword;
+        t["security.updateAdminPwdWithOld"] = adminPassword;
+        t["security.getAdminPwdSafety"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"type", r.adminPassword.size() >= 12 ? 3 : 2}});
+        };
+        t["security.getProtectElapse"] = reply(ns::Value::dictionary({{"num", 30}}));
+        t["security.getSafetyIndicators"] = fromModel("indicators");
+        t["security.getVirusLibraryInfo"] = fromModel("virus");
+        t["security.updateVirusLibrary"] = reply(ns::Value::dictionary({{"is_update", 1}}));
+        t["device.registerApnsToken"] = reply(kEmpty);
+        t["device.clearApnsToken"] = reply(kEmpty);
+        t["device.setspeedlimit"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            // Limits arrive in KB/s and are kept in bytes, as the device list sends them.
+            setDeviceKey("limitupload", p["upload"].intValue() * 1024)(r, p, out);
+            if (out.errcode == 0) setDeviceKey("limitdownload", p["download"].intValue() * 1024)(r, p, out);
+        };
+        t["device.cancelspeedlimit"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            setDeviceKey("limitupload", 0)(r, p, out);
+            if (out.errcode == 0) setDeviceKey("limitdownload", 0)(r, p, out);
+        };
+        t["router.factoryReset"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            r.initialised = false;
+            r.tickets.clear();
+            out.vdata = kEmpty;
+        };
+        t["router.getInterceptList"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            out.vdata = ns::Value::dictionary({{"list", r.model["intercepts"]}, {"clean_ts", "1779990000"}});
+        };
+        t["router.clearIntercept"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
+            r.model.set("intercepts", ns::Value(ns::Array{}));
+            out.vdata = kEmpty;
+        };
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+APIResult EmulatedRouterAPI::call(EmulatorState& state, const std::string& routerId, const std::string& cmd,
+                                  const ns::Dictionary& params) {
+    APIResult out;
+    auto it = handlers().find(cmd);
+    if (it == handlers().end()) {
+        out.errcode = -502;
+        out.errdesc = "unsupported call " + cmd;
+        return out;
+    }
+    if (!state.withRouter(routerId, [&](EmulatedRouter& router) { it->second(router, params, out); })) {
+        out.errcode = -1100;
+        out.errdesc = "router does not exist";
+    }
+    return out;
+}
+
+bool EmulatedRouterAPI::knows(const std::string& cmd) { return handlers().count(cmd) != 0; }
+
+std::vector<std::string> EmulatedRouterAPI::calls() {
+    std::vector<std::string> names;
+    for (const auto& [name, handler] : handlers()) names.push_back(name);
+    return names;
+}
+
+}  // namespace emulator
