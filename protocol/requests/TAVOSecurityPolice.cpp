@@ -5,6 +5,7 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/FileData.h"
 #include "platform/net/Certificate.h"
+#include "platform/net/Policy.h"
 
 std::optional<std::vector<ns::Data>> TAVOSecurityPolice::defaultCertificates() {
     static std::once_flag once;
@@ -40,6 +41,9 @@ bool TAVOSecurityPolice::evaluateServerTrust(const sec::TrustPtr& trust, const s
     if (!trust || !certificates_ || certificates_->empty()) return false;
     auto anchor = sec::Certificate::createWithData(certificates_->front());
     if (!anchor) return false;
+    // Only the chain counts, not the name the server presents: the anchor is
+    // the application's own certificate, which signs nothing but our servers.
+    if (trust->setPolicies({sec::Policy::createSSL(true, std::nullopt)}) != sec::kErrSecSuccess) return false;
     if (trust->setAnchorCertificates({anchor}) != sec::kErrSecSuccess) return false;
     if (trust->setAnchorCertificatesOnly(true) != sec::kErrSecSuccess) return false;
     sec::TrustResultType result = sec::TrustResultType::Invalid;
