@@ -953,6 +953,23 @@ ns::Data Context::bitmapData() const {
     return out;
 }
 
+ImagePtr Context::takeImage() {
+    if (!pixels_ || cairo_image_surface_get_format(surface_) != CAIRO_FORMAT_ARGB32) return createImage();
+    cairo_surface_flush(surface_);
+    // Unwind any open state so the context stays consistent for whatever comes after.
+    cairo_destroy(cr_);
+    ImagePtr image = Image::adoptSurface(surface_, scale_);
+    surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+    cr_ = cairo_create(surface_);
+    widthPx_ = heightPx_ = 1;
+    states_.resize(1);
+    *states_.back() = State();
+    layerDepths_.clear();
+    layerRects_.clear();
+    path_.removeAll();
+    return image;
+}
+
 ImagePtr Context::createImage() const {
     if (!pixels_) return nullptr;
     auto img = Image::create(widthPx_, heightPx_, scale_);

@@ -174,6 +174,9 @@ public:
     RGBA pixel(std::size_t x, std::size_t y) const;
     // A snapshot of the pixels; null for a recording context.
     ImagePtr createImage() const;
+    // The pixels as an image without copying them, for a context that is
+    // done drawing: afterwards the context is empty (1 by 1) and draws nowhere.
+    ImagePtr takeImage();
 
     // --- recording ---
     void setRecording(bool on) { recording_ = on; }

@@ -201,7 +201,7 @@ void LayerRenderer::renderLayer(Context& ctx, ca::Layer& layer) {
 }
 
 ImagePtr LayerRenderer::renderWindows(const std::vector<std::shared_ptr<ui::Window>>& windows, Size screen, double scale) {
-    auto ctx = Context::createImageContext(screen, true, scale);
+    auto ctx = Context::createImageContext(screen, false, scale);
     if (!ctx) return nullptr;
     ctx->setRGBFillColor(0, 0, 0, 1);
     ctx->fillRect(RectMake(0, 0, screen.width, screen.height));
@@ -210,7 +210,7 @@ ImagePtr LayerRenderer::renderWindows(const std::vector<std::shared_ptr<ui::Wind
         w->layoutIfNeeded();
         renderLayer(*ctx, *w->layer());
     }
-    return ctx->createImage();
+    return ctx->takeImage();
 }
 
 ImagePtr LayerRenderer::renderWindowStack() {
@@ -231,7 +231,7 @@ ImagePtr LayerRenderer::renderWindow(ui::Window& window, double scale) {
     if (hidden) window.layer()->setHidden(false);
     renderLayer(*ctx, *window.layer());
     if (hidden) window.layer()->setHidden(true);
-    return ctx->createImage();
+    return ctx->takeImage();
 }
 
 bool LayerRenderer::writePNG(const ImagePtr& image, const std::string& path) {

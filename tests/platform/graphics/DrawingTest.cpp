@@ -197,6 +197,14 @@ TEST(Drawing, ImagesKeepThePlatformsOrientationRules) {
     EXPECT_EQ(round->size(), SizeMake(0.5, 1));
     expectColor(round->pixel(0, 1), kBlue);
     EXPECT_FALSE(Image::createWithPNGData(ns::Data::fromString("not a png at all")));
+
+    // Taking the pixels leaves an empty context that still accepts drawing.
+    auto taken = src->takeImage();
+    ASSERT_TRUE(taken);
+    expectColor(taken->pixel(0, 1), kBlue);
+    EXPECT_EQ(src->width(), 1u);
+    src->fillRect(RectMake(0, 0, 5, 5));
+    expectColor(taken->pixel(0, 0), kRed);
 }
 
 TEST(Drawing, BitmapFormatsAndRefusedCombinations) {
