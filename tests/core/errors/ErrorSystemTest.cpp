@@ -5,6 +5,7 @@
 
 #include "core/errors/TAVOAlertErrorHandler.h"
 #include "core/errors/TAVOErrorSystemManager.h"
+#include "core/records/TAVORouterModel.h"
 #include "core/services/TAVOAccountFacade.h"
 #include "core/services/TAVOAlertPresenter.h"
 
@@ -44,7 +45,6 @@ public:
     std::vector<TAVOAlertButton> buttons;
 };
 
-// Routers are opaque here: the handler only asks whether there is one.
 class FakeFacade : public TAVOAccountFacade {
 public:
     std::shared_ptr<TAVORouterModel> currentRouter() override { return current; }
@@ -57,11 +57,7 @@ public:
     std::shared_ptr<TAVORouterModel> current, local;
 };
 
-std::shared_ptr<TAVORouterModel> someRouter() {
-    // Any non-null pointer stands for "a router is there".
-    return std::shared_ptr<TAVORouterModel>(reinterpret_cast<TAVORouterModel*>(new int(1)),
-                                            [](TAVORouterModel* p) { delete reinterpret_cast<int*>(p); });
-}
+std::shared_ptr<TAVORouterModel> someRouter() { return TAVORouterModel::create(); }
 
 }  // namespace
 
