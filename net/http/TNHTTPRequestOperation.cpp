@@ -54,8 +54,7 @@ void TNHTTPRequestOperation::setCompletionBlockWithSuccess(Success success, Fail
     std::weak_ptr<TNHTTPRequestOperation> weak = self<TNHTTPRequestOperation>();
     // The base class runs this in the completion group on the completion
     // queue; the decoding itself is moved to the processing queue.
-    TNURLConnectionOperation::setCompletionBlock(nullptr);
-    ns::Operation::setCompletionBlock([weak, success, failure] {
+    auto completion = [weak, success, failure] {
         auto self = weak.lock();
         if (!self) return;
         auto group = self->completionGroup;
@@ -76,7 +75,16 @@ void TNHTTPRequestOperation::setCompletionBlockWithSuccess(Success success, Fail
             }
             if (group) group->leave();
         });
-    });
+    };
+    installCompletionBlock(completion, completion);
+}
+
+std::shared_ptr<TNURLConnectionOperation> TNHTTPRequestOperation::copy() const {
+    auto copy = create(request());
+    copySettingsInto(*copy);
+    auto serializer = responseSerializer();
+    copy->setResponseSerializer(serializer ? serializer->copy() : nullptr);
+    return copy;
 }
 
 void TNHTTPRequestOperation::pause() {

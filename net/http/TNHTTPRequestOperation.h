@@ -32,6 +32,8 @@ public:
     ns::HTTPURLResponsePtr HTTPResponse() const;
 
     void setCompletionBlockWithSuccess(Success success, Failure failure);
+    // Also a copy of the response serializer.
+    std::shared_ptr<TNURLConnectionOperation> copy() const override;
     void pause() override;
 
 protected:

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "net/http/TNNetworkingNotifications.h"
+#include "platform/foundation/BlockOperation.h"
 #include "platform/foundation/DispatchOnce.h"
 #include "platform/foundation/HTTPURLResponse.h"
 #include "platform/foundation/NotificationCenter.h"
@@ -180,17 +181,96 @@ void TNURLConnectionOperation::setOutputStream(const ns::OutputStreamPtr& stream
     outputStream_ = stream;
 }
 
+void TNURLConnectionOperation::installCompletionBlock(std::function<void()> block, std::function<void()> original) {
+    {
+        std::lock_guard<std::recursive_mutex> guard(lock_);
+        completionBlock_ = std::move(original);
+    }
+    ns::Operation::setCompletionBlock(std::move(block));
+}
+
+std::function<void()> TNURLConnectionOperation::completionBlock() const {
+    std::lock_guard<std::recursive_mutex> guard(lock_);
+    return completionBlock_;
+}
+
 void TNURLConnectionOperation::setCompletionBlock(std::function<void()> block) {
     if (!block) {
-        ns::Operation::setCompletionBlock(nullptr);
+        installCompletionBlock(nullptr, nullptr);
         return;
     }
     std::weak_ptr<TNURLConnectionOperation> weak = self<TNURLConnectionOperation>();
-    ns::Operation::setCompletionBlock([weak, block] {
-        auto strong = weak.lock();
-        if (!strong) return;
-        strong->effectiveCompletionGroup()->async(strong->effectiveCompletionQueue(), block);
+    installCompletionBlock(
+        [weak, block] {
+            auto strong = weak.lock();
+            if (!strong) return;
+            strong->effectiveCompletionGroup()->async(strong->effectiveCompletionQueue(), block);
+        },
+        block);
+}
+
+void TNURLConnectionOperation::copySettingsInto(TNURLConnectionOperation& copy) const {
+    std::lock_guard<std::recursive_mutex> guard(lock_);
+    copy.uploadProgress_ = uploadProgress_;
+    copy.downloadProgress_ = downloadProgress_;
+    copy.authenticationChallenge_ = authenticationChallenge_;
+    copy.redirectResponse_ = redirectResponse_;
+    copy.completionQueue = completionQueue;
+    copy.completionGroup = completionGroup;
+}
+
+std::shared_ptr<TNURLConnectionOperation> TNURLConnectionOperation::copy() const {
+    auto copy = create(request());
+    copySettingsInto(*copy);
+    return copy;
+}
+
+std::vector<std::shared_ptr<ns::Operation>> TNURLConnectionOperation::batchOfRequestOperations(
+    const std::vector<std::shared_ptr<TNURLConnectionOperation>>& operations,
+    std::function<void(std::size_t finished, std::size_t total)> progress,
+    std::function<void(const std::vector<std::shared_ptr<TNURLConnectionOperation>>&)> completion) {
+    if (operations.empty()) {
+        return {ns::BlockOperation::create([completion] {
+            dispatch::Queue::main()->async([completion] {
+                if (completion) completion({});
+            });
+        })};
+    }
+    auto group = dispatch::Group::create();
+    auto finished = std::make_shared<std::atomic<std::size_t>>(0);
+    std::size_t total = operations.size();
+    std::vector<std::shared_ptr<ns::Operation>> batch;
+    for (const auto& operation : operations) {
+        group->enter();
+        operation->completionGroup = group;
+        auto previous = operation->completionBlock();
+        std::weak_ptr<TNURLConnectionOperation> weak = operation;
+        operation->installCompletionBlock(
+            [weak, previous, group, finished, total, progress] {
+                auto strong = weak.lock();
+                if (previous && strong) {
+                    // The previous completion runs as it would have (its own
+                    // queue, inside the group); the count follows it.
+                    group->async(strong->effectiveCompletionQueue(), previous);
+                }
+                auto queue = strong ? strong->effectiveCompletionQueue() : dispatch::Queue::main();
+                group->async(queue, [finished, total, progress, group] {
+                    std::size_t count = ++*finished;
+                    if (progress) dispatch::Queue::main()->async([progress, count, total] { progress(count, total); });
+                    group->leave();
+                });
+            },
+            previous);
+        batch.push_back(operation);
+    }
+    auto final = ns::BlockOperation::create([group, operations, completion] {
+        group->notify(dispatch::Queue::main(), [operations, completion] {
+            if (completion) completion(operations);
+        });
     });
+    for (const auto& operation : operations) final->addDependency(operation);
+    batch.push_back(final);
+    return batch;
 }
 
 void TNURLConnectionOperation::setShouldExecuteAsBackgroundTaskWithExpirationHandler(std::function<void()> handler) {

@@ -89,6 +89,20 @@ public:
 
     // The completion runs in the completion group on the completion queue.
     void setCompletionBlock(std::function<void()> block);
+    // What setCompletionBlock was last given (none once cleared).
+    std::function<void()> completionBlock() const;
+    // A new operation for the same request with the same progress,
+    // challenge and redirect callbacks, completion queue and group (not the
+    // resume-download callback, not the output stream).
+    virtual std::shared_ptr<TNURLConnectionOperation> copy() const;
+
+    // The operations, each reporting to a shared group, followed by one
+    // that calls `completion` on the main queue once all have completed;
+    // `progress` gets (finished, total) on the main queue as each one does.
+    static std::vector<std::shared_ptr<ns::Operation>> batchOfRequestOperations(
+        const std::vector<std::shared_ptr<TNURLConnectionOperation>>& operations,
+        std::function<void(std::size_t finished, std::size_t total)> progress,
+        std::function<void(const std::vector<std::shared_ptr<TNURLConnectionOperation>>&)> completion);
     void setShouldExecuteAsBackgroundTaskWithExpirationHandler(std::function<void()> handler);
 
     // --- Life cycle -----------------------------------------------------
@@ -132,6 +146,10 @@ protected:
     std::shared_ptr<dispatch::Group> effectiveCompletionGroup() const;
     static std::shared_ptr<dispatch::Group> processCompletionGroup();
     void postNotification(const char* name);
+    // Installs `block` as the operation's completion as it is, and
+    // remembers `original` as what completionBlock() answers.
+    void installCompletionBlock(std::function<void()> block, std::function<void()> original);
+    void copySettingsInto(TNURLConnectionOperation& copy) const;
 
 private:
     void operationDidStart();
@@ -152,6 +170,7 @@ private:
     std::atomic<std::int64_t> totalBytesRead_{0};
     unsigned long backgroundTaskIdentifier_ = 0;
 
+    std::function<void()> completionBlock_;
     ProgressBlock uploadProgress_;
     ProgressBlock downloadProgress_;
     ResumeDownloadBlock resumeDownloadProgress_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 
 #include "emulator/HttpServer.h"
@@ -241,6 +242,55 @@ TEST_F(TNHTTPRequestOperationTest, MultipartPostThroughTheManager) {
     EXPECT_EQ((*parts)[1].body, "v w");
     EXPECT_EQ(logged.header("Content-Length"), std::to_string(logged.body.size()));
     EXPECT_EQ(outcome.object["received"].intValue(), static_cast<int>(logged.body.size()));
+}
+
+TEST_F(TNHTTPRequestOperationTest, BatchReportsProgressThenCompletesAfterEveryCallback) {
+    std::vector<std::string> events;
+    std::vector<TNURLConnectionOperationPtr> operations;
+    for (const char* path : {"json", "missing", "json"}) {
+        auto request = manager->requestSerializer->requestWithMethod("GET", server.url(std::string("/") + path), ns::Value());
+        operations.push_back(manager->HTTPRequestOperationWithRequest(
+            request, [&](const TNHTTPRequestOperationPtr&, const ns::Value&) { events.push_back("success"); },
+            [&](const TNHTTPRequestOperationPtr&, const ns::ErrorPtr&) { events.push_back("failure"); }));
+    }
+    bool completed = false;
+    auto batch = TNURLConnectionOperation::batchOfRequestOperations(
+        operations,
+        [&](std::size_t finished, std::size_t total) {
+            events.push_back("progress " + std::to_string(finished) + "/" + std::to_string(total));
+        },
+        [&](const std::vector<TNURLConnectionOperationPtr>& done) {
+            EXPECT_EQ(done.size(), 3u);
+            events.push_back("completion");
+            completed = true;
+        });
+    ASSERT_EQ(batch.size(), 4u);
+    for (const auto& operation : batch) manager->operationQueue->addOperation(operation);
+    ASSERT_TRUE(runMainLoopUntil([&] { return completed; }, 10));
+    EXPECT_EQ(std::count(events.begin(), events.end(), "success"), 2);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "failure"), 1);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "progress 3/3"), 1);
+    EXPECT_EQ(events.back(), "completion");
+
+    bool emptyDone = false;
+    auto empty = TNURLConnectionOperation::batchOfRequestOperations({}, nullptr,
+        [&](const std::vector<TNURLConnectionOperationPtr>& done) { emptyDone = done.empty(); });
+    ASSERT_EQ(empty.size(), 1u);
+    manager->operationQueue->addOperation(empty[0]);
+    ASSERT_TRUE(runMainLoopUntil([&] { return emptyDone; }, 10));
+}
+
+TEST_F(TNHTTPRequestOperationTest, CopiesKeepRequestSerializerAndQueuesButNotTheResumeCallback) {
+    auto request = manager->requestSerializer->requestWithMethod("GET", server.url("/json"), ns::Value());
+    auto operation = manager->HTTPRequestOperationWithRequest(request, nullptr, nullptr);
+    operation->completionQueue = dispatch::Queue::global();
+    auto copy = std::dynamic_pointer_cast<TNHTTPRequestOperation>(operation->copy());
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->request(), operation->request());
+    EXPECT_EQ(copy->completionQueue, operation->completionQueue);
+    ASSERT_TRUE(copy->responseSerializer());
+    EXPECT_NE(copy->responseSerializer(), operation->responseSerializer());
+    EXPECT_TRUE(std::dynamic_pointer_cast<TNJSONResponseSerializer>(copy->responseSerializer()));
 }
 
 }  // namespace

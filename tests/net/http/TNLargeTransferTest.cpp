@@ -122,6 +122,30 @@ TEST_F(TNLargeTransferTest, PauseAndResumeContinueWithARangeFromWhereTheBodyStop
     }
 }
 
+TEST_F(TNLargeTransferTest, AFullReplyToARangedRequestIsNeverAppendedToAFile) {
+    std::string path = keelbox::test::sandboxHome() + "/partial.bin";
+    std::string head = generated(1000);
+    ns::writeDataToFile(ns::Data::fromString(head), path, false);
+    ns::MutableURLRequest request(ns::URL::URLWithString(server.url("/ignores-ranges")));
+    request.setValue("bytes=1000-", "Range");
+    bool done = false;
+    ns::ErrorPtr failure;
+    auto operation = manager->HTTPRequestOperationWithRequest(
+        request, [&](const TNHTTPRequestOperationPtr&, const ns::Value&) { done = true; },
+        [&](const TNHTTPRequestOperationPtr&, const ns::ErrorPtr& error) {
+            failure = error;
+            done = true;
+        });
+    operation->setOutputStream(ns::OutputStream::outputStreamToFileAtPath(path, true));
+    manager->operationQueue->addOperation(operation);
+    ASSERT_TRUE(runMainLoopUntil([&] { return done; }, 30));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->code(), ns::kURLErrorBadServerResponse);
+    auto kept = ns::dataWithContentsOfFile(path);
+    ASSERT_TRUE(kept);
+    EXPECT_TRUE(kept->toString() == head);
+}
+
 TEST_F(TNLargeTransferTest, TwentyMegabyteMultipartUploadArrivesIntact) {
     constexpr std::size_t kSize = 20 * 1000 * 1000;
     std::string path = keelbox::test::sandboxHome() + "/upload.bin";
