@@ -137,7 +137,6 @@ int main(int argc, char** argv) {
     auto path = std::filesystem::temp_directory_path() / "keelbox-bench-download";
 
     // The 256 MiB download first, so the peak memory is ours alone.
-    constexpr double kMiB = 1024.0 * 1024.0;
     long peakBefore = peakResidentKiB();
     double ours = seconds([&] {
         std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -185,7 +184,6 @@ int main(int argc, char** argv) {
     std::cout << "ratio: download_256MiB_throughput_URLConnection_over_curl " << theirs / ours << "\n";
     std::cout << "peak_rss_MiB: before " << peakBefore / 1024.0 << " after_our_download " << peakOurs / 1024.0
               << " growth " << (peakOurs - peakBefore) / 1024.0 << "\n";
-    (void)kMiB;
     server().stop();
     return 0;
 }
