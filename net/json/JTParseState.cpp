@@ -112,7 +112,8 @@ void JTParseState::skipWhitespace() {
 }
 
 bool JTParseState::readToken(Token& token) {
-    skipWhitespace();
+    // Compact text has no white space between tokens: skip the skipping.
+    if (at_ >= end_ || *at_ <= 0x20 || *at_ == '/' || *at_ >= 0x80) skipWhitespace();
     const unsigned char* p = at_;
     if (p >= end_) {
         failUnexpectedToken(p);
@@ -186,6 +187,12 @@ bool JTParseState::readString(Token& token) {
             const jsonutf8::Sequence s = jsonutf8::readSequence(q, end_);
             if (s.status == jsonutf8::SequenceStatus::Ok && !jsonutf8::isJetJsonIllegal(s.codePoint)) {
                 q += s.length;
+                // Text in other scripts comes in stretches: stay with it.
+                while (q < end_ && *q >= 0x80) {
+                    const jsonutf8::Sequence next = jsonutf8::readSequence(q, end_);
+                    if (next.status != jsonutf8::SequenceStatus::Ok || jsonutf8::isJetJsonIllegal(next.codePoint)) break;
+                    q += next.length;
+                }
                 continue;
             }
             if (s.status == jsonutf8::SequenceStatus::Truncated) {
