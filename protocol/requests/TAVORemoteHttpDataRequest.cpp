@@ -1,14 +1,15 @@
 #include "protocol/requests/TAVORemoteHttpDataRequest.h"
 
 #include <exception>
+#include <mutex>
 
 #include "core/app/TAVOLocalizedString.h"
 #include "core/crypto/DataBase64.h"
 #include "core/crypto/DataCommonCryptor.h"
 #include "core/crypto/CommonUtility.h"
+#include "core/crypto/RSABlocks.h"
 #include "core/crypto/RouterPublicKey.h"
 #include "core/crypto/StringAddition.h"
-#include "core/crypto/TAVOCommonUtility.h"
 #include "core/errors/TAVOErrorSystemManager.h"
 #include "net/json/TinyJson.h"
 #include "platform/foundation/Bundle.h"
@@ -20,6 +21,16 @@ namespace {
 std::string formText(const ns::Value& value) {
     if (value.isString() || value.isNumber()) return value.stringValue();
     return value.description();
+}
+
+// The embedded public key, read once it can be read: it never changes, and
+// reading PEM text costs more than the wrap itself.
+EVP_PKEY* routerKey() {
+    static std::mutex mutex;
+    static RSAKey key;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!key) key = createRSAFromPEM(routerPublicKeyPEM(), kRSAPublicKey);
+    return key.get();
 }
 
 }  // namespace
@@ -56,10 +67,12 @@ std::string TAVORemoteHttpDataRequest::formBody(const ns::Dictionary& param, con
 std::optional<ns::Data> TAVORemoteHttpDataRequest::encryptBody(const std::string& json) {
     aes128Key_ = CommonUtility::randomData(16);
     auto cipher = KXAES256EncryptedDataUsingKey(ns::Data::fromString(json), CipherKey(aes128Key_));
-    auto wrapped = TAVOCommonUtility::encode_string_rsa(aes128Key_, routerPublicKeyPEM());
-    if (!cipher || !wrapped) return std::nullopt;
+    std::vector<std::uint8_t> wrapped;
+    EVP_PKEY* key = routerKey();
+    if (!cipher || !key || !rsaEncryptBlocks(key, aes128Key_.bytes(), aes128Key_.length(), wrapped) || wrapped.empty())
+        return std::nullopt;
     const std::string body =
-        "data=" + URLEncode(base64Encoding(*cipher)) + "&" + "key=" + URLEncode(base64Encoding(*wrapped));
+        "data=" + URLEncode(base64Encoding(*cipher)) + "&" + "key=" + URLEncode(base64Encoding(ns::Data(std::move(wrapped))));
     return ns::Data::fromString(body);
 }
 

@@ -7,37 +7,55 @@
 #include "platform/net/Certificate.h"
 #include "platform/net/Policy.h"
 
-std::optional<std::vector<ns::Data>> TAVOSecurityPolice::defaultCertificates() {
+namespace {
+
+struct DefaultTrustMaterial {
+    std::optional<std::vector<ns::Data>> certificates;
+    std::vector<sec::KeyPtr> publicKeys;
+};
+
+std::vector<sec::KeyPtr> keysOf(const std::optional<std::vector<ns::Data>>& certificates) {
+    std::vector<sec::KeyPtr> keys;
+    if (!certificates) return keys;
+    for (const auto& der : *certificates) {
+        // The certificate's own key: what evaluating it alone would extract.
+        auto certificate = sec::Certificate::createWithData(der);
+        if (!certificate) continue;
+        if (auto key = certificate->publicKey()) keys.push_back(key);
+    }
+    return keys;
+}
+
+// Read and decoded once: every request makes a policy of its own.
+const DefaultTrustMaterial& defaultMaterial() {
     static std::once_flag once;
-    static std::optional<std::vector<ns::Data>> certificates;
+    static DefaultTrustMaterial material;
     std::call_once(once, [] {
         const std::string path = ns::Bundle::mainBundle()->pathForResource("ca", "der");
         if (path.empty()) return;
-        if (auto bytes = ns::dataWithContentsOfFile(path)) certificates = std::vector<ns::Data>{*bytes};
+        if (auto bytes = ns::dataWithContentsOfFile(path)) material.certificates = std::vector<ns::Data>{*bytes};
+        material.publicKeys = keysOf(material.certificates);
     });
-    return certificates;
+    return material;
 }
+
+}  // namespace
+
+std::optional<std::vector<ns::Data>> TAVOSecurityPolice::defaultCertificates() { return defaultMaterial().certificates; }
 
 std::shared_ptr<TAVOSecurityPolice> TAVOSecurityPolice::defaultSecurityPolice() {
     auto police = create();
-    police->setCertificates(defaultCertificates());
+    police->certificates_ = defaultMaterial().certificates;
+    police->publicKeys_ = defaultMaterial().publicKeys;
     return police;
 }
 
 void TAVOSecurityPolice::setCertificates(std::optional<std::vector<ns::Data>> certificates) {
     certificates_ = std::move(certificates);
-    publicKeys_.clear();
-    if (!certificates_) return;
-    for (const auto& der : *certificates_) {
-        // The certificate's own key: what evaluating it alone would extract,
-        // without paying for an evaluation on every request.
-        auto certificate = sec::Certificate::createWithData(der);
-        if (!certificate) continue;
-        if (auto key = certificate->publicKey()) publicKeys_.push_back(key);
-    }
+    publicKeys_ = keysOf(certificates_);
 }
 
-bool TAVOSecurityPolice::evaluateServerTrust(const sec::TrustPtr& trust, const std::string&) const {
+bool TAVOSecurityPolice::evaluateServerTrust(const sec::TrustPtr& trust, const std::optional<std::string>&) {
     if (!trust || !certificates_ || certificates_->empty()) return false;
     auto anchor = sec::Certificate::createWithData(certificates_->front());
     if (!anchor) return false;

@@ -1,6 +1,7 @@
 // Server trust for the cloud: a server is trusted exactly when its chain
 // leads to the certificate the application carries (resource "ca.der"); the
-// system's own roots never count, and the host name is not checked.
+// system's own roots never count, and the host name is not checked. The
+// command service installs it as the policy of its cloud transfers.
 #pragma once
 
 #include <memory>
@@ -8,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "net/http/TNSecurityPolicy.h"
 #include "platform/foundation/Data.h"
-#include "platform/foundation/Object.h"
 #include "platform/net/Key.h"
 #include "platform/net/Trust.h"
 
-class TAVOSecurityPolice : public ns::Object {
+class TAVOSecurityPolice : public TNSecurityPolicy {
 public:
     static std::shared_ptr<TAVOSecurityPolice> create() { return std::shared_ptr<TAVOSecurityPolice>(new TAVOSecurityPolice()); }
     // The bytes of the bundle's "ca.der", read once per process; none when
@@ -28,9 +29,9 @@ public:
     void setCertificates(std::optional<std::vector<ns::Data>> certificates);
     const std::vector<sec::KeyPtr>& publicKeys() const { return publicKeys_; }
 
-    bool evaluateServerTrust(const sec::TrustPtr& trust) const { return evaluateServerTrust(trust, ""); }
+    using TNSecurityPolicy::evaluateServerTrust;
     // The domain is ignored. Keeps no state between decisions.
-    bool evaluateServerTrust(const sec::TrustPtr& trust, const std::string& domain) const;
+    bool evaluateServerTrust(const sec::TrustPtr& trust, const std::optional<std::string>& domain) override;
 
     std::string className() const override { return "TAVOSecurityPolice"; }
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "protocol/TAVOAppInfoProvider.h"
+#include "protocol/TAVOAppInfoProviderSource.h"
 #include "protocol/TAVODataProviderFactory.h"
 #include "protocol/TAVODeviceDataProvider.h"
 #include "protocol/records/TAVOAppUpdateInfo.h"
@@ -211,6 +212,19 @@ TEST_F(ProtocolMatrixTest, AccountAndApplicationProviders) {
     EXPECT_EQ(sent->path, "/system/addFeedback");
     // Sorted keys, common pairs last, every key and value escaped once.
     EXPECT_EQ(sent->body, "content=a%3Db%26c%20d&plat=iphone&versioncode=100&");
+}
+
+TEST_F(ProtocolMatrixTest, TheSharedApplicationProviderIsTheCoresVersionSource) {
+    TAVOAppInfoProviderSource::registerShared();
+    auto source = TAVOAppInfoSource::shared();
+    ASSERT_NE(source, nullptr);
+    EXPECT_FALSE(source->hasNewVersion());
+    EXPECT_FALSE(source->nextAppVersionInfo());
+    cloud->setLatestAppVersion(300, "3.0");
+    ASSERT_TRUE(send(TAVOAppInfoProvider::shareInstance(), 61, ns::Value(), "TAVORemoteQueryAppUpdateRequest").ok);
+    EXPECT_TRUE(source->hasNewVersion());
+    ASSERT_TRUE(source->nextAppVersionInfo());
+    EXPECT_EQ(source->nextAppVersionInfo()->verName, "3.0");
 }
 
 TEST_F(ProtocolMatrixTest, CatalogueTimeOutsAndChannels) {
