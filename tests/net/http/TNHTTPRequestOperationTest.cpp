@@ -11,6 +11,7 @@
 #include "net/http/TNStreamingMultipartFormData.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Thread.h"
+#include "platform/ui/Application.h"
 #include "tests/net/http/MultipartParser.h"
 #include "tests/net/http/RawCaptureServer.h"
 #include "tests/net/http/RangeFileRoute.h"
@@ -278,6 +279,26 @@ TEST_F(TNHTTPRequestOperationTest, BatchReportsProgressThenCompletesAfterEveryCa
     ASSERT_EQ(empty.size(), 1u);
     manager->operationQueue->addOperation(empty[0]);
     ASSERT_TRUE(runMainLoopUntil([&] { return emptyDone; }, 10));
+}
+
+TEST_F(TNHTTPRequestOperationTest, AnExpiringBackgroundTaskCancelsTheOperation) {
+    auto application = ui::Application::sharedApplication();
+    server.setFault("/json", emulator::Fault::stalling());
+    Outcome outcome;
+    auto request = manager->requestSerializer->requestWithMethod("GET", server.url("/json"), ns::Value());
+    auto operation = manager->HTTPRequestOperationWithRequest(request, succeed(outcome), fail(outcome));
+    int expired = 0;
+    operation->setShouldExecuteAsBackgroundTaskWithExpirationHandler([&] { ++expired; });
+    operation->setShouldExecuteAsBackgroundTaskWithExpirationHandler([&] { expired += 100; });  // one task only
+    EXPECT_EQ(application->activeBackgroundTaskCount(), 1u);
+    manager->operationQueue->addOperation(operation);
+    ASSERT_TRUE(server.log().waitUntil([](const auto& entries) { return !entries.empty(); }, 10));
+    application->expireBackgroundTasks();
+    ASSERT_TRUE(runMainLoopUntil([&] { return outcome.done; }, 10));
+    EXPECT_EQ(expired, 1);
+    ASSERT_TRUE(outcome.error);
+    EXPECT_EQ(outcome.error->code(), ns::kURLErrorCancelled);
+    EXPECT_EQ(application->activeBackgroundTaskCount(), 0u);
 }
 
 TEST_F(TNHTTPRequestOperationTest, CopiesKeepRequestSerializerAndQueuesButNotTheResumeCallback) {
