@@ -8,6 +8,7 @@
 #include "management/TAVOAuthCodeModel.h"
 #include "management/account/TAVOZARAdapter.h"
 #include "management/account/ZAREUserIntfLoginReq.h"
+#include "management/account/ZAREUserIntfLoginResp.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "tests/support/Harness.h"
 
@@ -182,6 +183,22 @@ TEST_F(AccountServiceEndToEnd, EmailAndPhoneRegistration) {
     EXPECT_TRUE(service.accounts().accountForQT(data(n)->qt()));
 }
 
+TEST_F(AccountServiceEndToEnd, SmsCodeFailures) {
+    adapter->requestRegSmsCode("");  // the service judges the input
+    auto n = next();
+    ASSERT_TRUE(n);
+    EXPECT_EQ(n->name(), kZARSmsCodeRegNGNotification);
+    EXPECT_EQ(msg(n), "account missing");
+
+    service.server().setFault("/api.php", emulator::Fault::withStatus(500));
+    adapter->requestRegSmsCode("13800000003");
+    n = next();
+    ASSERT_TRUE(n);
+    EXPECT_EQ(n->name(), kZARSmsCodeRegNGNotification);
+    EXPECT_EQ(msg(n), "failed to req sms code");
+    EXPECT_FALSE(adapter->accountData());
+}
+
 TEST_F(AccountServiceEndToEnd, RefusedInputSendsNothing) {
     EXPECT_EQ(adapter->autoLogin("q", ""), "param is not right");
     EXPECT_EQ(adapter->regUsingPhoneNumber("13800000001", "pw", ""), "the smscode is invalid");
@@ -309,6 +326,44 @@ TEST_F(KXHttpOperationTest, IdleTimeOutWithAShortTimeOut) {
         [](const auto& e) { return e[0].outcome != emulator::LoggedRequest::Outcome::Pending; }, 5.0));
 
     EXPECT_EQ(KXHttpOperation::create()->idleCheckInterval(), 10.0);
+}
+
+class RecordingProgress : public KXProgressDelegate {
+public:
+    void didDataReceived(std::int64_t bytes, std::int64_t total) override {
+        chunks.push_back(bytes);
+        lastTotal = total;
+    }
+    void didDataSended(std::int64_t, std::int64_t) override {}
+    std::vector<std::int64_t> chunks;
+    std::int64_t lastTotal = 0;
+};
+
+TEST_F(KXHttpOperationTest, TrickledReplyIsReportedChunkByChunk) {
+    service.server().setFault("/api.php", emulator::Fault::trickling(16, 0.01));
+    auto progress = std::make_shared<RecordingProgress>();
+    auto op = KXHttpOperation::create();
+    auto request = ZAREUserIntfLoginReq::create();
+    request->userName = "alice";
+    request->password = "pw1";
+    request->clientInfoProvider = std::static_pointer_cast<ZARClentInfoProvider>(adapter);
+    op->request = request;
+    op->progressDelegate = progress;
+    op->setTarget(target);
+    op->setCompleteSelector([](ns::Object& t, const std::shared_ptr<KXOperation>& o) {
+        static_cast<RecordingTarget&>(t).completed.push_back(o);
+    });
+    op->start();
+    ASSERT_TRUE(runMainLoopUntil([&] { return !target->completed.empty(); }));
+    EXPECT_FALSE(op->error());
+    EXPECT_GT(progress->chunks.size(), 1u);
+    std::int64_t sum = 0;
+    for (auto c : progress->chunks) sum += c;
+    EXPECT_EQ(sum, progress->lastTotal);
+    EXPECT_EQ(static_cast<std::size_t>(sum), service.server().log().last()->bodyBytesSent);
+    auto reply = std::dynamic_pointer_cast<ZAREUserIntfLoginResp>(op->response());
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->userDic["username"].asString(), "alice");
 }
 
 TEST_F(KXHttpOperationTest, StatusAndParserErrors) {
