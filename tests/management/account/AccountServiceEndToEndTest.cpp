@@ -314,7 +314,7 @@ TEST_F(KXHttpOperationTest, IdleTimeOutWithAShortTimeOut) {
     ASSERT_TRUE(runMainLoopUntil([&] { return service.server().log().count() == 1; }));
     advance(1.5);
     EXPECT_TRUE(target->completed.empty());
-    advance(1.0);  // the tick at 4 s sees 4 s of silence (the one at 2 s saw just under 2 s)
+    advance(1.0);  // the first tick, at 2 s, sees 2 s of silence
     ASSERT_TRUE(runMainLoopUntil([&] { return !target->completed.empty(); }));
     ASSERT_EQ(target->completed.size(), 1u);
     ASSERT_TRUE(op->error());
