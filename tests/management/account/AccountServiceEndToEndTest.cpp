@@ -2,6 +2,8 @@
 // 127.0.0.1: every outcome arrives as one notification.
 #include <gtest/gtest.h>
 
+#include "core/app/TAVOLocalizedString.h"
+
 #include <cstdlib>
 
 #include "emulator/AccountService.h"
@@ -64,7 +66,7 @@ TEST_F(AccountServiceEndToEnd, SignInThenSignInWithStoredCookies) {
     auto n = next();
     ASSERT_TRUE(n);
     EXPECT_EQ(n->name(), kZARLoginOKNotification);
-    EXPECT_EQ(msg(n), "ok to login");
+    EXPECT_EQ(msg(n), TAVOLocalizedString("ok to login"));
     auto account = data(n);
     ASSERT_TRUE(account);
     EXPECT_EQ(account, adapter->accountData());
@@ -85,7 +87,7 @@ TEST_F(AccountServiceEndToEnd, SignInThenSignInWithStoredCookies) {
     n = next();
     ASSERT_TRUE(n);
     EXPECT_EQ(n->name(), kZARAutoLoginOKNotification);
-    EXPECT_EQ(msg(n), "ok to login");
+    EXPECT_EQ(msg(n), TAVOLocalizedString("ok to login"));
     ASSERT_TRUE(second->accountData());
     EXPECT_EQ(second->accountData()->qt(), account->qt());  // the reply sets no cookies: the stored ones stay
     EXPECT_EQ(service.server().log().last()->header("Cookie"), "Q=" + account->q() + "; T=" + account->t());
@@ -147,7 +149,7 @@ TEST_F(AccountServiceEndToEnd, EmailAndPhoneRegistration) {
     auto n = next();
     ASSERT_TRUE(n);
     EXPECT_EQ(n->name(), kZAREmailRegOKNotification);
-    EXPECT_EQ(msg(n), "ok to reg");
+    EXPECT_EQ(msg(n), TAVOLocalizedString("ok to reg"));
     ASSERT_TRUE(data(n));
     EXPECT_EQ(data(n), adapter->accountData());  // registering signs in
     EXPECT_EQ(data(n)->loginemail(), "bob@example.org");
@@ -164,7 +166,7 @@ TEST_F(AccountServiceEndToEnd, EmailAndPhoneRegistration) {
     n = next();
     ASSERT_TRUE(n);
     EXPECT_EQ(n->name(), kZARSmsCodeRegOKNotification);
-    EXPECT_EQ(msg(n), "ok to req sms code");
+    EXPECT_EQ(msg(n), TAVOLocalizedString("ok to req sms code"));
     EXPECT_FALSE(n->userInfo().contains("data"));
     auto sms = service.smsCode(phone);
     ASSERT_TRUE(sms);
@@ -195,13 +197,13 @@ TEST_F(AccountServiceEndToEnd, SmsCodeFailures) {
     n = next();
     ASSERT_TRUE(n);
     EXPECT_EQ(n->name(), kZARSmsCodeRegNGNotification);
-    EXPECT_EQ(msg(n), "failed to req sms code");
+    EXPECT_EQ(msg(n), TAVOLocalizedString("failed to req sms code"));
     EXPECT_FALSE(adapter->accountData());
 }
 
 TEST_F(AccountServiceEndToEnd, RefusedInputSendsNothing) {
-    EXPECT_EQ(adapter->autoLogin("q", ""), "param is not right");
-    EXPECT_EQ(adapter->regUsingPhoneNumber("13800000001", "pw", ""), "the smscode is invalid");
+    EXPECT_EQ(adapter->autoLogin("q", ""), TAVOLocalizedString("param is not right"));
+    EXPECT_EQ(adapter->regUsingPhoneNumber("13800000001", "pw", ""), TAVOLocalizedString("the smscode is invalid"));
     runMainLoopUntil([] { return false; }, 0.2);
     EXPECT_TRUE(posted.empty());
     EXPECT_EQ(service.server().log().count(), 0u);
@@ -215,17 +217,17 @@ TEST_F(AccountServiceEndToEnd, TransportAndReplyFailures) {
         std::string expected;
     } cases[] = {
         {"HTTP 500", [&] { service.server().setFault("/api.php", emulator::Fault::withStatus(500)); }, "pw1",
-         "failed to login"},
+         TAVOLocalizedString("failed to login")},
         {"not JSON", [&] { emulator::Fault f; f.body = "<html>busy</html>"; service.server().setFault("/api.php", f); },
-         "pw1", "failed to login"},
+         "pw1", TAVOLocalizedString("failed to login")},
         {"no account data", [&] { emulator::Fault f; f.body = R"({"errno":0})"; service.server().setFault("/api.php", f); },
-         "pw1", "failed to login"},
+         "pw1", TAVOLocalizedString("failed to login")},
         {"abrupt close", [&] { service.server().setFault("/api.php", emulator::Fault::closingMidBody(5)); }, "pw1",
-         "failed to login"},
+         TAVOLocalizedString("failed to login")},
         {"dropped", [&] { service.server().setFault("/api.php", emulator::Fault::refusing()); }, "pw1",
-         "failed to login"},
+         TAVOLocalizedString("failed to login")},
         {"errno as text", [&] { service.setErrnoAsText(true); }, "bad", "wrong user name or password"},
-        {"refused connection", [&] { service.stop(); }, "pw1", "failed to login"},
+        {"refused connection", [&] { service.stop(); }, "pw1", TAVOLocalizedString("failed to login")},
     };
     for (auto& c : cases) {
         service.server().clearFaults();
@@ -257,7 +259,7 @@ TEST_F(AccountServiceEndToEnd, PhoneRegistrationTimesOutWhenIdle) {
     auto n = next();
     ASSERT_TRUE(n);
     EXPECT_EQ(n->name(), kZARPhoneNumberNGNotification);
-    EXPECT_EQ(msg(n), "failed to reg");
+    EXPECT_EQ(msg(n), TAVOLocalizedString("failed to reg"));
 }
 
 TEST_F(AccountServiceEndToEnd, CaptchaFailureOnTheNetworkCarriesNoText) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/app/TAVOLocalizedString.h"
+
 #include "emulator/AccountWire.h"
 #include "management/account/TAVOZARAdapter.h"
 #include "management/account/ZARECommonAccountSmsCodeRequest.h"
@@ -147,12 +149,12 @@ TEST(ZAREUserIntfLoginResp, ParsesReplies) {
 
 TEST(TAVOZARAdapter, ErrorTexts) {
     const std::pair<ns::ErrorPtr, std::string> cases[] = {
-        {ns::Error::create(kZARDomainNetwork, -1001), "network issue, please try a later"},
-        {ns::Error::create(kZARDomainParser, -1024), "request is failed"},
+        {ns::Error::create(kZARDomainNetwork, -1001), TAVOLocalizedString("network issue, please try a later")},
+        {ns::Error::create(kZARDomainParser, -1024), TAVOLocalizedString("request is failed")},
         {ns::Error::create(kZARDomainUserCenter, 5, ns::Dictionary{{"error msg", "X"}}), "X"},
-        {ns::Error::create(kZARDomainUserCenter, 0), "ok"},
-        {ns::Error::create(kZARDomainUserCenter, 6), "request is failed"},
-        {ns::Error::create("elsewhere", 1), "unknown error"},
+        {ns::Error::create(kZARDomainUserCenter, 0), TAVOLocalizedString("ok")},
+        {ns::Error::create(kZARDomainUserCenter, 6), TAVOLocalizedString("request is failed")},
+        {ns::Error::create("elsewhere", 1), TAVOLocalizedString("unknown error")},
     };
     for (const auto& [error, text] : cases) EXPECT_EQ(TAVOZARAdapter::getErrMsgFromErr(error), text) << error->domain();
 }

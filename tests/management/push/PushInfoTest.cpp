@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/app/TAVOLocalizedString.h"
+
 #include "management/push/TAVOAppUpdatePushInfo.h"
 #include "management/push/TAVONewDevicePushInfo.h"
 #include "management/push/TAVOPushInfoFactory.h"
@@ -24,7 +26,7 @@ TEST(TAVOPushInfoFactory, BuildsEachKind) {
     EXPECT_EQ(device->end_mac, "11:22");
     EXPECT_EQ(device->router_id, "r1");
     EXPECT_EQ(device->mac, "AA:BB:CC:DD:EE:01");
-    EXPECT_EQ(device->desc(), "push-new device join");
+    EXPECT_EQ(device->desc(), TAVOLocalizedString("push-new device join"));
 
     // The kind may come as text.
     auto rom = std::dynamic_pointer_cast<TAVORomUpdatePushInfo>(
@@ -33,12 +35,12 @@ TEST(TAVOPushInfoFactory, BuildsEachKind) {
     EXPECT_EQ(rom->type, TAVOPushTypeRomUpdate);
     EXPECT_EQ(rom->version, "3.1");
 
-    for (auto [code, text] : {std::pair<int, const char*>{0, "ok to update rom"}, {5, "fail to update rom"}}) {
+    for (auto [code, key] : {std::pair<int, const char*>{0, "ok to update rom"}, {5, "fail to update rom"}}) {
         auto result = std::dynamic_pointer_cast<TAVORomUpdateResultPushInfo>(TAVOPushInfoFactory::createPushInfoByType(
             payload(3, ns::Value::dictionary({{"errcode", code}}))["rudi"]));
         ASSERT_TRUE(result);
         EXPECT_EQ(result->type, TAVOPushTypeRomUpdateResult);
-        EXPECT_EQ(result->result, text);
+        EXPECT_EQ(result->result, TAVOLocalizedString(key));
     }
 
     auto app = std::dynamic_pointer_cast<TAVOAppUpdatePushInfo>(TAVOPushInfoFactory::createPushInfoByType(
@@ -46,7 +48,7 @@ TEST(TAVOPushInfoFactory, BuildsEachKind) {
     ASSERT_TRUE(app);
     EXPECT_EQ(app->type, TAVOPushTypeNewAppVersion);
     EXPECT_EQ(app->versionCode, 120);
-    EXPECT_EQ(app->desc(), "push-new app version");
+    EXPECT_EQ(app->desc(), TAVOLocalizedString("push-new app version"));
 
     for (const ns::Value& rudi : {payload(7)["rudi"], ns::Value::dictionary({{"router_id", "r1"}}), ns::Value(),
                                   ns::Value("text")}) {
