@@ -36,22 +36,25 @@ std::shared_ptr<ui::ViewController> TAVOViewControllerState::getTabViewControlle
     return nullptr;
 }
 
-void TAVOViewControllerState::backToTabViewController() {
+void TAVOViewControllerState::backToTabViewController(std::function<void()> then) {
     auto nav = appNavigationController();
     if (!nav) return;
     if (auto tab = getTabViewController()) {
         if (tab->presentedViewController()) tab->dismissViewControllerAnimated(false);
         nav->popToViewController(tab, false);
+        if (then) then();
         return;
     }
     auto screens = TAVORecoveryScreens::shared();
     auto newTab = screens ? screens->makeTabScreen() : nullptr;
     if (!newTab) {
         ns::logWarning("no tab screen to go back to");
+        if (then) then();
         return;
     }
     std::weak_ptr<ui::NavigationController> weakNav = nav;
-    nav->dismissViewControllerAnimated(false, [weakNav, newTab] {
+    nav->dismissViewControllerAnimated(false, [weakNav, newTab, then] {
         if (auto n = weakNav.lock()) n->pushViewController(newTab, true);
+        if (then) then();
     });
 }

@@ -4,6 +4,7 @@
 // once the user has passed start-up.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 namespace ui {
@@ -24,6 +25,7 @@ public:
     static std::shared_ptr<ui::ViewController> getTabViewController();
     // Dismisses what covers the tab screen and pops back to it; without a
     // tab screen on the stack, pushes a new one (animated) once whatever is
-    // presented has been dismissed.
-    static void backToTabViewController();
+    // presented has been dismissed. `then` runs once the tab screen is on
+    // top: at once, or after the new one was pushed.
+    static void backToTabViewController(std::function<void()> then = nullptr);
 };

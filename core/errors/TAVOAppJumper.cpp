@@ -32,14 +32,18 @@ void TAVOAppJumper::jumpToUpgradeRomPage() {
     pushOnShownScreen(screens ? screens->makeUpgradeRomScreen() : nullptr);
 }
 
+// The recovery screen goes on top of the tab screen, also when a new tab
+// screen has first to be pushed on a later turn.
 void TAVOAppJumper::jumpToRemoteAccountPage() {
-    TAVOViewControllerState::backToTabViewController();
-    auto screens = TAVORecoveryScreens::shared();
-    pushOnShownScreen(screens ? screens->makeRemoteAccountLoginScreen(true) : nullptr);
+    TAVOViewControllerState::backToTabViewController([] {
+        auto screens = TAVORecoveryScreens::shared();
+        pushOnShownScreen(screens ? screens->makeRemoteAccountLoginScreen(true) : nullptr);
+    });
 }
 
 void TAVOAppJumper::jumpToLocalAccountPage() {
-    TAVOViewControllerState::backToTabViewController();
-    auto screens = TAVORecoveryScreens::shared();
-    pushOnShownScreen(screens ? screens->makeLocalBindScreen(false) : nullptr);
+    TAVOViewControllerState::backToTabViewController([] {
+        auto screens = TAVORecoveryScreens::shared();
+        pushOnShownScreen(screens ? screens->makeLocalBindScreen(false) : nullptr);
+    });
 }

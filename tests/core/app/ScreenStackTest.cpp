@@ -131,6 +131,13 @@ TEST_F(ScreenStack, TheJumperOpensTheRecoveryScreens) {
     EXPECT_EQ(stack(), (std::vector<std::string>{"root", "tab", "login-forced", "upgrade"}));
 }
 
+TEST_F(ScreenStack, AJumpWithoutATabScreenLandsOnTopOfTheNewOne) {
+    nav->pushViewController(named("start-up"), false);
+    TAVOAppJumper::jumper()->jumpToLocalAccountPage();
+    keelbox::test::advance(1.0);
+    EXPECT_EQ(stack(), (std::vector<std::string>{"root", "start-up", "new-tab", "bind"}));
+}
+
 TEST(DelaySelector, CallsOnceAfterTheDelayOnlyWhenItCan) {
     auto receiver = std::make_shared<ns::Object>();
     std::vector<std::string> calls;
