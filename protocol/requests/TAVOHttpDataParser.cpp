@@ -13,10 +13,12 @@ void TAVOHttpDataParser::parseNewData(const ns::Data& data) {
     if (data.length() > kMaxReplyLength)
         errorInfo = errors->getErrorOfType(TAVOErrorTypeParse, 300004,
                                            TAVOLocalizedString("architecture error respose too large"));
-    const std::string text(reinterpret_cast<const char*>(data.bytes()), data.length());
-    ns::Value json = (text.empty() || !ns::utf16::isValidUtf8(text)) ? ns::Value() : JSONValue(text);
+    const std::string_view text(reinterpret_cast<const char*>(data.bytes()), data.length());
+    const bool utf8 = !text.empty() && ns::utf16::isValidUtf8(text);
+    ns::Value json = utf8 ? JSONValue(text) : ns::Value();
     if (json.isNil()) {
-        errorInfo = getSpecificHtmlError(text);
+        // Replaces a size error: what the body is matters more than its length.
+        errorInfo = utf8 ? getSpecificHtmlError(std::string(text)) : nullptr;
         if (!errorInfo)
             errorInfo = errors->getErrorOfType(TAVOErrorTypeParse, 300002, TAVOLocalizedString("architecture error json invalid"));
         return;

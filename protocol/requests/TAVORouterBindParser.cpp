@@ -7,7 +7,7 @@
 #include "protocol/records/TAVOReplyShapeError.h"
 
 void TAVORouterBindParser::parseNewData(const ns::Data& data) {
-    const std::string text(reinterpret_cast<const char*>(data.bytes()), data.length());
+    const std::string_view text(reinterpret_cast<const char*>(data.bytes()), data.length());
     ns::Value json = text.empty() ? ns::Value() : JSONValue(text);
     if (json.isNil()) throw TAVOReplyShapeError("InvalidResponse: Invalid JSON string in Response");
     const int errcode = TAVOReplyReader::lookup(json, "errcode").intValue();

@@ -34,6 +34,7 @@ TEST(EnvelopeParserTest, RawBodiesGiveTheirErrorsInOrder) {
         {"one byte over the limit", paddedReply(102401), TAVOErrorTypeParse, 300004, false},
         {"over the limit with a router error", paddedReply(102401, -1100), TAVOErrorTypeRouter, 100001, false},
         {"over the limit and not JSON", std::string(102401, 'y'), TAVOErrorTypeParse, 300002, false},
+        {"over the limit and not UTF-8", std::string(102401, '\xff'), TAVOErrorTypeParse, 300002, false},
         {"block page", kBlockPage, TAVOErrorTypeParse, 100007, false},
         {"first marker only", "<html>路由器开启了防蹭网功能</html>", TAVOErrorTypeParse, 300002, false},
         {"not JSON", "Bad Gateway", TAVOErrorTypeParse, 300002, false},

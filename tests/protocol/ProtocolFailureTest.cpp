@@ -220,3 +220,18 @@ TEST_F(ProtocolFailureTest, EveryLocalRequestHasItsOwnSessionKeyAndCancelledOnes
 
 }  // namespace
 }  // namespace keelbox::test
+
+namespace keelbox::test {
+namespace {
+
+TEST_F(ProtocolFailureTest, AnUnusableAddressFailsAsANetworkError) {
+    facade->current = cloudRouter;
+    ::setenv("KEELBOX_CLOUD_ROUTER_BASE_URL", "not a url at all", 1);
+    Delivery d = send(device(), 3, cloudParam("R2"), "TAVORouterQueryStatusRequest");
+    ASSERT_TRUE(d.arrived);
+    ASSERT_NE(d.error(), nullptr);
+    EXPECT_EQ(d.error()->type(), TAVOErrorTypeSystem);
+}
+
+}  // namespace
+}  // namespace keelbox::test
