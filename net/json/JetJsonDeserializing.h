@@ -1,6 +1,8 @@
-// Decoding conveniences of the JetJson codec for text and bytes: each call
-// makes its own decoder (so any thread may call them) and drops it at once.
-// objectFromJSONString is what the command road uses (options 0).
+// Decoding conveniences of the JetJson codec for text and bytes. Each call
+// decodes as if with a decoder of its own: the object cache spans one
+// document. (Each thread keeps one decoder per option set and empties its
+// cache after every call, so any thread may call these.) objectFromJSONString
+// is what the command road uses (options 0).
 #pragma once
 
 #include <string_view>
