@@ -136,6 +136,10 @@ GlyphMetrics& GlyphMetrics::fontFiles() {
 }  // namespace ct
 
 // Fontconfig keeps what it parsed from its configuration files for the life
-// of the process and never frees it; tell the leak checker of sanitized
-// builds (every program that loads fonts links this file) not to report it.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+// of the process and never frees it, and the desktop window's system
+// libraries (D-Bus, X11) keep their connections' buffers likewise; tell the
+// leak checker of sanitized builds (every program that draws text links
+// this file) not to report them.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\nleak:libdbus-1.so\nleak:libX11.so\nleak:libSDL2\n";
+}
