@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/app/TAVOLocalizedString.h"
 #include "core/errors/TAVOError.h"
 #include "core/errors/TAVORouterErrorUtility.h"
 
@@ -23,16 +24,17 @@ TEST(TAVORouterErrorUtility, BreakdownTables) {
     for (int code : {1, 4, 5, 646, 647, 648, 649, 691}) EXPECT_TRUE(TAVORouterErrorUtility::canCheckDetailInfo(code));
     EXPECT_FALSE(TAVORouterErrorUtility::canCheckDetailInfo(650));
 
-    // Texts are the keys of the string table; a key without translation shows as itself.
-    EXPECT_EQ(TAVORouterErrorUtility::textDescForBreakdownError(100001), "router is not exist");
-    EXPECT_EQ(TAVORouterErrorUtility::textDescForBreakdownError(999), "unknown error:999");
-    EXPECT_EQ(TAVORouterErrorUtility::textDescForBreakdownError(4), "unknown error:4");
-    EXPECT_EQ(TAVORouterErrorUtility::textDescForBreakdownError(648), "no money");
+    // Texts are looked up by their keys in the string table.
+    auto L = TAVOLocalizedString;
+    EXPECT_EQ(TAVORouterErrorUtility::textDescForBreakdownError(100001), L("router is not exist"));
+    EXPECT_EQ(TAVORouterErrorUtility::textDescForBreakdownError(999), L("unknown error") + ":999");
+    EXPECT_EQ(TAVORouterErrorUtility::textDescForBreakdownError(4), L("unknown error") + ":4");
+    EXPECT_EQ(TAVORouterErrorUtility::textDescForBreakdownError(648), L("no money"));
     for (int code : {2, 3, 100}) EXPECT_FALSE(TAVORouterErrorUtility::operationDescForBreakdownError(code));
-    EXPECT_EQ(TAVORouterErrorUtility::operationDescForBreakdownError(646), "click to view");
-    EXPECT_EQ(TAVORouterErrorUtility::operationDescForBreakdownError(691), "click to view");
-    EXPECT_EQ(TAVORouterErrorUtility::detailDescForBreakdownError(691), "account or psw error-detail");
-    EXPECT_EQ(TAVORouterErrorUtility::detailDescForBreakdownError(7), "unknown error-detail");
-    EXPECT_EQ(TAVORouterErrorUtility::getErrorMsgByErrorCode(100006), "router lost connect");
+    EXPECT_EQ(TAVORouterErrorUtility::operationDescForBreakdownError(646), L("click to view"));
+    EXPECT_EQ(TAVORouterErrorUtility::operationDescForBreakdownError(691), L("click to view"));
+    EXPECT_EQ(TAVORouterErrorUtility::detailDescForBreakdownError(691), L("account or psw error-detail"));
+    EXPECT_EQ(TAVORouterErrorUtility::detailDescForBreakdownError(7), L("unknown error-detail"));
+    EXPECT_EQ(TAVORouterErrorUtility::getErrorMsgByErrorCode(100006), L("router lost connect"));
     EXPECT_EQ(TAVORouterErrorUtility::getErrorMsgByErrorCode(100007), "");
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/TAVOLocalizedString.h"
 #include "core/errors/TAVOAlertErrorHandler.h"
 #include "core/errors/TAVOErrorSystemManager.h"
 #include "core/records/TAVORouterModel.h"
@@ -84,7 +85,7 @@ TEST(ErrorSystem, RouterErrcodesMapToApplicationCodes) {
         EXPECT_EQ(e->errorCode(), code) << platform;
         EXPECT_EQ(e->type(), 2);
     }
-    EXPECT_EQ(mgr->transferSystemError(ns::Error::create(ns::kURLErrorDomain, -1005))->errorMsg(), "network exception");
+    EXPECT_EQ(mgr->transferSystemError(ns::Error::create(ns::kURLErrorDomain, -1005))->errorMsg(), TAVOLocalizedString("network exception"));
 }
 
 TEST(ErrorSystem, HandlersRunByPriorityUntilOneTakesTheError) {
@@ -137,12 +138,12 @@ TEST(ErrorSystem, AlertHandlerShowsOneDialogPerRecoverableError) {
     EXPECT_TRUE(mgr->handleError(unsupported));
     EXPECT_TRUE(mgr->handleError(unsupported));  // handled, but no second dialog
     EXPECT_EQ(alerts->shown, 1);
-    EXPECT_EQ(alerts->lastTitle, "dialog reminder");
-    EXPECT_EQ(alerts->lastMessage, "router don't support the feature");
+    EXPECT_EQ(alerts->lastTitle, TAVOLocalizedString("dialog reminder"));
+    EXPECT_EQ(alerts->lastMessage, TAVOLocalizedString("router don't support the feature"));
     ASSERT_EQ(alerts->buttons.size(), 2u);
-    EXPECT_EQ(alerts->buttons[0].title, "cancel");
+    EXPECT_EQ(alerts->buttons[0].title, TAVOLocalizedString("cancel"));
     EXPECT_EQ(alerts->buttons[0].type, TAVOAlertButtonTypeCancel);
-    EXPECT_EQ(alerts->buttons[1].title, "sure");
+    EXPECT_EQ(alerts->buttons[1].title, TAVOLocalizedString("sure"));
     EXPECT_EQ(alerts->buttons[1].type, TAVOAlertButtonTypeDefault);
 
     // The local account error passes through without a local router.
@@ -150,6 +151,6 @@ TEST(ErrorSystem, AlertHandlerShowsOneDialogPerRecoverableError) {
     EXPECT_FALSE(mgr->handleError(TAVOError::errorWithType(1, 130001, "")));
     facade->local = someRouter();
     EXPECT_TRUE(mgr->handleError(TAVOError::errorWithType(1, 130001, "")));
-    EXPECT_EQ(alerts->lastMessage, "account local failed");
+    EXPECT_EQ(alerts->lastMessage, TAVOLocalizedString("account local failed"));
     EXPECT_FALSE(mgr->handleError(TAVOError::errorWithType(1, 100004, "")));
 }
