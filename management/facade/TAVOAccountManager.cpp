@@ -4,10 +4,12 @@
 #include "core/app/TAVOWIFIUtility.h"
 #include "core/services/TAVODeviceTokenUploading.h"
 #include "management/facade/TAVOGlobalRouterEvent.h"
+#include "management/pollers/TAVORouterStatusLisener.h"
 #include "platform/foundation/DispatchQueue.h"
 #include "platform/foundation/Singleton.h"
 #include "protocol/TAVOAccountSRInfosDataProvider.h"
 #include "protocol/TAVODataProviderFactory.h"
+#include "protocol/records/TAVORouterHardwareInfo.h"
 
 namespace {
 
@@ -133,6 +135,8 @@ void TAVOAccountManager::setCurrentRouter(TAVORouterModelPtr router) {
         currentRouter_->ssid = router->ssid;
     } else {
         currentRouter_ = std::move(router);
+        if (statusLisener_) statusLisener_->endLisener();
+        statusLisener_.reset();
     }
     lendTicket(currentRouter_, localRouter_, true);
     saveOnlineRouterIfRemote(currentRouter_);
@@ -232,13 +236,13 @@ ns::Value TAVOAccountManager::createQtAndRouterIdDic() const {
 
 // --- Router operations -----------------------------------------------------------
 
-TAVODataProviderPtr TAVOAccountManager::provider(int id) const {
+TAVODataProviderPtr TAVOAccountManager::dataProvider(int id) const {
     if (providerSource_) return providerSource_(id);
     return TAVODataProviderFactory::shareInstance()->getDataProviderById(id);
 }
 
 std::int32_t TAVOAccountManager::send(int providerId, int requestNo, const ns::Value& param) const {
-    auto p = provider(providerId);
+    auto p = dataProvider(providerId);
     if (!p) return 0;
     // Signed out with nothing of its own to say, a request has no parameters
     // at all rather than an empty set of them.
@@ -313,9 +317,12 @@ std::int32_t TAVOAccountManager::restoreFromBlacklist(const std::string& mac) { 
 std::int32_t TAVOAccountManager::getDeviceList() { return sendBase(21, {{"need_check", 1}}); }
 
 std::int32_t TAVOAccountManager::checkRouterRomUpdate() {
-    // The firmware version comes from the status poller's latest answer once
-    // that poller runs; until then the router is asked without one.
-    return sendBase(25, {{"rom_version", std::string()}});
+    // The firmware version the router last reported to the status poller;
+    // unknown before its first answer.
+    std::string romVersion;
+    if (statusLisener_ && statusLisener_->status() && statusLisener_->status()->hardwareInfo)
+        romVersion = statusLisener_->status()->hardwareInfo->rom_version;
+    return sendBase(25, {{"rom_version", romVersion}});
 }
 
 std::int32_t TAVOAccountManager::setCommonSwitch(int sw, int type) {

@@ -29,6 +29,8 @@
 #include "platform/foundation/Value.h"
 #include "protocol/TAVODataProvider.h"
 
+class TAVORouterStatusLisener;
+
 class TAVOAccountManager : public ns::Object, public TAVOAccountFacade {
 public:
     // Returned, with nothing sent, by requestRoutersList while signed out and
@@ -88,6 +90,10 @@ public:
     ns::Value createQtAndRouterIdDic() const;
 
     const std::shared_ptr<TAVOZARAdapter>& zarAdapter() const { return zarAdapter_; }
+    // The shared status poller of the current router: made on demand by the
+    // speed poller, ended and dropped whenever the current router changes.
+    const std::shared_ptr<TAVORouterStatusLisener>& statusLisener() const { return statusLisener_; }
+    void setStatusLisener(std::shared_ptr<TAVORouterStatusLisener> lisener) { statusLisener_ = std::move(lisener); }
 
     // --- Router operations ---------------------------------------------------
     std::int32_t requestRoutersList();
@@ -147,6 +153,9 @@ public:
     // unless a test puts recording providers in its place.
     using ProviderSource = std::function<TAVODataProviderPtr(int id)>;
     void setProviderSource(ProviderSource source) { providerSource_ = std::move(source); }
+    // The provider for an id (0 account, 1 device); pollers and engines send
+    // through it too.
+    TAVODataProviderPtr dataProvider(int id) const;
 
     std::string className() const override { return "TAVOAccountManager"; }
 
@@ -154,7 +163,6 @@ protected:
     TAVOAccountManager() = default;
 
 private:
-    TAVODataProviderPtr provider(int id) const;
     std::int32_t send(int providerId, int requestNo, const ns::Value& param) const;
     // BASE: {"qt", "router_id"}, or an empty dictionary.
     ns::Dictionary base() const;
@@ -170,6 +178,7 @@ private:
     TAVORouterModelPtr localRouter_;
     TAVORouterModelPtr dropedLocalRouter_;
     ProviderSource providerSource_;
+    std::shared_ptr<TAVORouterStatusLisener> statusLisener_;
 };
 
 using TAVOAccountManagerPtr = std::shared_ptr<TAVOAccountManager>;
