@@ -11,7 +11,7 @@
 
 namespace emulator {
 
-RouterLocalService::RouterLocalService(EmulatorStatePtr state) : state_(std::move(state)) {
+RouterLocalService::RouterLocalService(EmulatorStatePtr state) : state_(state), commands_(state) {
     server_.route("POST", "/home1/", [this](const LoggedRequest& request, Reply& reply) { handle(request, reply); });
 }
 
@@ -33,9 +33,19 @@ std::vector<RouterLocalService::DecodedCall> RouterLocalService::calls() const {
 void RouterLocalService::handle(const LoggedRequest& request, Reply& reply) {
     reply.contentType = "text/html; charset=utf-8";
     std::string data, key;
-    for (const auto& [name, value] : RouterChannelCrypto::decodeForm(request.body)) {
-        if (name == "data") data = value;
-        if (name == "key") key = value;
+    std::optional<MultipartPart> file;
+    if (auto boundary = MultipartReader::boundary(request.header("Content-Type").value_or(""))) {
+        // An upload: the file piece and the call's fields as form parts.
+        for (auto& part : MultipartReader::parts(request.body, *boundary)) {
+            if (part.name == "file") file = std::move(part);
+            else if (part.name == "data") data = part.body;
+            else if (part.name == "key") key = part.body;
+        }
+    } else {
+        for (const auto& [name, value] : RouterChannelCrypto::decodeForm(request.body)) {
+            if (name == "data") data = value;
+            if (name == "key") key = value;
+        }
     }
     auto wrapped = RouterChannelCrypto::base64Decode(key);
     auto sessionKey = wrapped ? RouterChannelCrypto::unwrapSessionKey(*wrapped) : std::nullopt;
@@ -57,7 +67,12 @@ void RouterLocalService::handle(const LoggedRequest& request, Reply& reply) {
     }
     if (fault && fault->delaySeconds > 0)
         std::this_thread::sleep_for(std::chrono::duration<double>(fault->delaySeconds));
-    const APIResult result = answer(cmd, params);
+    if (cmd == "usb.downloadFile" && !fault && hasValidTicket(params)) {
+        // The body is the file piece itself, not an envelope.
+        commands_.download(params, request.header("Range"), reply);
+        return;
+    }
+    const APIResult result = answer(cmd, params, file, request.header("Content-Range"));
     const CallFault::Body body = fault ? fault->body : CallFault::Body::Normal;
     switch (body) {
         case CallFault::Body::PlainJSON: reply.body = EnvelopeWriter::envelope(result, fault ? &*fault : nullptr); return;
@@ -76,7 +91,15 @@ void RouterLocalService::handle(const LoggedRequest& request, Reply& reply) {
     reply.body = sealed ? RouterChannelCrypto::base64Encode(*sealed) : std::string();
 }
 
-APIResult RouterLocalService::answer(const std::string& cmd, const ns::Dictionary& params) {
+bool RouterLocalService::hasValidTicket(const ns::Dictionary& params) const {
+    auto router = state_->router(state_->localRouterId());
+    const std::string ticket = params["ticket"].stringValue();
+    return router && !ticket.empty() && router->tickets.count(ticket) != 0;
+}
+
+APIResult RouterLocalService::answer(const std::string& cmd, const ns::Dictionary& params,
+                                     const std::optional<MultipartPart>& file,
+                                     const std::optional<std::string>& contentRange) {
     const std::string routerId = state_->localRouterId();
     auto router = state_->router(routerId);
     if (!router) return APIResult{-1100, "no router", {}};
@@ -120,6 +143,7 @@ APIResult RouterLocalService::answer(const std::string& cmd, const ns::Dictionar
         return APIResult{0, "", object};
     }
     if (!ticketValid) return APIResult{-1021, "", {}};
+    if (auto own = commands_.answer(routerId, cmd, params, file, contentRange)) return *own;
     return EmulatedRouterAPI::call(*state_, routerId, cmd, params);
 }
 

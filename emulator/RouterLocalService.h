@@ -15,6 +15,7 @@
 
 #include "emulator/CallFault.h"
 #include "emulator/EmulatedRouterAPI.h"
+#include "emulator/RouterCommandInterface.h"
 #include "emulator/EmulatorState.h"
 #include "emulator/HttpServer.h"
 
@@ -35,6 +36,8 @@ public:
     // "127.0.0.1:<port>": the router host the application is pointed at.
     std::string host() const { return "127.0.0.1:" + std::to_string(server_.port()); }
     HttpServer& server() { return server_; }
+    // The command interface beside the numbered API (USB disk included).
+    RouterCommandInterface& commands() { return commands_; }
 
     void setCallFault(const std::string& cmd, CallFault fault);
     void clearCallFaults();
@@ -43,7 +46,10 @@ public:
 
 private:
     void handle(const LoggedRequest& request, Reply& reply);
-    APIResult answer(const std::string& cmd, const ns::Dictionary& params);
+    APIResult answer(const std::string& cmd, const ns::Dictionary& params,
+                     const std::optional<MultipartPart>& file = std::nullopt,
+                     const std::optional<std::string>& contentRange = std::nullopt);
+    bool hasValidTicket(const ns::Dictionary& params) const;
 
     EmulatorStatePtr state_;
     HttpServer server_;
@@ -51,6 +57,7 @@ private:
     std::map<std::string, CallFault> faults_;
     std::vector<DecodedCall> calls_;
     unsigned ticketSerial_ = 0;
+    RouterCommandInterface commands_;
 };
 
 }  // namespace emulator
