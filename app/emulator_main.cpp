@@ -2,11 +2,15 @@
 //
 //   keelbox-emulator [--http-port N] [--https-port N] [--data DIR]
 //
-// Ports default to free ones; the base URLs are printed one per line
-// ("http: http://127.0.0.1:N", "https: https://127.0.0.1:N", and the
-// account service's endpoint as "account: <url>", for
-// KEELBOX_ACCOUNT_SERVICE_URL) so that a script can read them. Runs until
-// interrupted.
+// Ports default to free ones; the base URLs are printed one per line so
+// that a script can read them: "http: <url>", "https: <url>", the account
+// service's endpoint as "account: <url>" (KEELBOX_ACCOUNT_SERVICE_URL), the
+// router's local API as "router: <host:port>" (KEELBOX_ROUTER_LOCAL_HOST),
+// the cloud router API as "cloud: <url>" (KEELBOX_CLOUD_ROUTER_BASE_URL) and
+// the home router's access point as "wifi: <ssid>,<bssid>" (KEELBOX_WIFI).
+// One demo account ("demo", password "keelbox123") owns two routers: the
+// one on the home network and one reached only through the cloud. Runs
+// until interrupted.
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +19,10 @@
 #include <thread>
 
 #include "emulator/AccountService.h"
+#include "emulator/CloudRouterService.h"
+#include "emulator/EmulatedRouterModel.h"
+#include "emulator/EmulatorState.h"
+#include "emulator/RouterLocalService.h"
 #include "emulator/HttpServer.h"
 
 namespace {
@@ -72,19 +80,37 @@ int main(int argc, char** argv) {
     emulator::HttpServer https({.https = true, .port = httpsPort});
     addFoundationRoutes(http);
     addFoundationRoutes(https);
-    emulator::AccountService accounts;
-    if (!http.start() || !https.start() || !accounts.start()) {
+    // The demo household: an account, the router at home and one elsewhere.
+    auto directory = std::make_shared<emulator::AccountDirectory>();
+    auto qid = directory->addAccount("demo", "keelbox123", "demo@keelbox.example");
+    auto state = emulator::EmulatorState::create();
+    state->attachAccountDirectory(directory);
+    state->addRouter(emulator::EmulatedRouterModel::makeRouter("R1", "AA:BB:CC:00:00:01", 6));
+    state->addRouter(emulator::EmulatedRouterModel::makeRouter("R2", "AA:BB:CC:00:00:02", 3));
+    if (qid) {
+        state->bindRouter(*qid, "R1");
+        state->bindRouter(*qid, "R2");
+    }
+    emulator::AccountService accounts(directory);
+    emulator::RouterLocalService router(state);
+    emulator::CloudRouterService cloud(state);
+    if (!http.start() || !https.start() || !accounts.start() || !router.start() || !cloud.start()) {
         std::cerr << "keelbox-emulator: cannot listen on the requested ports\n";
         return 1;
     }
     std::cout << "http: " << http.baseURL() << "\n"
               << "https: " << https.baseURL() << "\n"
               << "data: " << data << "\n"
-              << "account: " << accounts.endpointURL() << std::endl;
+              << "account: " << accounts.endpointURL() << "\n"
+              << "router: " << router.host() << "\n"
+              << "cloud: " << cloud.baseURL() << "\n"
+              << "wifi: Keelbox-Home,aa:bb:cc:00:00:01" << std::endl;
 
     std::signal(SIGINT, [](int) { stopRequested = 1; });
     std::signal(SIGTERM, [](int) { stopRequested = 1; });
     while (!stopRequested) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    cloud.stop();
+    router.stop();
     accounts.stop();
     https.stop();
     http.stop();

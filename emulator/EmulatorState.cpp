@@ -1,5 +1,7 @@
 #include "emulator/EmulatorState.h"
 
+#include "emulator/AccountDirectory.h"
+
 #include <algorithm>
 
 namespace emulator {
@@ -22,11 +24,23 @@ void EmulatorState::signOut(const std::string& qt) {
 }
 
 std::optional<std::string> EmulatorState::accountForTicket(const std::string& qt) const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (qt.empty()) return std::nullopt;
-    for (const auto& account : accounts_)
-        if (account.qt == qt) return account.userId;
+    std::shared_ptr<AccountDirectory> directory;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (qt.empty()) return std::nullopt;
+        for (const auto& account : accounts_)
+            if (account.qt == qt) return account.userId;
+        directory = directory_;
+    }
+    if (directory) {
+        if (auto account = directory->accountForQT(qt)) return account->qid;
+    }
     return std::nullopt;
+}
+
+void EmulatorState::attachAccountDirectory(std::shared_ptr<AccountDirectory> directory) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    directory_ = std::move(directory);
 }
 
 std::optional<EmulatedAccount> EmulatorState::account(const std::string& userId) const {

@@ -17,6 +17,10 @@
 #include "platform/foundation/Value.h"
 
 namespace emulator {
+class AccountDirectory;
+}
+
+namespace emulator {
 
 struct EmulatedRouter {
     std::string routerId;        // the cloud's "router_id"
@@ -49,8 +53,12 @@ public:
     // earlier ticket of the same account stops being valid.
     void signIn(const std::string& userId, const std::string& qt);
     void signOut(const std::string& qt);
-    // The account a ticket belongs to, or none when nobody holds it.
+    // The account a ticket belongs to, or none when nobody holds it: an
+    // account signed in here, else one signed in at the account service's
+    // directory (by its qid), when one is attached.
     std::optional<std::string> accountForTicket(const std::string& qt) const;
+    // Shares the account service's accounts with the cloud.
+    void attachAccountDirectory(std::shared_ptr<AccountDirectory> directory);
     std::optional<EmulatedAccount> account(const std::string& userId) const;
     // Binding: a router appears in (or leaves) the account's router list.
     void bindRouter(const std::string& userId, const std::string& routerId);
@@ -74,6 +82,7 @@ private:
     EmulatorState() = default;
     mutable std::mutex mutex_;
     std::vector<EmulatedAccount> accounts_;
+    std::shared_ptr<AccountDirectory> directory_;
     std::vector<EmulatedRouter> routers_;
     std::string localRouterId_;
 };

@@ -5,23 +5,57 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "core/app/TAVOAppDelegate.h"
 #include "platform/foundation/Timer.h"
+#include "platform/render/DesktopWindow.h"
+#include "platform/render/LayerRenderer.h"
 #include "platform/ui/Application.h"
 
 namespace {
 
 std::atomic<bool> stopRequested{false};
+int exitStatus = 0;
 
 void requestStop(int) { stopRequested = true; }
+
+void terminateApplication() { ui::Application::sharedApplication()->terminate(); }
+
+// Writes the window stack once start-up has settled, then ends the program.
+void scheduleScreenshot(const std::string& path) {
+    ns::Timer::scheduledTimerWithTimeInterval(0.5, false, [path](std::shared_ptr<ns::Timer>) {
+        if (!cg::LayerRenderer::writePNG(cg::LayerRenderer::renderWindowStack(), path)) {
+            std::fprintf(stderr, "keelbox: cannot write the screenshot to %s\n", path.c_str());
+            exitStatus = 1;
+        }
+        terminateApplication();
+    });
+}
+
+// Shows the window stack on the desktop when there is a display; the window
+// lives as long as the program.
+bool openDesktopWindow() {
+    if (!std::getenv("DISPLAY")) return false;
+    static std::unique_ptr<cg::DesktopWindow> window = cg::DesktopWindow::open("Keelbox");
+    if (!window) return false;
+    ns::Timer::scheduledTimerWithTimeInterval(1.0 / 60, true, [](std::shared_ptr<ns::Timer> timer) {
+        if (window->pump()) return;
+        timer->invalidate();
+        terminateApplication();
+    });
+    return true;
+}
 
 }  // namespace
 
 int TAVOApplicationMain(int argc, char** argv) {
     double quitAfter = -1;
-    for (int i = 1; i + 1 < argc; ++i)
+    std::string screenshot;
+    for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--quit-after") == 0) quitAfter = std::atof(argv[i + 1]);
+        if (std::strcmp(argv[i], "--screenshot") == 0) screenshot = argv[i + 1];
+    }
 
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
@@ -32,12 +66,18 @@ int TAVOApplicationMain(int argc, char** argv) {
         ui::Application::sharedApplication()->terminate();
     });
     if (quitAfter >= 0) {
-        ns::Timer::scheduledTimerWithTimeInterval(quitAfter, false, [](std::shared_ptr<ns::Timer>) {
-            ui::Application::sharedApplication()->terminate();
-        });
+        ns::Timer::scheduledTimerWithTimeInterval(quitAfter, false,
+                                                  [](std::shared_ptr<ns::Timer>) { terminateApplication(); });
     }
 
     TAVOAppDelegate::registerClass();
-    std::fputs("Keelbox is running (headless); stop it with Ctrl-C.\n", stderr);
-    return ui::ApplicationMain(argc, argv, "", TAVOAppDelegate::kClassName);
+    if (!screenshot.empty()) {
+        scheduleScreenshot(screenshot);
+    } else if (openDesktopWindow()) {
+        std::fputs("Keelbox is running in its window; close it or press Ctrl-C to stop.\n", stderr);
+    } else {
+        std::fputs("Keelbox is running (headless); stop it with Ctrl-C.\n", stderr);
+    }
+    int status = ui::ApplicationMain(argc, argv, "", TAVOAppDelegate::kClassName);
+    return status != 0 ? status : exitStatus;
 }
