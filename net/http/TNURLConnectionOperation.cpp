@@ -291,15 +291,13 @@ void TNURLConnectionOperation::setShouldExecuteAsBackgroundTaskWithExpirationHan
 
 // --- State -------------------------------------------------------------------
 
-TNOperationState TNURLConnectionOperation::state() const {
-    std::lock_guard<std::recursive_mutex> guard(lock_);
-    return state_;
-}
+TNOperationState TNURLConnectionOperation::state() const { return state_.load(); }
 
 void TNURLConnectionOperation::setState(TNOperationState state) {
     std::lock_guard<std::recursive_mutex> guard(lock_);
-    if (!isValidTransition(state_, state, isCancelled())) return;
-    std::string oldKey = keyForState(state_);
+    TNOperationState old = state_.load();
+    if (!isValidTransition(old, state, isCancelled())) return;
+    std::string oldKey = keyForState(old);
     std::string newKey = keyForState(state);
     willChangeValueForKey(newKey);
     willChangeValueForKey(oldKey);
@@ -317,7 +315,7 @@ std::string TNURLConnectionOperation::description() const {
     std::lock_guard<std::recursive_mutex> guard(lock_);
     char address[32];
     std::snprintf(address, sizeof address, "%p", static_cast<const void*>(this));
-    return "<" + className() + ": " + address + ", state: " + keyForState(state_) +
+    return "<" + className() + ": " + address + ", state: " + keyForState(state_.load()) +
            ", cancelled: " + (isCancelled() ? "YES" : "NO") +
            " request: " + (request_.url() ? request_.url()->absoluteString() : "(null)") +
            ", response: " + (response_ ? response_->description() : "(null)") + ">";
@@ -411,6 +409,11 @@ bool TNURLConnectionOperation::isCurrent(const ns::URLConnectionPtr& connection)
 }
 
 // --- Connection delegate --------------------------------------------------------
+
+bool TNURLConnectionOperation::implementsWillSendRequest() const {
+    std::lock_guard<std::recursive_mutex> guard(lock_);
+    return static_cast<bool>(redirectResponse_);
+}
 
 std::optional<ns::URLRequest> TNURLConnectionOperation::connectionWillSendRequestRedirectResponse(
     const ns::URLConnectionPtr& connection, const ns::URLRequest& request, const ns::URLResponsePtr& response) {

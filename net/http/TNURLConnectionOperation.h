@@ -120,7 +120,9 @@ public:
     std::string description() const override;
 
     // --- Connection delegate (network thread) ----------------------------
-    bool implementsWillSendRequest() const override { return true; }
+    // Only with a redirect callback: otherwise the request goes out as it
+    // is, without a round trip through the network thread first.
+    bool implementsWillSendRequest() const override;
     std::optional<ns::URLRequest> connectionWillSendRequestRedirectResponse(const ns::URLConnectionPtr& connection,
                                                                            const ns::URLRequest& request,
                                                                            const ns::URLResponsePtr& response) override;
@@ -159,7 +161,9 @@ private:
     bool isCurrent(const ns::URLConnectionPtr& connection) const;
 
     mutable std::recursive_mutex lock_;
-    TNOperationState state_ = TNOperationReadyState;
+    // Changed under the lock; read without it, so that a queue asking
+    // isReady / isFinished (under its own lock) never waits for ours.
+    std::atomic<TNOperationState> state_{TNOperationReadyState};
     ns::URLRequest request_;
     ns::URLResponsePtr response_;
     ns::ErrorPtr error_;

@@ -10,6 +10,7 @@
 #include "net/http/TNNetworkingNotifications.h"
 #include "net/http/TNStreamingMultipartFormData.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/StringUtils.h"
 #include "platform/foundation/Thread.h"
 #include "platform/ui/Application.h"
 #include "tests/net/http/MultipartParser.h"
@@ -267,7 +268,7 @@ TEST_F(TNHTTPRequestOperationTest, BatchReportsProgressThenCompletesAfterEveryCa
         });
     ASSERT_EQ(batch.size(), 4u);
     for (const auto& operation : batch) manager->operationQueue->addOperation(operation);
-    ASSERT_TRUE(runMainLoopUntil([&] { return completed; }, 10));
+    ASSERT_TRUE(runMainLoopUntil([&] { return completed; }, 10)) << ns::str::join(events, ", ");
     EXPECT_EQ(std::count(events.begin(), events.end(), "success"), 2);
     EXPECT_EQ(std::count(events.begin(), events.end(), "failure"), 1);
     EXPECT_EQ(std::count(events.begin(), events.end(), "progress 3/3"), 1);
