@@ -5,6 +5,7 @@
 #include "core/services/TAVODeviceTokenUploading.h"
 #include "management/facade/TAVOGlobalRouterEvent.h"
 #include "management/pollers/TAVORouterStatusLisener.h"
+#include "management/push/TAVODeviceTokenUploadEngine.h"
 #include "platform/foundation/DispatchQueue.h"
 #include "platform/foundation/Singleton.h"
 #include "protocol/TAVOAccountSRInfosDataProvider.h"
@@ -51,11 +52,15 @@ void saveOnlineRouterIfRemote(const TAVORouterModelPtr& current) {
 }  // namespace
 
 std::shared_ptr<TAVOAccountManager> TAVOAccountManager::shareInstance() {
-    return ns::Singleton<TAVOAccountManager>::get([] {
-        auto manager = create();
-        TAVOAccountFacade::setShared(manager);
-        return manager;
+    auto manager = ns::Singleton<TAVOAccountManager>::get([] {
+        auto made = create();
+        TAVOAccountFacade::setShared(made);
+        return made;
     });
+    // The push token engine works for the facade; it must be listening
+    // before the first routers list arrives.
+    TAVODeviceTokenUploadEngine::shareInstance();
+    return manager;
 }
 
 std::shared_ptr<TAVOAccountManager> TAVOAccountManager::create() {
@@ -105,6 +110,7 @@ void TAVOAccountManager::quitArdoAccount() {
     TAVORouterPreference::shareInstance()->saveQT("", "");
     if (currentRouter_) currentRouter_->isManagedByArdoAccount = false;
     setCurrentRouter(nullptr);
+    dispatch::Queue::main()->async([] { TAVODeviceTokenUploadEngine::shareInstance()->clearDeviceToken(); });
 }
 
 // --- State ---------------------------------------------------------------------
@@ -140,6 +146,15 @@ void TAVOAccountManager::setCurrentRouter(TAVORouterModelPtr router) {
     }
     lendTicket(currentRouter_, localRouter_, true);
     saveOnlineRouterIfRemote(currentRouter_);
+    if (!currentRouter_) {
+        // No router left to be notified about: unless one is chosen within
+        // this turn, the phone is taken off the push registration.
+        auto weak = std::weak_ptr<TAVOAccountManager>(self<TAVOAccountManager>());
+        dispatch::Queue::main()->async([weak] {
+            auto self = weak.lock();
+            if (self && !self->currentRouter_) TAVODeviceTokenUploadEngine::shareInstance()->clearDeviceToken();
+        });
+    }
     TAVORaiseGlobalRouterEvent(2);
 }
 
