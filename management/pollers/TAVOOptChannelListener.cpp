@@ -1,0 +1,63 @@
+#include "management/pollers/TAVOOptChannelListener.h"
+
+#include "management/facade/TAVOAccountManager.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Perform.h"
+
+namespace {
+constexpr const char* kQueryName = "queryChannelOptPromotion";
+}
+
+std::shared_ptr<TAVOOptChannelListener> TAVOOptChannelListener::create() {
+    return std::shared_ptr<TAVOOptChannelListener>(new TAVOOptChannelListener());
+}
+
+TAVOOptChannelListener::~TAVOOptChannelListener() { ns::NotificationCenter::defaultCenter()->removeObserver(this); }
+
+void TAVOOptChannelListener::startLisener(const TAVORouterModelPtr& router, const TAVOAccountModelPtr& account) {
+    router_ = router;
+    account_ = account;
+    running_ = true;
+    auto self = shared_from_this();
+    ns::cancelPreviousPerformRequests(self, kQueryName);
+    auto center = ns::NotificationCenter::defaultCenter();
+    center->removeObserver(this);  // a restart keeps one subscription
+    const std::string base = kPromotionNotification;
+    center->addObserver(self, [this](const ns::NotificationPtr& n) { answered(true, n->object()); }, base + "_OK");
+    center->addObserver(self, [this](const ns::NotificationPtr& n) { answered(false, n->object()); }, base + "_NG");
+    queryChannelOptPromotion();
+}
+
+void TAVOOptChannelListener::endLisener() {
+    running_ = false;
+    ns::cancelPreviousPerformRequests(shared_from_this(), kQueryName);
+    ns::NotificationCenter::defaultCenter()->removeObserver(this);
+}
+
+std::int32_t TAVOOptChannelListener::queryChannelOptPromotion() {
+    ns::Dictionary param;
+    const std::string qt = account_ ? account_->qt() : std::string();
+    if (router_ && !router_->router_id.empty() && !qt.empty()) {
+        param.set("router", ns::Value(router_));
+        param.set("router_id", router_->router_id);
+        param.set("qt", qt);
+    }
+    auto provider = TAVOAccountManager::shareInstance()->dataProvider(1);
+    return provider ? provider->reqData(42, ns::Value(param)) : 0;
+}
+
+void TAVOOptChannelListener::answered(bool ok, const ns::Value& object) {
+    auto self = shared_from_this();
+    if (auto d = delegate.lock()) {
+        if (ok)
+            d->lisenerData(*this, object);
+        else
+            d->lisenerErrorCode(*this, object.as<TAVOError>());
+    }
+    if (!running_) return;  // ended, possibly by the delegate just now
+    ns::cancelPreviousPerformRequests(self, kQueryName);
+    std::weak_ptr<TAVOOptChannelListener> weak = this->self<TAVOOptChannelListener>();
+    ns::performAfterDelay(self, kQueryName, kQueryDelay, [weak] {
+        if (auto s = weak.lock()) s->queryChannelOptPromotion();
+    });
+}
