@@ -26,6 +26,9 @@ LoggedRequest record(const httplib::Request& request) {
     }
     entry.body = request.body;
     for (const auto& [name, value] : request.params) entry.fields.emplace_back(name, value);
+    for (const auto& [name, part] : request.files)
+        entry.parts.push_back(FormPart{part.name, part.filename.empty() ? std::nullopt : std::optional<std::string>(part.filename),
+                                       part.content_type, part.content});
     return entry;
 }
 

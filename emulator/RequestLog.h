@@ -13,6 +13,14 @@
 
 namespace emulator {
 
+// One part of a multipart/form-data body.
+struct FormPart {
+    std::string name;
+    std::optional<std::string> fileName;
+    std::string contentType;
+    std::string body;
+};
+
 struct LoggedRequest {
     enum class Outcome {
         Pending,    // still being answered
@@ -30,6 +38,8 @@ struct LoggedRequest {
     std::string body;                                          // raw bytes
     // Query parameters and form-encoded body fields, decoded once.
     std::vector<std::pair<std::string, std::string>> fields;
+    // The parts of a multipart/form-data body (the library reads them out of `body`).
+    std::vector<FormPart> parts;
     int status = 0;                // the status answered (0 when none)
     std::size_t bodyBytesSent = 0;  // how much of the answer's body went out
     Outcome outcome = Outcome::Pending;

@@ -10,7 +10,7 @@ namespace emulator {
 
 std::optional<APIResult> RouterCommandInterface::answer(const std::string& routerId, const std::string& cmd,
                                                         const ns::Dictionary& params,
-                                                        const std::optional<MultipartPart>& file,
+                                                        const std::optional<FormPart>& file,
                                                         const std::optional<std::string>& contentRange) {
     if (cmd == "router.getWifiTimer") return EmulatedRouterAPI::call(*state_, routerId, "router.getwifitimer", params);
     if (cmd == "router.setWifiTimer") return EmulatedRouterAPI::call(*state_, routerId, "router.setwifitimer", params);

@@ -14,7 +14,7 @@
 #include "emulator/EmulatedUsbDisk.h"
 #include "emulator/EmulatorState.h"
 #include "emulator/HttpServer.h"
-#include "emulator/MultipartReader.h"
+#include "emulator/RequestLog.h"
 #include "platform/foundation/Value.h"
 
 namespace emulator {
@@ -27,7 +27,7 @@ public:
 
     // The calls this interface owns; none for every other call.
     std::optional<APIResult> answer(const std::string& routerId, const std::string& cmd, const ns::Dictionary& params,
-                                    const std::optional<MultipartPart>& file,
+                                    const std::optional<FormPart>& file,
                                     const std::optional<std::string>& contentRange);
     // "usb.downloadFile": the raw reply for the "Range" the request carries.
     void download(const ns::Dictionary& params, const std::optional<std::string>& range, Reply& reply);

@@ -33,11 +33,11 @@ std::vector<RouterLocalService::DecodedCall> RouterLocalService::calls() const {
 void RouterLocalService::handle(const LoggedRequest& request, Reply& reply) {
     reply.contentType = "text/html; charset=utf-8";
     std::string data, key;
-    std::optional<MultipartPart> file;
-    if (auto boundary = MultipartReader::boundary(request.header("Content-Type").value_or(""))) {
+    std::optional<FormPart> file;
+    if (!request.parts.empty()) {
         // An upload: the file piece and the call's fields as form parts.
-        for (auto& part : MultipartReader::parts(request.body, *boundary)) {
-            if (part.name == "file") file = std::move(part);
+        for (const auto& part : request.parts) {
+            if (part.name == "file") file = part;
             else if (part.name == "data") data = part.body;
             else if (part.name == "key") key = part.body;
         }
@@ -98,7 +98,7 @@ bool RouterLocalService::hasValidTicket(const ns::Dictionary& params) const {
 }
 
 APIResult RouterLocalService::answer(const std::string& cmd, const ns::Dictionary& params,
-                                     const std::optional<MultipartPart>& file,
+                                     const std::optional<FormPart>& file,
                                      const std::optional<std::string>& contentRange) {
     const std::string routerId = state_->localRouterId();
     auto router = state_->router(routerId);

@@ -47,7 +47,7 @@ public:
 private:
     void handle(const LoggedRequest& request, Reply& reply);
     APIResult answer(const std::string& cmd, const ns::Dictionary& params,
-                     const std::optional<MultipartPart>& file = std::nullopt,
+                     const std::optional<FormPart>& file = std::nullopt,
                      const std::optional<std::string>& contentRange = std::nullopt);
     bool hasValidTicket(const ns::Dictionary& params) const;
 
