@@ -157,7 +157,11 @@ TNHTTPRequestOperationPtr TAVOCommonService::send(const TAVOCommandPtr& command,
         download->setResponseSerializer(manager->responseSerializer);
         download->securityPolicy = manager->securityPolicy;
         download->setCompletionBlockWithSuccess(onSuccess, onFailure);
-        manager->operationQueue->addOperation(download);
+        // Queued on the next turn of the main loop: the caller points the
+        // operation's output stream at the target file right after this
+        // returns, and no byte may arrive before it has.
+        auto queue = manager->operationQueue;
+        dispatch::Queue::main()->async([queue, download] { queue->addOperation(download); });
         operation = download;
     } else if (mode == 1) {
         operation = manager->GET(url, ns::Value(parameters), onSuccess, onFailure);

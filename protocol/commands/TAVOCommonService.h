@@ -65,7 +65,8 @@ public:
                                                                   int mode, const TAVOParserPtr& parser, Success success,
                                                                   Failure failure);
     // A ranged download: the caller points the returned operation's output
-    // stream at the target file. `resumeProgress` gets (this response's
+    // stream at the target file before its turn of the main loop ends (the
+    // operation is queued on the next turn). `resumeProgress` gets (this response's
     // length, the whole file's size) once per finished response, before the
     // success callback (which has no result).
     TNHTTPRequestOperationPtr resumeDownloadFile(const TAVOCommandPtr& command, int mode, const TAVOParserPtr& parser,
