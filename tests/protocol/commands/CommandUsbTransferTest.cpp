@@ -280,5 +280,45 @@ TEST_F(CommandUsbTest, UploadsThatTheRouterRefusesOrThatCarryNoFile) {
     for (const auto& part : entries.back().parts) EXPECT_NE(part.name, "file");
 }
 
+TEST_F(CommandUsbTest, ChainedProgressReportsEveryStepWithAKnownTotal) {
+    const std::string original = payload(kFileSize);
+    auto command = TAVOUploadFileCommand::create();
+    command->fileName = "whole.bin";
+    command->path = "/";
+    std::vector<std::int64_t> sentTotals;
+    std::int64_t expectedUp = 0;
+    TAVOCommonService::Success success;
+    TAVOCommonService::Failure failure;
+    auto up = watch(&success, &failure);
+    TAVOCommonService::localService()->uploadFile(ns::Data::fromString(original), command, 0, TAVOUploadFileParser::create(),
+                                                 success, failure, [&](std::int64_t, std::int64_t total, std::int64_t expected) {
+                                                     EXPECT_FALSE(up->done);
+                                                     sentTotals.push_back(total);
+                                                     expectedUp = expected;
+                                                 });
+    runMainLoopUntil([&] { return up->done; }, 30.0);
+    ASSERT_TRUE(up->ok);
+    ASSERT_FALSE(sentTotals.empty());
+    EXPECT_EQ(sentTotals.back(), expectedUp);
+    EXPECT_GT(expectedUp, static_cast<std::int64_t>(kFileSize));  // the file plus the form around it
+    EXPECT_EQ(readFile(disk / "whole.bin"), original);
+
+    auto download = TAVODownloadFileCommand::create();
+    download->fileName = "/whole.bin";
+    download->range = "bytes=0-1048575";
+    std::int64_t received = 0, expectedDown = 0;
+    auto down = watch(&success, &failure);
+    TAVOCommonService::localService()->downloadFileCommand(download, 0, TAVODownloadFileParser::create(), success, failure,
+                                                          [&](std::int64_t bytes, std::int64_t total, std::int64_t expected) {
+                                                              received += bytes;
+                                                              EXPECT_EQ(total, received);
+                                                              expectedDown = expected;
+                                                          });
+    runMainLoopUntil([&] { return down->done; }, 30.0);
+    ASSERT_TRUE(down->ok);
+    EXPECT_EQ(received, static_cast<std::int64_t>(kPiece));
+    EXPECT_EQ(expectedDown, static_cast<std::int64_t>(kPiece));
+}
+
 }  // namespace
 }  // namespace keelbox::test
