@@ -3,6 +3,7 @@
 #include "core/app/TAVORouterPreference.h"
 #include "core/app/TAVOWIFIUtility.h"
 #include "core/services/TAVODeviceTokenUploading.h"
+#include "management/engines/TAVOOptEngine.h"
 #include "management/facade/TAVOGlobalRouterEvent.h"
 #include "management/pollers/TAVORouterStatusLisener.h"
 #include "management/push/TAVODeviceTokenUploadEngine.h"
@@ -143,6 +144,7 @@ void TAVOAccountManager::setCurrentRouter(TAVORouterModelPtr router) {
         currentRouter_ = std::move(router);
         if (statusLisener_) statusLisener_->endLisener();
         statusLisener_.reset();
+        optEngine_.reset();
     }
     lendTicket(currentRouter_, localRouter_, true);
     saveOnlineRouterIfRemote(currentRouter_);

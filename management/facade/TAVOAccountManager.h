@@ -30,6 +30,7 @@
 #include "protocol/TAVODataProvider.h"
 
 class TAVORouterStatusLisener;
+class TAVOOptEngine;
 
 class TAVOAccountManager : public ns::Object, public TAVOAccountFacade {
 public:
@@ -94,6 +95,10 @@ public:
     // speed poller, ended and dropped whenever the current router changes.
     const std::shared_ptr<TAVORouterStatusLisener>& statusLisener() const { return statusLisener_; }
     void setStatusLisener(std::shared_ptr<TAVORouterStatusLisener> lisener) { statusLisener_ = std::move(lisener); }
+    // A slot for the current router's health-check engine, emptied whenever
+    // the current router changes.
+    const std::shared_ptr<TAVOOptEngine>& optEngine() const { return optEngine_; }
+    void setOptEngine(std::shared_ptr<TAVOOptEngine> engine) { optEngine_ = std::move(engine); }
 
     // --- Router operations ---------------------------------------------------
     std::int32_t requestRoutersList();
@@ -179,6 +184,7 @@ private:
     TAVORouterModelPtr dropedLocalRouter_;
     ProviderSource providerSource_;
     std::shared_ptr<TAVORouterStatusLisener> statusLisener_;
+    std::shared_ptr<TAVOOptEngine> optEngine_;
 };
 
 using TAVOAccountManagerPtr = std::shared_ptr<TAVOAccountManager>;

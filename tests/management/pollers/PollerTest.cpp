@@ -3,6 +3,7 @@
 // the providers post them.
 #include <gtest/gtest.h>
 
+#include "management/engines/TAVOOptEngine.h"
 #include "management/pollers/TAVORouterGetSpeedListener.h"
 #include "management/pollers/TAVORouterStatusLisener.h"
 #include "protocol/records/TAVORouterHardwareInfo.h"
@@ -175,8 +176,10 @@ TEST_F(Pollers, AChangedCurrentRouterEndsTheSharedStatusPoller) {
     facade->setCurrentRouter(router("R1", "AA:BB:CC:00:00:01"));  // same router: keeps polling
     EXPECT_EQ(facade->statusLisener(), poller);
     EXPECT_TRUE(poller->isRunning());
+    facade->setOptEngine(TAVOOptEngine::create());
     facade->setCurrentRouter(router("R2", "AA:BB:CC:00:00:02"));
     EXPECT_EQ(facade->statusLisener(), nullptr);
+    EXPECT_EQ(facade->optEngine(), nullptr);
     EXPECT_FALSE(poller->isRunning());
     advance(20);
     EXPECT_EQ(sent(3), 1);
