@@ -168,10 +168,10 @@ void TAVOAccountManager::setLocalRouter(TAVORouterModelPtr router) {
     if (!router && currentRouter_ && currentRouter_->isEqualToRouter(localRouter_) && !accountQt().empty())
         currentRouter_->isLocalRouter = false;
     localRouter_ = std::move(router);
-    if (currentRouter_ && localRouter_ && currentRouter_->isEqualToRouter(localRouter_)) {
+    if (currentRouter_ && localRouter_ && currentRouter_->isEqualToRouter(localRouter_))
         lendTicket(currentRouter_, localRouter_, false);
-        saveOnlineRouterIfRemote(currentRouter_);
-    }
+    // A router now reached through the cloud is the one to come back to.
+    saveOnlineRouterIfRemote(currentRouter_);
     if (localRouter_ && !localRouter_->router_id.empty()) {
         std::vector<std::string> listIds;
         for (const auto& r : currentRoutersList())
