@@ -142,5 +142,23 @@ TEST_F(CommandEmulatorChannelTest, TransportFailuresBecomeSystemErrorsWithoutThe
     EXPECT_TRUE(errors->seen.empty());
 }
 
+TEST_F(CommandEmulatorChannelTest, TheCloudChannelTrustsOnlyTheCarriedCertificate) {
+    emulator::CloudRouterService impostor(state, emulator::Identity::ForeignServer);
+    ASSERT_TRUE(impostor.start());
+    ::setenv("KEELBOX_CLOUD_ROUTER_BASE_URL", impostor.baseURL().c_str(), 1);
+    facade->current = cloudRouter;
+    CommandOutcome refused = send(TAVOCommonService::remoteService(), TAVOGetRadioCommand::create(), TAVOGetRadioParser::create());
+    ASSERT_FALSE(refused.ok);
+    EXPECT_EQ(refused.error->type(), 2);
+    for (const auto& entry : impostor.server().log().entries()) EXPECT_NE(entry.path, "/router/getRadioPower");
+
+    // The host name is not part of the decision: a leaf for another name,
+    // signed by the carried CA, is trusted.
+    emulator::CloudRouterService otherName(state, emulator::Identity::WrongHost);
+    ASSERT_TRUE(otherName.start());
+    ::setenv("KEELBOX_CLOUD_ROUTER_BASE_URL", otherName.baseURL().c_str(), 1);
+    EXPECT_TRUE(send(TAVOCommonService::remoteService(), TAVOGetRadioCommand::create(), TAVOGetRadioParser::create()).ok);
+}
+
 }  // namespace
 }  // namespace keelbox::test
