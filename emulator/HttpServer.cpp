@@ -13,6 +13,7 @@ namespace emulator {
 namespace {
 
 constexpr std::size_t kWriteChunk = 64 * 1024;
+constexpr std::size_t kLoggedPartBytes = 64 * 1024;
 
 LoggedRequest record(const httplib::Request& request) {
     LoggedRequest entry;
@@ -28,7 +29,7 @@ LoggedRequest record(const httplib::Request& request) {
     for (const auto& [name, value] : request.params) entry.fields.emplace_back(name, value);
     for (const auto& [name, part] : request.files)
         entry.parts.push_back(FormPart{part.name, part.filename.empty() ? std::nullopt : std::optional<std::string>(part.filename),
-                                       part.content_type, part.content});
+                                       part.content_type, part.content, part.content.size()});
     return entry;
 }
 
@@ -154,7 +155,12 @@ bool HttpServer::waitWhileConnected(int fd, double seconds, std::size_t logIndex
 
 void HttpServer::serve(const httplib::Request& request, httplib::Response& response) {
     LoggedRequest entry = record(request);
-    std::size_t index = entry.index = log_.append(entry);
+    // The handler sees every byte; the log keeps only the head of each
+    // multipart part, so long runs of uploads do not pile up in memory.
+    LoggedRequest logged = entry;
+    for (auto& part : logged.parts)
+        if (part.body.size() > kLoggedPartBytes) part.body.resize(kLoggedPartBytes);
+    std::size_t index = entry.index = log_.append(std::move(logged));
     Fault fault;
     {
         std::lock_guard<std::mutex> lock(mutex_);

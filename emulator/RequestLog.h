@@ -18,7 +18,8 @@ struct FormPart {
     std::string name;
     std::optional<std::string> fileName;
     std::string contentType;
-    std::string body;
+    std::string body;  // in the log: at most the first 64 KiB
+    std::size_t bodyLength = 0;  // the part's full length
 };
 
 struct LoggedRequest {
