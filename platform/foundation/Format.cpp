@@ -8,7 +8,7 @@ namespace ns {
 
 namespace {
 
-struct Spec {
+struct Conversion {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -28,7 +28,7 @@ std::string printfOne(const std::string& fmt, auto value) {
 }
 
 // "%<flags><width>.<precision>" with the given tail (length + conversion).
-std::string cFormat(const Spec& s, const char* tail) {
+std::string cFormat(const Conversion& s, const char* tail) {
     std::string f = "%" + s.flags;
     if (s.width >= 0) f += std::to_string(s.width);
     if (s.precision >= 0) f += "." + std::to_string(s.precision);
@@ -37,7 +37,7 @@ std::string cFormat(const Spec& s, const char* tail) {
 }
 
 // Pads text to the width, counted in UTF-16 units as the platform counts.
-std::string pad(std::string text, const Spec& s) {
+std::string pad(std::string text, const Conversion& s) {
     if (s.width < 0) return text;
     std::size_t len = utf16::length(text);
     if (len >= static_cast<std::size_t>(s.width)) return text;
@@ -45,7 +45,7 @@ std::string pad(std::string text, const Spec& s) {
     return s.flags.find('-') != std::string::npos ? text + fill : fill + text;
 }
 
-bool isWide(const Spec& s) { return s.length == "l" || s.length == "ll" || s.length == "q" || s.length == "z" ||
+bool isWide(const Conversion& s) { return s.length == "l" || s.length == "ll" || s.length == "q" || s.length == "z" ||
                                     s.length == "t" || s.length == "j"; }
 
 }  // namespace
@@ -66,7 +66,7 @@ std::string formatValues(std::string_view format, const std::vector<Value>& args
             continue;
         }
         const std::size_t start = i++;
-        Spec s;
+        Conversion s;
         while (i < format.size() && std::string_view("-+ #0'").find(format[i]) != std::string_view::npos) {
             if (format[i] != '\'') s.flags += format[i];
             ++i;

@@ -7,9 +7,9 @@ namespace ct {
 std::shared_ptr<ParagraphStyle> ParagraphStyle::create(const std::vector<ParagraphStyleSetting>& settings) {
     auto style = std::make_shared<ParagraphStyle>();
     for (const auto& s : settings) {
-        int spec = int(s.spec);
-        if (spec < 0 || spec > int(ParagraphStyleSpecifier::LineSpacingAdjustment) || !std::isfinite(s.value)) continue;
-        style->settings_[s.spec] = s.value;
+        int specifier = int(s.specifier);
+        if (specifier < 0 || specifier > int(ParagraphStyleSpecifier::LineSpacingAdjustment) || !std::isfinite(s.value)) continue;
+        style->settings_[s.specifier] = s.value;
     }
     return style;
 }
@@ -20,8 +20,8 @@ std::shared_ptr<ParagraphStyle> ParagraphStyle::createCopy() const {
     return copy;
 }
 
-double ParagraphStyle::defaultValue(ParagraphStyleSpecifier spec) {
-    switch (spec) {
+double ParagraphStyle::defaultValue(ParagraphStyleSpecifier specifier) {
+    switch (specifier) {
     case ParagraphStyleSpecifier::Alignment: return double(TextAlignment::Natural);
     case ParagraphStyleSpecifier::BaseWritingDirection: return double(WritingDirection::Natural);
     case ParagraphStyleSpecifier::TabStops: return 12;  // twelve stops, 28 points apart
@@ -29,9 +29,9 @@ double ParagraphStyle::defaultValue(ParagraphStyleSpecifier spec) {
     }
 }
 
-double ParagraphStyle::value(ParagraphStyleSpecifier spec) const {
-    auto it = settings_.find(spec);
-    return it == settings_.end() ? defaultValue(spec) : it->second;
+double ParagraphStyle::value(ParagraphStyleSpecifier specifier) const {
+    auto it = settings_.find(specifier);
+    return it == settings_.end() ? defaultValue(specifier) : it->second;
 }
 
 bool ParagraphStyle::isEqual(const ns::Object& other) const {

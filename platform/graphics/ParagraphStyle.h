@@ -37,7 +37,7 @@ enum class LineBreakMode : int {
 enum class WritingDirection : int { Natural = -1, LeftToRight = 0, RightToLeft = 1 };
 
 struct ParagraphStyleSetting {
-    ParagraphStyleSpecifier spec;
+    ParagraphStyleSpecifier specifier;
     // Every setting is carried as a number; the enums above as their values,
     // tab stops as their count of evenly spaced stops.
     double value;
@@ -49,8 +49,8 @@ public:
     std::shared_ptr<ParagraphStyle> createCopy() const;
 
     // The value of a specifier, or its default when it was not set.
-    double value(ParagraphStyleSpecifier spec) const;
-    bool has(ParagraphStyleSpecifier spec) const { return settings_.count(spec) != 0; }
+    double value(ParagraphStyleSpecifier specifier) const;
+    bool has(ParagraphStyleSpecifier specifier) const { return settings_.count(specifier) != 0; }
     const std::map<ParagraphStyleSpecifier, double>& settings() const { return settings_; }
 
     TextAlignment alignment() const { return TextAlignment(int(value(ParagraphStyleSpecifier::Alignment))); }
@@ -72,7 +72,7 @@ public:
     std::size_t hash() const override { return settings_.size(); }
     std::string description() const override;
 
-    static double defaultValue(ParagraphStyleSpecifier spec);
+    static double defaultValue(ParagraphStyleSpecifier specifier);
 
 private:
     std::map<ParagraphStyleSpecifier, double> settings_;
