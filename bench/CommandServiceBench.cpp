@@ -89,7 +89,7 @@ Rig& rig() {
 }
 
 void pumpUntil(const bool& done) {
-    while (!done) ns::RunLoop::main()->runMode(ns::kDefaultRunLoopMode, ns::Date::withTimeIntervalSinceNow(0.005));
+    while (!done) ns::RunLoop::main()->runMode(ns::kDefaultRunLoopMode, ns::Date::withTimeIntervalSinceNow(0.001));
 }
 
 std::string rangeText(int i) { return std::to_string(i * kMiB) + "-" + std::to_string((i + 1) * kMiB - 1); }
