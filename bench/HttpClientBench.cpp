@@ -6,6 +6,8 @@
 // what it reads. Prints "ratio: <what> <value>" lines at the end.
 #include <benchmark/benchmark.h>
 
+#include "bench/support/RatioReporter.h"
+
 #include <arpa/inet.h>
 #include <curl/curl.h>
 #include <netinet/in.h>
@@ -232,28 +234,17 @@ BENCHMARK(BM_Manager_100x1MiB_Ranged)->Unit(benchmark::kMillisecond)->Iterations
 BENCHMARK(BM_Curl_100x1MiB_Ranged)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Multipart_100MiB_FileUpload)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-class KeepingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
     curl_global_init(CURL_GLOBAL_DEFAULT);
     benchmark::Initialize(&argc, argv);
-    KeepingReporter reporter;
+    keelbox::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto ours = reporter.times.find("BM_Manager_100x1MiB_Ranged/iterations:3");
-    auto curl = reporter.times.find("BM_Curl_100x1MiB_Ranged/iterations:3");
-    if (ours != reporter.times.end() && curl != reporter.times.end())
-        std::printf("ratio: ranged-download-throughput-vs-libcurl %.3f\n", curl->second / ours->second);
+    // Throughput ratio: libcurl's time over ours.
+    reporter.printRatio("ranged-download-throughput-vs-libcurl", "BM_Curl_100x1MiB_Ranged/iterations:3",
+                        "BM_Manager_100x1MiB_Ranged/iterations:3");
     if (gPeakGrowthMiB >= 0) {
         std::printf("ratio: multipart-100MiB-upload-peak-growth-MiB %.1f\n", gPeakGrowthMiB);
         std::printf("ratio: multipart-100MiB-upload-peak-growth-vs-16MiB-budget %.3f\n", gPeakGrowthMiB / 16.0);

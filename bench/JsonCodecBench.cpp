@@ -6,6 +6,8 @@
 // the other library's time divided by ours (above 1: ours is faster).
 #include <benchmark/benchmark.h>
 
+#include "bench/support/RatioReporter.h"
+
 #include <nlohmann/json.hpp>
 #include <rapidjson/document.h>
 #include <rapidjson/stringbuffer.h>
@@ -257,17 +259,6 @@ const std::pair<const char*, void (*)(benchmark::State&, const std::string&)> kC
     {"encode/nlohmann", encodeNlohmann}, {"encode/RapidJSON", encodeRapidJson},
 };
 
-// Keeps each benchmark's time per iteration for the ratio lines.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 }  // namespace
 
@@ -278,11 +269,11 @@ int main(int argc, char** argv) {
                                          [fn = fn, &doc](benchmark::State& s) { fn(s, doc.text); })
                 ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    keelbox::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    // Speed-ups: the other library's time over ours.
     auto ratio = [&](const std::string& what, const std::string& ours, const std::string& other) {
-        if (reporter.times.count(ours) && reporter.times.count(other) && reporter.times[ours] > 0)
-            std::printf("ratio: %s %.2f\n", what.c_str(), reporter.times[other] / reporter.times[ours]);
+        reporter.printRatio(what.c_str(), other, ours);
     };
     for (const auto& doc : documents()) {
         const std::string n = doc.name;
