@@ -1,7 +1,10 @@
 # Helpers that turn the source folders into targets.
 
-# -Wrestrict gives false positives inside libstdc++ at -O3 with g++ 12.
-set(KEELBOX_WARNINGS -Wall -Wextra -Werror -Wno-missing-field-initializers -Wno-restrict)
+set(KEELBOX_WARNINGS -Wall -Wextra -Werror -Wno-missing-field-initializers)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # -Wrestrict gives false positives inside libstdc++ at -O3 with g++ 12.
+  list(APPEND KEELBOX_WARNINGS -Wno-restrict)
+endif()
 
 # keelbox_library(<name> <folder> [DEPS <targets>...] [EXCLUDE <subfolders>...])
 # Every .cpp below <folder> (recursively) forms one static library, except

@@ -132,7 +132,9 @@ void DataDetector::collect(const std::u16string& text, unsigned, Range range,
     icu::UnicodeString utext(false, reinterpret_cast<const UChar*>(text.data()), int32_t(text.size()));
     std::vector<Candidate> found;
     if (types_ & TextCheckingTypeLink) {
-        for (const auto& [kind, pattern] : p.links) {
+        for (const auto& link : p.links) {
+            const auto& pattern = link.second;
+            const LinkKind kind = link.first;
             if (!pattern) continue;
             forEachMatch(*pattern, utext, range, [&](std::size_t s, std::size_t e) {
                 e = kind == LinkKind::Email ? e : trimLinkEnd(text, s, e);

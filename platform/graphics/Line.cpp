@@ -129,7 +129,12 @@ std::shared_ptr<Line> Line::createTruncatedLine(double width, LineTruncationType
     } else if (type == LineTruncationType::Start) {
         while (takeTail()) {}
     } else {
-        for (bool more = true; more;) more = takeHead() | takeTail();
+        // Both ends give up a character each round until neither can.
+        for (bool more = true; more;) {
+            const bool head = takeHead();
+            const bool tail = takeTail();
+            more = head || tail;
+        }
     }
     auto out = ns::AttributedString::create();
     auto append = [&](std::size_t from, std::size_t to) {

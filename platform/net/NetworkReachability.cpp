@@ -93,9 +93,10 @@ void NetworkReachability::sourceChanged() {
             if (auto l = loop.lock()) targets.emplace_back(l, mode);
     }
     std::weak_ptr<NetworkReachability> weak = weakSelf<NetworkReachability>();
-    for (const auto& [loop, mode] : targets) {
+    for (const auto& target : targets) {
+        const auto& [loop, mode] = target;
         loop->perform(
-            [weak, loop = std::weak_ptr<ns::RunLoop>(loop), mode, flags] {
+            [weak, loop = std::weak_ptr<ns::RunLoop>(target.first), mode = target.second, flags] {
                 auto self = weak.lock();
                 if (!self) return;
                 Callback callback;
