@@ -77,7 +77,13 @@ const std::map<std::string, Handler>& handlers() {
         };
         t["system.checkticket"] = reply(kEmpty);
         t["router.reboot"] = reply(kEmpty);
-        for (const char* cmd : {"router.diagnose", "router.optimize", "router.netdiagnose", "router.netDiagnoseFix"})
+        t["router.diagnose"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            out.vdata = EmulatedRouterModel::diagnose(r, p);
+        };
+        t["router.optimize"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+            out.vdata = EmulatedRouterModel::repair(r, p);
+        };
+        for (const char* cmd : {"router.netdiagnose", "router.netDiagnoseFix"})
             t[cmd] = reply(ns::Value::dictionary({{"r", 0}, {"data", ns::Value(ns::Array{})}}));
         t["device.getBlackList"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
             out.vdata = ns::Value::dictionary({{"list", r.model["blacklist"]}});
@@ -128,14 +134,7 @@ const std::map<std::string, Handler>& handlers() {
             out.vdata = kEmpty;
         };
         t["system.upgradeStatus"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
-            // Each query moves an upgrade on by half; done (status 2) at 100.
-            ns::Value upgrade = r.model["upgrade"];
-            if (upgrade["status"].intValue() == 1) {
-                const int progress = std::min(100, upgrade["progress"].intValue() + 50);
-                upgrade = ns::Value::dictionary({{"status", progress >= 100 ? 2 : 1}, {"progress", progress}});
-                r.model.set("upgrade", upgrade);
-            }
-            out.vdata = upgrade;
+            out.vdata = EmulatedRouterModel::upgradeProgress(r);
         };
         t["router.setCommonSW"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
             // "type" names the switch, "sw" is 1 on, 0 off.
@@ -259,9 +258,9 @@ const std::map<std::string, Handler>& handlers() {
         t["device.registerApnsToken"] = reply(kEmpty);
         t["device.clearApnsToken"] = reply(kEmpty);
         t["device.setspeedlimit"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
-            // Limits arrive in KB/s and are kept in bytes, as the device list sends them.
-            setDeviceKey("limitupload", p["upload"].intValue() * 1024)(r, p, out);
-            if (out.errcode == 0) setDeviceKey("limitdownload", p["download"].intValue() * 1024)(r, p, out);
+            // Limits arrive in bytes per second and are kept so, as the device list sends them.
+            setDeviceKey("limitupload", p["upload"].intValue())(r, p, out);
+            if (out.errcode == 0) setDeviceKey("limitdownload", p["download"].intValue())(r, p, out);
         };
         t["device.cancelspeedlimit"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
             setDeviceKey("limitupload", 0)(r, p, out);

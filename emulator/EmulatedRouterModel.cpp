@@ -1,5 +1,6 @@
 #include "emulator/EmulatedRouterModel.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace emulator {
@@ -125,6 +126,55 @@ ns::Value EmulatedRouterModel::routerObject(const EmulatedRouter& router) {
                           {"board_id", "KB-1"}, {"board_version", "KB-1"}, {"ssid", router.model["wifi_2g"]["ssid"]},
                           {"is_online", router.online ? 1 : 0}};
     return ns::Value(std::move(object));
+}
+
+void EmulatedRouterModel::setDiagnosis(EmulatedRouter& router, int itemId, int result, bool repairable) {
+    ns::Value diagnosis = router.model["diagnosis"];
+    if (!diagnosis.isDictionary()) diagnosis = ns::Value(ns::Dictionary{});
+    diagnosis.mutableDictionary().set(text(itemId), ns::Value::dictionary({{"r", result}, {"repairable", repairable}}));
+    router.model.set("diagnosis", diagnosis);
+}
+
+ns::Value EmulatedRouterModel::diagnose(const EmulatedRouter& router, const ns::Dictionary& params) {
+    const ns::Value& found = router.model["diagnosis"][params["tasks"].stringValue()];
+    return ns::Value::dictionary({{"r", found["r"].intValue()}, {"data", ns::Value(ns::Array{})}});
+}
+
+ns::Value EmulatedRouterModel::repair(EmulatedRouter& router, const ns::Dictionary& params) {
+    const int bit = params["task"].intValue();
+    if (bit < 0 || bit > 30) return ns::Value::dictionary({{"r", 1}});
+    const std::string itemId = text(1 << bit);
+    const ns::Value& found = router.model["diagnosis"][itemId];
+    if (found["r"].intValue() == 0) return ns::Value::dictionary({{"r", 0}});
+    if (!found["repairable"].boolValue()) return ns::Value::dictionary({{"r", 1}});
+    setDiagnosis(router, 1 << bit, 0);
+    return ns::Value::dictionary({{"r", 0}});
+}
+
+void EmulatedRouterModel::scriptUpgrade(EmulatedRouter& router, const std::vector<std::pair<int, int>>& steps) {
+    ns::Array script;
+    for (const auto& [status, progress] : steps) script.push_back(ns::Value::dictionary({{"status", status}, {"progress", progress}}));
+    router.model.set("upgrade_script", ns::Value(std::move(script)));
+}
+
+ns::Value EmulatedRouterModel::upgradeProgress(EmulatedRouter& router) {
+    ns::Value script = router.model["upgrade_script"];
+    if (script.isArray() && script.count() > 0) {
+        ns::Value step = script[0];
+        if (script.count() > 1) {
+            script.mutableArray().erase(script.mutableArray().begin());
+            router.model.set("upgrade_script", script);
+        }
+        router.model.set("upgrade", step);
+        return step;
+    }
+    ns::Value upgrade = router.model["upgrade"];
+    if (upgrade["status"].intValue() == 1) {
+        const int progress = std::min(100, upgrade["progress"].intValue() + 50);
+        upgrade = ns::Value::dictionary({{"status", progress >= 100 ? 2 : 1}, {"progress", progress}});
+        router.model.set("upgrade", upgrade);
+    }
+    return upgrade;
 }
 
 }  // namespace emulator

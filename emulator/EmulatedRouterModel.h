@@ -5,6 +5,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "emulator/EmulatorState.h"
 
@@ -20,6 +22,25 @@ public:
     static ns::Value statusPayload(const EmulatedRouter& router);
     // The router object of bind replies and of the cloud's router list.
     static ns::Value routerObject(const EmulatedRouter& router);
+
+    // --- Health check ------------------------------------------------------
+    // What the router's diagnosis finds for one check item (its single-bit
+    // id): the result code, 0 for nothing wrong; a repairable fault is
+    // cleared by a repair of that item. Items never set are healthy.
+    static void setDiagnosis(EmulatedRouter& router, int itemId, int result, bool repairable = true);
+    // The diagnosis reply for the item whose id "tasks" names.
+    static ns::Value diagnose(const EmulatedRouter& router, const ns::Dictionary& params);
+    // Repairs the item whose bit position "task" names: result 0 when its
+    // fault is gone (or there was none), 1 when it cannot be repaired.
+    static ns::Value repair(EmulatedRouter& router, const ns::Dictionary& params);
+
+    // --- Firmware upgrade --------------------------------------------------
+    // Makes the next progress queries answer these (status, progress) pairs
+    // one per query, the last one repeating.
+    static void scriptUpgrade(EmulatedRouter& router, const std::vector<std::pair<int, int>>& steps);
+    // The reply to a progress query: the next scripted step, else an upgrade
+    // under way moves on by half per query and reports status 2 when done.
+    static ns::Value upgradeProgress(EmulatedRouter& router);
 };
 
 }  // namespace emulator

@@ -223,7 +223,10 @@ void TAVOAccountManager::selectPreviousRouter(const std::vector<TAVORouterModelP
                 if (!ssid.empty()) fields.set("ssid", ssid);
                 auto local = TAVORouterModel::initWithDictionary(ns::Value(fields));
                 local->bssid = bssid;
-                local->setAdminPsw(record[kLocalRouterAdmin].stringValue());
+                // The admin password is kept once for every router: a
+                // record saved without one must not wipe the one kept.
+                const std::string admin = record[kLocalRouterAdmin].stringValue();
+                if (!admin.empty()) local->setAdminPsw(admin);
                 setLocalRouter(local);
             }
         }

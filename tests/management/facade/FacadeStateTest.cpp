@@ -191,6 +191,27 @@ TEST_F(FacadeState, SelectPreviousRouterOnItsWiFiRestoresTheSavedLocalRecord) {
     EXPECT_EQ(r1->ssid, "HomeNet");
 }
 
+TEST_F(FacadeState, ARestoredLocalRecordSetsTheAdminPasswordOnlyFromASavedOne) {
+    const std::string bssid = "aa:bb:cc:00:00:02";
+    joinWiFi("HomeNet", bssid);
+    struct Case {
+        std::optional<std::string> saved;  // the record's admin password; none: absent
+        std::string kept;
+    };
+    for (const Case& c : {Case{"", "secret1"}, Case{std::nullopt, "secret1"}, Case{"admin77", "admin77"}}) {
+        SCOPED_TRACE(c.saved.value_or("(absent)"));
+        router("X", "")->setAdminPsw("secret1");
+        ns::Dictionary record{{kLocalRouterBssid, bssid}, {kLocalRouterTicket, "TK"}, {kLocalRouterRouterId, "R1"}};
+        if (c.saved) record.set(kLocalRouterAdmin, *c.saved);
+        TAVORouterPreference::shareInstance()->saveLocalRouterInfo(record);
+        TAVORouterPreference::shareInstance()->waitForFileOperations();
+        facade->selectPreviousRouter({router("R1", "AA:BB:CC:00:00:01")});
+        ASSERT_TRUE(facade->localRouter());
+        EXPECT_EQ(facade->localRouter()->adminPsw(), c.kept);
+        EXPECT_EQ(router("Y", "")->adminPsw(), c.kept);  // what a fresh record reads from storage
+    }
+}
+
 TEST_F(FacadeState, SigningOutDropsAccountListCookiesAndRouter) {
     signIn();
     TAVORouterPreference::shareInstance()->saveQT("q", "t");
