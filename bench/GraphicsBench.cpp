@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,10 @@ int main(int argc, char** argv) {
     int views = 0;
     auto window = makeWindow(&views);
     double render = medianMs(31, [&] { cg::LayerRenderer::renderWindows({window}, {320, 568}, 2); });
+    // KEELBOX_BENCH_PNG=path keeps one frame to look at.
+    if (const char* png = std::getenv("KEELBOX_BENCH_PNG")) {
+        cg::LayerRenderer::writePNG(cg::LayerRenderer::renderWindows({window}, {320, 568}, 2), png);
+    }
     auto strings = labelStrings();
     auto font = ct::Font::systemFont(14);
     measureAll(strings, font);  // warm the advance caches

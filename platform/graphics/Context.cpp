@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/graphics/ShadowBlur.h"
+#include "platform/graphics/SurfacePool.h"
 
 namespace cg {
 
@@ -204,7 +205,7 @@ std::shared_ptr<Context> Context::createImageContext(Size points, bool opaque, d
     double wd = std::ceil(points.width * scale - 1e-9), hd = std::ceil(points.height * scale - 1e-9);
     if (wd > double(kMaxSide) || hd > double(kMaxSide)) return nullptr;
     auto w = std::size_t(wd), h = std::size_t(hd);
-    cairo_surface_t* s = cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, int(w), int(h));
+    cairo_surface_t* s = SurfacePool::take(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, int(w), int(h));
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         cairo_surface_destroy(s);
         return nullptr;
@@ -496,31 +497,79 @@ void Context::drawShadow(cairo_t* cr, void* patternPtr, const Rect& contentBox) 
     cairo_surface_destroy(tmp);
 }
 
+void Context::clipToDeviceBox(const Rect& box) {
+    // The caller's path survives: clipping would otherwise consume it.
+    cairo_path_t* saved = cairo_copy_path(cr_);
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    cairo_identity_matrix(cr_);
+    cairo_new_path(cr_);
+    cairo_rectangle(cr_, box.origin.x, box.origin.y, box.size.width, box.size.height);
+    cairo_clip(cr_);
+    cairo_set_matrix(cr_, &m);
+    cairo_append_path(cr_, saved);
+    cairo_path_destroy(saved);
+}
+
+Rect Context::paintedDeviceBox(const Rect& userExtents) const {
+    Rect box = deviceBoxOfUserRect(userExtents);
+    if (RectIsNull(box)) return box;
+    // Antialiasing touches the pixels around the geometry.
+    box = RectIntegral(RectInset(box, -2, -2));
+    return RectIntersection(box, RectMake(0, 0, double(widthPx_), double(heightPx_)));
+}
+
 void Context::paintWithEffects(const Rect& userExtents, const std::function<void(cairo_t*)>& paint) {
     const State& s = *states_.back();
     if (s.degenerate || s.alpha <= 0) {
         cairo_new_path(cr_);
         return;
     }
-    cairo_operator_t op = toCairo(s.blend);
-    bool mask = s.mask != nullptr;
-    if (s.alpha >= 1 && !s.shadow && !mask) {
-        cairo_set_operator(cr_, op);
+    if (s.alpha >= 1 && !s.shadow && !s.mask) {
+        cairo_set_operator(cr_, toCairo(s.blend));
         paint(cr_);
         cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
         return;
     }
+    // The content goes into a group first; the group only needs to be as
+    // large as what is painted, not as large as the clip (often the screen).
+    Rect box = paintedDeviceBox(userExtents);
+    if (RectIsNull(box)) {
+        // Outside the surface: only a shadow could still land on it.
+        if (!s.shadow) return;
+        box = deviceBoxOfUserRect(userExtents);
+        if (RectIsNull(box)) return;
+        box = RectIntegral(RectInset(box, -2, -2));
+    }
     cairo_save(cr_);
+    clipToDeviceBox(box);
     cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
     cairo_push_group(cr_);
     paint(cr_);
     cairo_pattern_t* content = cairo_pop_group(cr_);
+    cairo_restore(cr_);
+    composeWithEffects(box, content);
+    cairo_pattern_destroy(content);
+}
+
+void Context::composeWithEffects(const Rect& deviceBox, void* contentPtr) {
+    auto* content = static_cast<cairo_pattern_t*>(contentPtr);
+    const State& s = *states_.back();
+    cairo_operator_t op = toCairo(s.blend);
+    bool mask = s.mask != nullptr;
+    cairo_save(cr_);
+    // Everything drawn here lands inside the content's box or its shadow's.
+    Rect reach = deviceBox;
+    if (s.shadow) {
+        double margin = std::ceil(s.shadowBlur * scale_ * 1.5) + 1;
+        double dx = s.shadowOffset.width * scale_, dy = s.shadowOffset.height * scale_ * (yUp_ ? -1 : 1);
+        reach = RectUnion(reach, RectInset(RectOffset(deviceBox, dx, dy), -margin, -margin));
+    }
+    clipToDeviceBox(RectIntegral(reach));
+    cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
     if (mask) cairo_push_group(cr_);
     cairo_set_operator(cr_, mask ? CAIRO_OPERATOR_OVER : op);
-    if (s.shadow) {
-        Rect box = deviceBoxOfUserRect(userExtents);
-        if (!RectIsNull(box)) drawShadow(cr_, content, box);
-    }
+    if (s.shadow) drawShadow(cr_, content, deviceBox);
     cairo_set_source(cr_, content);
     cairo_paint_with_alpha(cr_, s.alpha);
     if (mask) {
@@ -531,7 +580,6 @@ void Context::paintWithEffects(const Rect& userExtents, const std::function<void
         cairo_mask_surface(cr_, s.mask.get(), 0, 0);
         cairo_pattern_destroy(composed);
     }
-    cairo_pattern_destroy(content);
     cairo_restore(cr_);
 }
 
@@ -882,15 +930,20 @@ void Context::endTransparencyLayer() {
     cairo_restore(cr_);
     states_.pop_back();
     record(makeCall(DrawOp::EndTransparencyLayer));
+    const State& s = *states_.back();
+    if (s.degenerate || s.alpha <= 0) {
+        cairo_pattern_destroy(layer);
+        return;
+    }
     double x1, y1, x2, y2;
     cairo_clip_extents(cr_, &x1, &y1, &x2, &y2);
     Rect extents = RectMake(x1, y1, x2 - x1, y2 - y1);
     if (!RectIsNull(limit) && validRect(limit)) extents = RectIntersection(extents, RectStandardize(limit));
     if (RectIsNull(extents)) extents = RectZero;
-    paintWithEffects(extents, [&](cairo_t* cr) {
-        cairo_set_source(cr, layer);
-        cairo_paint(cr);
-    });
+    // The layer is already a group: compose it as it is.
+    Rect box = paintedDeviceBox(extents);
+    if (RectIsNull(box)) box = RectIntegral(deviceBoxOfUserRect(extents));
+    if (!RectIsNull(box)) composeWithEffects(box, layer);
     cairo_pattern_destroy(layer);
 }
 

@@ -201,6 +201,12 @@ private:
     void strokeOrFill(DrawOp op);
     void drawShadow(cairo_t* cr, void* pattern, const Rect& deviceBox);
     Rect deviceBoxOfUserRect(const Rect& r) const;
+    // What painting within the user-space extents can touch, in device pixels.
+    Rect paintedDeviceBox(const Rect& userExtents) const;
+    // Narrows the clip to a device rectangle, keeping the current path.
+    void clipToDeviceBox(const Rect& box);
+    // Draws a painted group through shadow, alpha, blend mode and mask.
+    void composeWithEffects(const Rect& deviceBox, void* content);
     void applyDash();
 
     cairo_surface_t* surface_;
