@@ -33,6 +33,10 @@ void Appearance::removeAll() {
 
 bool Appearance::isApplying() { return applying(); }
 
+Appearance::BuiltInDefaults::BuiltInDefaults() : previous_(applying()) { applying() = true; }
+
+Appearance::BuiltInDefaults::~BuiltInDefaults() { applying() = previous_; }
+
 void Appearance::applyTo(View& view) {
     if (!registryPtr || registryPtr->empty()) return;
     std::vector<const Entry*> matching;
@@ -57,12 +61,11 @@ void Appearance::applyTo(View& view) {
             }
         ordered.insert(pos, e);
     }
-    applying() = true;
+    BuiltInDefaults applyingScope;
     for (const Entry* e : ordered) {
         if (view.hasExplicitValue(e->property)) continue;
         e->apply(view);
     }
-    applying() = false;
 }
 
 }  // namespace ui

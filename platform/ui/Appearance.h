@@ -51,6 +51,19 @@ public:
     static bool isApplying();
     static void removeAll();
 
+    // Held while a platform class gives a new view its built-in defaults:
+    // those are not values set on the instance, so proxies still apply.
+    class BuiltInDefaults {
+    public:
+        BuiltInDefaults();
+        ~BuiltInDefaults();
+        BuiltInDefaults(const BuiltInDefaults&) = delete;
+        BuiltInDefaults& operator=(const BuiltInDefaults&) = delete;
+
+    private:
+        bool previous_;
+    };
+
     struct Entry {
         std::string property;
         std::function<void(View&)> apply;

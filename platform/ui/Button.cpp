@@ -3,17 +3,21 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ui/Appearance.h"
+
 namespace ui {
 
 std::shared_ptr<Button> Button::buttonWithType(ButtonType type) {
     auto b = make<Button>();
     b->type_ = type;
+    Appearance::BuiltInDefaults defaults;
     if (type != ButtonType::Custom) b->setTitleColor(Color::rgba(0, 0.478, 1), ControlStateNormal);
     return b;
 }
 
 void Button::initWithFrame(const cg::Rect& frame) {
     Control::initWithFrame(frame);
+    Appearance::BuiltInDefaults defaults;
     setTitleColor(Color::whiteColor(), ControlStateNormal);
 }
 
@@ -39,11 +43,13 @@ std::optional<std::string> Button::titleForState(unsigned state) const {
     return lookup(titles_, state, std::optional<std::string>{});
 }
 void Button::setTitleColor(const OptionalColor& color, unsigned state) {
+    markExplicitValue(statePropertyName("titleColor", state));
     titleColors_[state] = color;
     refresh();
 }
 OptionalColor Button::titleColorForState(unsigned state) const { return lookup(titleColors_, state, OptionalColor{}); }
 void Button::setTitleShadowColor(const OptionalColor& color, unsigned state) {
+    markExplicitValue(statePropertyName("titleShadowColor", state));
     shadowColors_[state] = color;
     refresh();
 }
@@ -51,11 +57,13 @@ OptionalColor Button::titleShadowColorForState(unsigned state) const {
     return lookup(shadowColors_, state, OptionalColor{});
 }
 void Button::setImage(const ImagePtr& image, unsigned state) {
+    markExplicitValue(statePropertyName("image", state));
     images_[state] = image;
     refresh();
 }
 ImagePtr Button::imageForState(unsigned state) const { return lookup(images_, state, ImagePtr{}); }
 void Button::setBackgroundImage(const ImagePtr& image, unsigned state) {
+    markExplicitValue(statePropertyName("backgroundImage", state));
     backgrounds_[state] = image;
     refresh();
 }
@@ -64,7 +72,10 @@ ImagePtr Button::backgroundImageForState(unsigned state) const { return lookup(b
 const LabelPtr& Button::titleLabel() {
     if (!titleLabel_) {
         titleLabel_ = Label::create();
-        titleLabel_->setFont(Font::systemFontOfSize(15));
+        {
+            Appearance::BuiltInDefaults defaults;
+            titleLabel_->setFont(Font::systemFontOfSize(15));
+        }
         titleLabel_->setTextAlignment(TextAlignment::Center);
         titleLabel_->setLineBreakMode(LineBreakMode::TruncatingMiddle);
         addSubview(titleLabel_);

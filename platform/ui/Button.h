@@ -33,6 +33,11 @@ public:
     ImagePtr imageForState(unsigned state) const;
     void setBackgroundImage(const ImagePtr& image, unsigned state);
     ImagePtr backgroundImageForState(unsigned state) const;
+    // The name under which a per-state value counts as set on the instance
+    // ("titleColor:1"), for appearance defaults of those values.
+    static std::string statePropertyName(const std::string& property, unsigned state) {
+        return property + ":" + std::to_string(state);
+    }
 
     std::string currentTitle() const { return titleForState(state()).value_or(""); }
     OptionalColor currentTitleColor() const { return titleColorForState(state()); }

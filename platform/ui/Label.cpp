@@ -78,6 +78,7 @@ void Label::setAdjustsFontSizeToFitWidth(bool on) {
 }
 
 void Label::setShadowColor(const OptionalColor& c) {
+    markExplicitValue("shadowColor");
     shadowColor_ = c;
     setNeedsDisplay();
 }

@@ -28,7 +28,10 @@ public:
     const Color& textColor() const { return textColor_; }
     void setTextColor(const Color& color);
     const OptionalColor& highlightedTextColor() const { return highlightedTextColor_; }
-    void setHighlightedTextColor(const OptionalColor& color) { highlightedTextColor_ = color; }
+    void setHighlightedTextColor(const OptionalColor& color) {
+        markExplicitValue("highlightedTextColor");
+        highlightedTextColor_ = color;
+    }
     bool isHighlighted() const { return highlighted_; }
     void setHighlighted(bool h);
     bool isEnabled() const { return enabled_; }

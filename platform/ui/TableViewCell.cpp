@@ -1,5 +1,6 @@
 #include "platform/ui/TableViewCell.h"
 
+#include "platform/ui/Appearance.h"
 #include "platform/ui/ViewAnimation.h"
 
 namespace ui {
@@ -16,7 +17,10 @@ void TableViewCell::initWithStyle(TableViewCellStyle style, const std::string& r
 const LabelPtr& TableViewCell::textLabel() {
     if (!textLabel_) {
         textLabel_ = Label::create();
-        textLabel_->setFont(Font::boldSystemFontOfSize(18));
+        {
+            Appearance::BuiltInDefaults defaults;
+            textLabel_->setFont(Font::boldSystemFontOfSize(18));
+        }
         contentView_->addSubview(textLabel_);
         setNeedsLayout();
     }
@@ -27,8 +31,11 @@ LabelPtr TableViewCell::detailTextLabel() {
     if (style_ == TableViewCellStyle::Default) return nullptr;
     if (!detailTextLabel_) {
         detailTextLabel_ = Label::create();
-        detailTextLabel_->setFont(Font::systemFontOfSize(style_ == TableViewCellStyle::Subtitle ? 14 : 17));
-        detailTextLabel_->setTextColor(Color::grayColor());
+        {
+            Appearance::BuiltInDefaults defaults;
+            detailTextLabel_->setFont(Font::systemFontOfSize(style_ == TableViewCellStyle::Subtitle ? 14 : 17));
+            detailTextLabel_->setTextColor(Color::grayColor());
+        }
         contentView_->addSubview(detailTextLabel_);
         setNeedsLayout();
     }

@@ -136,7 +136,10 @@ public:
     const OptionalColor& backgroundColor() const { return layer_->backgroundColor(); }
     virtual void setBackgroundColor(const OptionalColor& color);
     const OptionalColor& tintColor() const { return tintColor_; }
-    void setTintColor(const OptionalColor& color) { tintColor_ = color; }
+    void setTintColor(const OptionalColor& color) {
+        markExplicitValue("tintColor");
+        tintColor_ = color;
+    }
     bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
     void setUserInteractionEnabled(bool on) { userInteractionEnabled_ = on; }
     bool isMultipleTouchEnabled() const { return multipleTouchEnabled_; }

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/graphics/Image.h"
 #include "platform/ui/Appearance.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Window.h"
@@ -191,4 +193,32 @@ TEST(AppearanceProxy, BaseClassDefaultsFirstInstanceValuesWin) {
     special->removeFromSuperview();
     window->addSubview(special);
     EXPECT_EQ(*special->trackColor, Color::greenColor());
+}
+
+TEST(AppearanceProxy, PlatformSettersCountAsInstanceValuesButBuiltInDefaultsDoNot) {
+    auto pressed = Image::imageWithCGImage(cg::Image::create(1, 1));
+    Appearance::set<Button>(Button::statePropertyName("titleColor", ControlStateNormal),
+                            [](Button& b) { b.setTitleColor(Color::greenColor(), ControlStateNormal); });
+    Appearance::set<Button>(Button::statePropertyName("backgroundImage", ControlStateHighlighted),
+                            [pressed](Button& b) { b.setBackgroundImage(pressed, ControlStateHighlighted); });
+    Appearance::set<View>("tintColor", [](View& v) { v.setTintColor(Color::redColor()); });
+    Appearance::set<Label>("shadowColor", [](Label& l) { l.setShadowColor(Color::blackColor()); });
+    auto window = Window::create(cg::RectMake(0, 0, 320, 480));
+
+    auto plain = Button::buttonWithType(ButtonType::Custom);  // white title is the platform's own default
+    auto own = Button::buttonWithType(ButtonType::Custom);
+    own->setTitleColor(Color::blueColor(), ControlStateNormal);
+    own->setBackgroundImage(nullptr, ControlStateHighlighted);  // explicitly none
+    own->setTintColor(Color::blueColor());
+    auto label = Label::create();
+    label->setShadowColor(std::nullopt);
+    for (const ViewPtr& v : std::vector<ViewPtr>{plain, own, label}) window->addSubview(v);
+
+    EXPECT_EQ(*plain->titleColorForState(ControlStateNormal), Color::greenColor());
+    EXPECT_EQ(plain->backgroundImageForState(ControlStateHighlighted), pressed);
+    EXPECT_EQ(*plain->tintColor(), Color::redColor());
+    EXPECT_EQ(*own->titleColorForState(ControlStateNormal), Color::blueColor());
+    EXPECT_EQ(own->backgroundImageForState(ControlStateHighlighted), nullptr);
+    EXPECT_EQ(*own->tintColor(), Color::blueColor());
+    EXPECT_FALSE(label->shadowColor().has_value());
 }
