@@ -18,9 +18,10 @@ public:
     std::string attributedTitle;
     OptionalColor tint;
 
-    // The user pulls the table down far enough.
+    // The user pulls the table down far enough (a disabled control, or one
+    // already refreshing, starts nothing).
     void pull() {
-        if (refreshing_) return;
+        if (refreshing_ || !isEnabled()) return;
         refreshing_ = true;
         sendActionsForControlEvents(ControlEventValueChanged);
     }

@@ -8,6 +8,7 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/ApplicationNotifications.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/MainLoop.h"
 #include "platform/ui/NibRegistry.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/WebView.h"
@@ -96,6 +97,35 @@ TEST(ApplicationObject, MainRefusesAnUnknownDelegateClass) {
     char name[] = "keelbox";
     char* argv[] = {name, nullptr};
     EXPECT_EQ(ApplicationMain(1, argv, "", "NoSuchDelegate"), 1);
+}
+
+namespace {
+std::vector<std::string> gLoopLog;
+struct LoopDelegate : ApplicationDelegate {
+    bool didFinishLaunchingWithOptions(Application& app, const ns::Value&) override {
+        gLoopLog.push_back("launch");
+        std::weak_ptr<Application> weak = app.self<Application>();
+        mainloop::performLater([weak] {
+            gLoopLog.push_back("first turn");
+            if (auto a = weak.lock()) a->terminate();
+        });
+        return true;
+    }
+    void applicationDidBecomeActive(Application&) override { gLoopLog.push_back("active"); }
+    void applicationWillTerminate(Application&) override { gLoopLog.push_back("terminate"); }
+};
+}  // namespace
+
+TEST(ApplicationObject, MainCreatesTheNamedDelegateLaunchesAndRunsTheLoopUntilTermination) {
+    gLoopLog.clear();
+    ApplicationDelegateRegistry::registerClass("LoopDelegate", [] { return std::make_shared<LoopDelegate>(); });
+    char name[] = "keelbox";
+    char* argv[] = {name, nullptr};
+    EXPECT_EQ(ApplicationMain(1, argv, "", "LoopDelegate"), 0);
+    // Work posted while launching runs on the loop's first turn, after the
+    // application became active.
+    EXPECT_EQ(gLoopLog, (std::vector<std::string>{"launch", "active", "first turn", "terminate"}));
+    EXPECT_NE(std::dynamic_pointer_cast<LoopDelegate>(Application::sharedApplication()->delegate()), nullptr);
 }
 
 TEST(ApplicationObject, WindowsAreOrderedByLevelAndTheTopVisibleOneTakesTouches) {

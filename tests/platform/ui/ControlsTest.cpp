@@ -12,6 +12,7 @@
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/KeyboardNotifications.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/RefreshControl.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/TouchDriver.h"
 #include "platform/ui/Window.h"
@@ -261,4 +262,23 @@ TEST(ViewTransitionTest, ChangesApplyAtOnceAndTheCompletionFollowsTheDuration) {
     ASSERT_EQ(ViewAnimation::records().back().kind, ViewAnimationRecord::Kind::Transition);
     advance(0.5);
     EXPECT_EQ(done, (std::vector<bool>{true}));
+}
+
+TEST(RefreshControlTest, OnlyAUsersPullSendsValueChangedAndOnlyWhenIdle) {
+    auto control = RefreshControl::create();
+    int changes = 0;
+    control->addTarget(nullptr, "refresh", [&](Control&) { ++changes; }, ControlEventValueChanged);
+    control->beginRefreshing();  // the program's own start is silent
+    EXPECT_TRUE(control->isRefreshing());
+    control->pull();  // already refreshing: nothing new starts
+    EXPECT_EQ(changes, 0);
+    control->endRefreshing();
+    EXPECT_FALSE(control->isRefreshing());
+    control->pull();
+    EXPECT_TRUE(control->isRefreshing());
+    EXPECT_EQ(changes, 1);
+    control->setEnabled(false);
+    control->endRefreshing();
+    control->pull();
+    EXPECT_EQ(changes, 1);  // a disabled control cannot be pulled
 }
