@@ -183,6 +183,13 @@ void ScrollView::endDragging(const cg::Point& fingerVelocity) {
     });
 }
 
+bool ScrollView::gestureRecognizerShouldBegin(GestureRecognizer& recognizer) {
+    if (&recognizer != pan_.get()) return View::gestureRecognizerShouldBegin(recognizer);
+    cg::Point t = pan_->translationInView(nullptr);
+    bool across = std::fabs(t.x) > std::fabs(t.y);
+    return across ? scrollsHorizontally() : scrollsVertically();
+}
+
 void ScrollView::handlePan(GestureRecognizer& g) {
     auto& pan = static_cast<PanGestureRecognizer&>(g);
     switch (g.state()) {

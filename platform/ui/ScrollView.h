@@ -95,6 +95,9 @@ public:
     void scrollToTop();
 
     void initWithFrame(const cg::Rect& frame) override;
+    // Its own drag begins only along a direction it can scroll, so that a
+    // drag across a scroll view nested in another reaches the outer one.
+    bool gestureRecognizerShouldBegin(GestureRecognizer& recognizer) override;
 
 private:
     void handlePan(GestureRecognizer& recognizer);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/foundation/Log.h"
+#include "platform/ui/Appearance.h"
 #include "platform/ui/BasicAnimation.h"
 
 namespace ui {
@@ -78,12 +79,14 @@ void TableView::computeLayout() {
         ViewPtr fv = d ? d->viewForFooterInSection(*this, s) : nullptr;
         if (!hv && sec.headerTitle) {
             auto label = Label::create();
+            Appearance::BuiltInDefaults defaults;
             label->setText(*sec.headerTitle);
             label->setFont(Font::boldSystemFontOfSize(17));
             hv = label;
         }
         if (!fv && sec.footerTitle) {
             auto label = Label::create();
+            Appearance::BuiltInDefaults defaults;
             label->setText(*sec.footerTitle);
             label->setFont(Font::systemFontOfSize(15));
             fv = label;
@@ -260,7 +263,33 @@ void TableView::layoutVisibleCells() {
         }
         cell->setFrame(rectForRowAtIndexPath(ip));
     }
+    placeSectionHeadersAndFooters();
     if (backgroundView_) backgroundView_->setFrame(bounds());
+}
+
+void TableView::placeSectionHeadersAndFooters() {
+    double width = bounds().size.width;
+    bool floating = style_ == TableViewStyle::Plain;
+    // In a plain table a section's header stays at the top edge of the
+    // visible area while the section passes beneath it, and its footer at
+    // the bottom edge; neither leaves the span of its own section.
+    double top = contentOffset().y + contentInset().top;
+    double bottom = contentOffset().y + bounds().size.height - contentInset().bottom;
+    for (const auto& [s, hv] : headerViews_) {
+        const auto& sec = sections_[s];
+        double y = sec.headerY;
+        if (floating) y = std::max(sec.headerY, std::min(top, sec.footerY + sec.footerHeight - sec.headerHeight));
+        hv->setFrame(cg::RectMake(0, y, width, sec.headerHeight));
+        // Above the cells and the headers of earlier sections.
+        if (floating && y != sec.headerY) bringSubviewToFront(hv);
+    }
+    for (const auto& [s, fv] : footerViews_) {
+        const auto& sec = sections_[s];
+        double y = sec.footerY;
+        if (floating) y = std::min(sec.footerY, std::max(bottom - sec.footerHeight, sec.headerY));
+        fv->setFrame(cg::RectMake(0, y, width, sec.footerHeight));
+        if (floating && y != sec.footerY) bringSubviewToFront(fv);
+    }
 }
 
 void TableView::setContentOffset(const cg::Point& offset) {

@@ -1,5 +1,7 @@
 // A table: sections of rows laid out top to bottom in a scroll view, with
 // optional section headers and footers and table header and footer views.
+// In a plain table the headers and footers of the section in view float at
+// the edges of the visible area, as the platform draws them.
 // Only the rows in view have cells; a cell scrolled out or dropped by a
 // reload goes to the reuse pool of its identifier, and the data source gets
 // it back from dequeueReusableCellWithIdentifier (after prepareForReuse).
@@ -160,6 +162,7 @@ private:
     };
     void computeLayout();
     void layoutVisibleCells();
+    void placeSectionHeadersAndFooters();
     void enqueue(const TableViewCellPtr& cell);
     void checkAndReload(long expectedSectionsDelta, const std::map<long, long>& rowDeltas,
                         TableViewRowAnimation animation, bool rowsOnly);

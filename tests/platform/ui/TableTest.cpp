@@ -189,3 +189,42 @@ TEST(ScrollViewTest, PagingAndBouncesKeepTheOffsetInRange) {
     scroll->endDragging({0, 0});
     EXPECT_EQ(scroll->maximumContentOffset(), cg::PointMake(640, 0));
 }
+
+TEST(TableViewTest, PlainHeadersFloatAtTheTopWhileTheirSectionPassesBeneath) {
+    TableScreen s;
+    s.rows->counts = {10, 10, 10};  // section 1 (with a header) spans 440 .. 902
+    s.table->reloadData();
+    auto header = s.table->headerViewForSection(1);
+    ASSERT_NE(header, nullptr);
+    struct Case {
+        double offset, headerY;
+    };
+    for (const Case& c : {Case{100, 440}, Case{500, 500}, Case{890, 902 - 22}, Case{0, 440}}) {
+        s.table->setContentOffset({0, c.offset});
+        EXPECT_EQ(header->frame(), cg::RectMake(0, c.headerY, 320, 22)) << "offset " << c.offset;
+    }
+    s.table->setContentOffset({0, 500});
+    EXPECT_EQ(s.table->subviews().back(), header);  // drawn over the rows passing beneath
+    EXPECT_EQ(s.table->rectForHeaderInSection(1).origin.y, 440);
+}
+
+TEST(ScrollViewTest, ANestedScrollViewTakesOnlyDragsAlongTheDirectionItScrolls) {
+    TableScreen s;
+    auto inner = ScrollView::create(cg::RectMake(0, 0, 320, 44));  // the row's sideways strip
+    inner->setContentSize({480, 44});
+    s.table->cellForRowAtIndexPath({0, 2})->contentView()->addSubview(inner);
+    TouchDriver finger(advance);
+    finger.down(s.window, {300, 110});
+    finger.moveTo({250, 111});
+    finger.moveTo({200, 112});
+    EXPECT_EQ(inner->contentOffset(), cg::PointMake(100, 0));
+    EXPECT_EQ(s.table->contentOffset(), cg::PointMake(0, 0));
+    finger.up();
+    double innerX = inner->contentOffset().x;
+    finger.down(s.window, {160, 110});
+    finger.moveTo({160, 60});
+    finger.moveTo({158, 10});
+    EXPECT_EQ(s.table->contentOffset(), cg::PointMake(0, 100));
+    EXPECT_EQ(inner->contentOffset().x, innerX);
+    finger.up();
+}
