@@ -123,7 +123,15 @@ void Application::setStatusBarHidden(bool hidden, bool) { statusBarHidden_ = hid
 
 cg::Rect Application::statusBarFrame() const {
     if (statusBarHidden_) return cg::RectZero;
-    return cg::RectMake(0, 0, Screen::mainScreen()->bounds().size.width, 20);
+    // In screen coordinates: the bar runs along whichever screen edge is the
+    // top of the turned interface.
+    cg::Size screen = Screen::mainScreen()->bounds().size;
+    switch (orientation_) {
+        case InterfaceOrientation::PortraitUpsideDown: return cg::RectMake(0, screen.height - 20, screen.width, 20);
+        case InterfaceOrientation::LandscapeRight: return cg::RectMake(screen.width - 20, 0, 20, screen.height);
+        case InterfaceOrientation::LandscapeLeft: return cg::RectMake(0, 0, 20, screen.height);
+        default: return cg::RectMake(0, 0, screen.width, 20);
+    }
 }
 
 void Application::setStatusBarOrientation(InterfaceOrientation o, bool) {

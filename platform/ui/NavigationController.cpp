@@ -195,4 +195,16 @@ StatusBarStyle NavigationController::preferredStatusBarStyle() const {
     return top ? top->preferredStatusBarStyle() : StatusBarStyle::Default;
 }
 
+void NavigationController::willRotateToInterfaceOrientation(InterfaceOrientation o, double duration) {
+    if (auto top = topViewController()) top->willRotateToInterfaceOrientation(o, duration);
+}
+
+void NavigationController::willAnimateRotationToInterfaceOrientation(InterfaceOrientation o, double duration) {
+    if (auto top = topViewController()) top->willAnimateRotationToInterfaceOrientation(o, duration);
+}
+
+void NavigationController::didRotateFromInterfaceOrientation(InterfaceOrientation from) {
+    if (auto top = topViewController()) top->didRotateFromInterfaceOrientation(from);
+}
+
 }  // namespace ui

@@ -65,6 +65,10 @@ public:
     void viewDidDisappear(bool animated) override;
     bool shouldAutomaticallyForwardAppearanceMethods() const override { return false; }
     StatusBarStyle preferredStatusBarStyle() const override;
+    // Rotation calls go on to the top controller, whose view is shown.
+    void willRotateToInterfaceOrientation(InterfaceOrientation o, double duration) override;
+    void willAnimateRotationToInterfaceOrientation(InterfaceOrientation o, double duration) override;
+    void didRotateFromInterfaceOrientation(InterfaceOrientation from) override;
 
 private:
     // Moves from the shown controller to the new top one.

@@ -13,6 +13,11 @@ namespace ui {
 
 ViewController::~ViewController() { mainloop::cancel(pendingPresentationCall_); }
 
+InterfaceOrientation ViewController::interfaceOrientation() const {
+    auto app = Application::existing();
+    return app ? app->statusBarOrientation() : InterfaceOrientation::Portrait;
+}
+
 ViewPtr ViewController::view() {
     if (!view_ && !loadingView_) {
         loadingView_ = true;

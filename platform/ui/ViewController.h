@@ -112,7 +112,8 @@ public:
     virtual void willRotateToInterfaceOrientation(InterfaceOrientation, double /*duration*/) {}
     virtual void willAnimateRotationToInterfaceOrientation(InterfaceOrientation, double /*duration*/) {}
     virtual void didRotateFromInterfaceOrientation(InterfaceOrientation) {}
-    InterfaceOrientation interfaceOrientation() const { return InterfaceOrientation::Portrait; }
+    // The interface's orientation: the status bar's.
+    InterfaceOrientation interfaceOrientation() const;
 
     bool hidesBottomBarWhenPushed = false;
     bool wantsFullScreenLayout = false;
