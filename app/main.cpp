@@ -1,4 +1,4 @@
 // Keelbox: the application's entry point.
-#include "core/app/TAVOApplicationMain.h"
+#include "app/lib/KeelboxMain.h"
 
-int main(int argc, char** argv) { return TAVOApplicationMain(argc, argv); }
+int main(int argc, char** argv) { return KeelboxMain(argc, argv); }

@@ -8,10 +8,12 @@
 #include <string>
 
 #include "core/app/TAVOAppDelegate.h"
+#include "platform/foundation/JSONSerialization.h"
 #include "platform/foundation/Timer.h"
 #include "platform/render/DesktopWindow.h"
 #include "platform/render/LayerRenderer.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/ApplicationMain.h"
 
 namespace {
 
@@ -47,14 +49,31 @@ bool openDesktopWindow() {
     return true;
 }
 
+// Plays the platform launching the process from a tapped notification: the
+// payload (a JSON object) goes into the launch options.
+bool addPushPayload(ns::Value& options, const char* json) {
+    ns::ErrorPtr error;
+    ns::Value payload = ns::JSONSerialization::JSONObjectWithData(ns::Data::fromString(json), 0, &error);
+    if (!payload.isDictionary()) {
+        std::fprintf(stderr, "keelbox: --push-payload needs a JSON object\n");
+        return false;
+    }
+    ns::Dictionary dictionary = options.isDictionary() ? options.asDictionary() : ns::Dictionary();
+    dictionary.set(ui::ApplicationLaunchOptionsRemoteNotificationKey, payload);
+    options = ns::Value(dictionary);
+    return true;
+}
+
 }  // namespace
 
-int TAVOApplicationMain(int argc, char** argv) {
+int TAVOApplicationMain(int argc, char** argv, const ns::Value& launchOptions) {
     double quitAfter = -1;
     std::string screenshot;
+    ns::Value options = launchOptions;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--quit-after") == 0) quitAfter = std::atof(argv[i + 1]);
         if (std::strcmp(argv[i], "--screenshot") == 0) screenshot = argv[i + 1];
+        if (std::strcmp(argv[i], "--push-payload") == 0 && !addPushPayload(options, argv[i + 1])) return 2;
     }
 
     std::signal(SIGINT, requestStop);
@@ -78,6 +97,6 @@ int TAVOApplicationMain(int argc, char** argv) {
     } else {
         std::fputs("Keelbox is running (headless); stop it with Ctrl-C.\n", stderr);
     }
-    int status = ui::ApplicationMain(argc, argv, "", TAVOAppDelegate::kClassName);
+    int status = ui::ApplicationMain(argc, argv, "", TAVOAppDelegate::kClassName, options);
     return status != 0 ? status : exitStatus;
 }

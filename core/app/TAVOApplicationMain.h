@@ -5,6 +5,13 @@
 // With a display (DISPLAY set) the window stack is shown in a desktop
 // window; without one the application runs headless. "--screenshot PATH"
 // writes the window stack as a PNG once start-up has settled, then exits.
+//
+// The launch options reach the application delegate as the platform's
+// launch options (a push payload that started the process goes under
+// ui::ApplicationLaunchOptionsRemoteNotificationKey). "--push-payload JSON"
+// plays a launch from a tapped notification with that payload.
 #pragma once
 
-int TAVOApplicationMain(int argc, char** argv);
+#include "platform/foundation/Value.h"
+
+int TAVOApplicationMain(int argc, char** argv, const ns::Value& launchOptions = {});

@@ -212,14 +212,4 @@ std::shared_ptr<ApplicationDelegate> ApplicationDelegateRegistry::create(const s
     return f ? f() : nullptr;
 }
 
-int ApplicationMain(int, char**, const std::string&, const std::string& delegateClassName) {
-    auto delegate = ApplicationDelegateRegistry::create(delegateClassName);
-    if (!delegate) return 1;
-    auto app = Application::sharedApplication();
-    app->setDelegate(delegate);
-    app->launch();
-    ns::RunLoop::main()->run();
-    return 0;
-}
-
 }  // namespace ui

@@ -154,10 +154,6 @@ public:
     static std::shared_ptr<ApplicationDelegate> create(const std::string& name);
 };
 
-// Creates the application and the delegate named `delegateClassName`,
-// launches, and runs the main loop until terminate(). Returns 0, or 1 when
-// the delegate class is unknown.
-int ApplicationMain(int argc, char** argv, const std::string& principalClassName,
-                    const std::string& delegateClassName);
-
 }  // namespace ui
+
+#include "platform/ui/ApplicationMain.h"

@@ -1,0 +1,20 @@
+#include "app/lib/TAVOInterimScreens.h"
+
+#include "app/lib/TAVOInterimScreen.h"
+#include "app/lib/TAVORouterWatchViewController.h"
+
+std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeRootScreen() { return TAVORouterWatchViewController::create(); }
+
+std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeUpgradeRomScreen() {
+    return TAVOInterimScreen::create("ROM upgrade");
+}
+
+std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeRemoteAccountLoginScreen(bool forceLogin) {
+    return TAVOInterimScreen::create(forceLogin ? "Account login (required)" : "Account login");
+}
+
+std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeLocalBindScreen(bool checkRouterArdoAccount) {
+    return TAVOInterimBindScreen::create(checkRouterArdoAccount);
+}
+
+std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeTabScreen() { return TAVOInterimTabScreen::create(); }

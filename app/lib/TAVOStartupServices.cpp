@@ -1,0 +1,24 @@
+#include "app/lib/TAVOStartupServices.h"
+
+#include <memory>
+
+#include "app/lib/TAVOAlertViewPresenter.h"
+#include "app/lib/TAVOInterimScreens.h"
+#include "app/lib/TAVOPushInfoHolderInbox.h"
+#include "app/lib/TAVOWindowToastPresenter.h"
+#include "management/facade/TAVOAccountManager.h"
+#include "protocol/TAVOAppInfoProviderSource.h"
+
+void TAVOStartupServices::registerAll() {
+    // The facade registers itself (and its device-token engine) when made.
+    TAVOAccountManager::shareInstance();
+    TAVOPushInbox::setShared(std::make_shared<TAVOPushInfoHolderInbox>());
+    TAVOAppInfoProviderSource::registerShared();
+    // No application-version checker exists yet (the account screens bring
+    // it): the update-checker slot stays empty and start-up skips the check.
+    TAVOAlertPresenter::setShared(TAVOAlertViewPresenter::create());
+    TAVOToastPresenter::setShared(std::make_shared<TAVOWindowToastPresenter>());
+    auto screens = std::make_shared<TAVOInterimScreens>();
+    TAVORootScreens::setShared(screens);
+    TAVORecoveryScreens::setShared(screens);
+}

@@ -1,0 +1,152 @@
+// A headless start of the application as the program starts it: services
+// registered first, then the platform's main loop with the launch options.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/lib/KeelboxMain.h"
+#include "app/lib/TAVOAlertViewPresenter.h"
+#include "app/lib/TAVOInterimScreens.h"
+#include "app/lib/TAVOPushInfoHolderInbox.h"
+#include "app/lib/TAVORouterWatchViewController.h"
+#include "app/lib/TAVOWindowToastPresenter.h"
+#include "core/app/TAVOViewControllerState.h"
+#include "core/services/TAVOAccountFacade.h"
+#include "core/services/TAVOAlertPresenter.h"
+#include "core/services/TAVOAppInfoSource.h"
+#include "core/services/TAVOAppUpdateChecker.h"
+#include "core/services/TAVODeviceTokenUploading.h"
+#include "core/services/TAVOPushInbox.h"
+#include "core/services/TAVORecoveryScreens.h"
+#include "core/services/TAVORootScreens.h"
+#include "core/services/TAVOToastPresenter.h"
+#include "management/facade/TAVOAccountManager.h"
+#include "management/push/TAVODeviceTokenUploadEngine.h"
+#include "management/push/TAVOPushInfoHolder.h"
+#include "platform/foundation/DispatchQueue.h"
+#include "platform/foundation/NotificationCenter.h"
+#include "platform/net/InjectableNetworkInfoSource.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/NavigationController.h"
+#include "protocol/TAVOAppInfoProviderSource.h"
+#include "tests/support/Harness.h"
+
+namespace keelbox::test {
+namespace {
+
+class StartupLaunch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Headless, signed out, no demo account: nothing goes on the wire.
+        ::unsetenv("DISPLAY");
+        ::unsetenv(TAVORouterWatchViewController::kDemoAccountVariable);
+        sc::NetworkInfo::setSource(std::make_shared<sc::InjectableNetworkInfoSource>());
+        eventsToken = ns::NotificationCenter::defaultCenter()->addObserverForName(
+            "tavo global event notification", {}, nullptr,
+            [this](const ns::NotificationPtr& n) { events.push_back(n->object().intValue()); });
+    }
+    void TearDown() override {
+        ns::NotificationCenter::defaultCenter()->removeObserver(eventsToken);
+        if (auto app = ui::Application::existing()) app->setDelegate(nullptr);
+        sc::NetworkInfo::setSource(nullptr);
+    }
+
+    // Runs the program's main function with the arguments until `done`
+    // holds (looked at once every main-loop turn), then ends it.
+    int runProgram(std::vector<std::string> arguments, const ns::Value& launchOptions, std::function<bool()> done) {
+        arguments.insert(arguments.begin(), "keelbox");
+        std::vector<char*> argv;
+        for (auto& a : arguments) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        auto turns = std::make_shared<int>(0);
+        auto watch = std::make_shared<std::function<void()>>();
+        *watch = [turns, watch, done] {
+            if (done() || ++*turns > 500) {
+                ui::Application::sharedApplication()->terminate();
+                *watch = nullptr;  // ends the cycle of the watch holding itself
+                return;
+            }
+            auto next = *watch;
+            dispatch::Queue::main()->async(next);
+        };
+        dispatch::Queue::main()->async(*watch);
+        const int status = KeelboxMain(static_cast<int>(arguments.size()), argv.data(), launchOptions);
+        EXPECT_LE(*turns, 500) << "the program did not get there";
+        return status;
+    }
+
+    ns::ObjectPtr eventsToken;
+    std::vector<int> events;
+};
+
+template <class Implementation, class Interface>
+bool holds(const std::shared_ptr<Interface>& slot) {
+    return std::dynamic_pointer_cast<Implementation>(slot) != nullptr;
+}
+
+TEST_F(StartupLaunch, AHeadlessLaunchRunsOnTheRealServices) {
+    std::shared_ptr<TAVORouterWatchViewController> root;
+    const int status = runProgram({}, {}, [&] {
+        auto nav = TAVOViewControllerState::appNavigationController();
+        if (nav && !root) root = std::dynamic_pointer_cast<TAVORouterWatchViewController>(nav->viewControllers().front());
+        return root && root->stage() == TAVORouterWatchViewController::Stage::Failed;
+    });
+    EXPECT_EQ(status, 0);
+
+    EXPECT_EQ(TAVOAccountFacade::shared(), std::static_pointer_cast<TAVOAccountFacade>(TAVOAccountManager::shareInstance()));
+    EXPECT_EQ(TAVODeviceTokenUploading::shared(),
+              std::static_pointer_cast<TAVODeviceTokenUploading>(TAVODeviceTokenUploadEngine::shareInstance()));
+    EXPECT_TRUE(holds<TAVOPushInfoHolderInbox>(TAVOPushInbox::shared()));
+    EXPECT_TRUE(holds<TAVOAppInfoProviderSource>(TAVOAppInfoSource::shared()));
+    EXPECT_TRUE(holds<TAVOAlertViewPresenter>(TAVOAlertPresenter::shared()));
+    EXPECT_TRUE(holds<TAVOWindowToastPresenter>(TAVOToastPresenter::shared()));
+    EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORootScreens::shared()));
+    EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORecoveryScreens::shared()));
+    EXPECT_FALSE(TAVOAppUpdateCheckerMaker::shared()) << "no version checker exists yet";
+
+    // The first screen is the router watch; with no account to use it says so.
+    ASSERT_TRUE(root);
+    EXPECT_TRUE(root->showedIntroduction());
+    EXPECT_NE(root->headlineLabel()->text().find("KEELBOX_DEMO_ACCOUNT"), std::string::npos);
+    EXPECT_TRUE(events.empty());
+}
+
+// The payload of a notification that started the process reaches the push
+// holder and raises global event 3, given in the launch options or on the
+// command line.
+TEST_F(StartupLaunch, ALaunchFromAPushReachesThePushHolder) {
+    const ns::Value payload = ns::Value::dictionary(
+        {{"aps", ns::Value::dictionary({{"alert", "New device"}})},
+         {"rudi", ns::Value::dictionary({{"type", 1}, {"router_id", "R1"}, {"mac", "AA:BB:CC:00:00:01"}})}});
+    struct Case {
+        const char* how;
+        std::vector<std::string> arguments;
+        ns::Value launchOptions;
+    };
+    const std::vector<Case> cases{
+        {"launch options", {}, ns::Value::dictionary({{ui::ApplicationLaunchOptionsRemoteNotificationKey, payload}})},
+        {"command line",
+         {"--push-payload", R"({"aps":{"alert":"New device"},"rudi":{"type":1,"router_id":"R1","mac":"AA:BB:CC:00:00:01"}})"},
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        events.clear();
+        runProgram(c.arguments, c.launchOptions, [&] { return !events.empty(); });
+        auto first = TAVOPushInfoHolder::shareInstance()->firstPushInfo();
+        ASSERT_TRUE(first);
+        EXPECT_EQ(first->type, TAVOPushTypeNewDevice);
+        EXPECT_EQ(TAVOPushInbox::shared()->firstPushInfoType(), std::optional<int>(TAVOPushTypeNewDevice));
+        EXPECT_EQ(events, std::vector<int>{3});
+        TAVOPushInfoHolder::shareInstance()->removeFirstPushInfo();
+    }
+}
+
+TEST_F(StartupLaunch, AMalformedPushPayloadOnTheCommandLineIsRefused) {
+    std::string name = "keelbox", flag = "--push-payload", bad = "[1,2";
+    char* argv[] = {name.data(), flag.data(), bad.data(), nullptr};
+    EXPECT_EQ(KeelboxMain(3, argv), 2);
+}
+
+}  // namespace
+}  // namespace keelbox::test
