@@ -1,0 +1,116 @@
+// The interim alert, toast and recovery screens the application registers
+// until the interface kits and screens land.
+#include <gtest/gtest.h>
+
+#include "app/lib/TAVOAlertViewPresenter.h"
+#include "app/lib/TAVOInterimScreen.h"
+#include "app/lib/TAVOInterimScreens.h"
+#include "app/lib/TAVOWindowToastPresenter.h"
+#include "core/app/TAVOViewControllerState.h"
+#include "core/errors/TAVOAppJumper.h"
+#include "core/errors/TAVOErrorSystemManager.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/NavigationController.h"
+#include "platform/ui/Window.h"
+#include "tests/support/Harness.h"
+
+namespace keelbox::test {
+namespace {
+
+TEST(InterimServices, AlertsQueueOneAtATimeAndRunTheTappedButtonsHandler) {
+    auto presenter = TAVOAlertViewPresenter::create();
+    std::vector<std::string> tapped;
+    presenter->showAlert("New version", "2.0 is out",
+                         {{"Later", TAVOAlertButtonTypeCancel, [&] { tapped.push_back("later"); }},
+                          {"Get it", TAVOAlertButtonTypeDefault, [&] { tapped.push_back("get"); }}});
+    presenter->showAlert("Second", "", {{"OK", TAVOAlertButtonTypeDefault, [&] { tapped.push_back("ok"); }}});
+    EXPECT_TRUE(presenter->hasShown());
+    ASSERT_EQ(ui::AlertView::visibleAlerts().size(), 1u) << "the second waits";
+    auto first = presenter->currentAlert();
+    EXPECT_EQ(first->title, "New version");
+    EXPECT_EQ(first->buttonTitleAtIndex(0), "Later");
+    EXPECT_EQ(first->buttonTitleAtIndex(1), "Get it");
+    EXPECT_EQ(first->cancelButtonIndex, 0);
+
+    first->tapButtonAtIndex(1);
+    EXPECT_EQ(tapped, std::vector<std::string>{"get"});
+    drainMainLoop();
+    ASSERT_TRUE(presenter->currentAlert());
+    EXPECT_EQ(presenter->currentAlert()->title, "Second");
+    presenter->currentAlert()->tapButtonAtIndex(0);
+    drainMainLoop();
+    EXPECT_EQ(tapped, (std::vector<std::string>{"get", "ok"}));
+    EXPECT_FALSE(presenter->hasShown());
+    EXPECT_TRUE(ui::AlertView::visibleAlerts().empty());
+}
+
+class WindowDelegate : public ui::ApplicationDelegate {
+public:
+    std::shared_ptr<ui::Window> window_;
+    std::shared_ptr<ui::Window> window() const override { return window_; }
+};
+
+class InterimScreensOnTheStack : public ::testing::Test {
+protected:
+    void SetUp() override {
+        delegate = std::make_shared<WindowDelegate>();
+        delegate->window_ = ui::Window::create(cg::RectMake(0, 0, 320, 480));
+        root = ui::ViewController::create();
+        delegate->window_->setRootViewController(ui::NavigationController::create(root));
+        delegate->window_->makeKeyAndVisible();
+        app = ui::Application::sharedApplication();
+        app->setDelegate(delegate);
+        auto screens = std::make_shared<TAVOInterimScreens>();
+        TAVORecoveryScreens::setShared(screens);
+    }
+    void TearDown() override { app->setDelegate(nullptr); }
+
+    std::shared_ptr<ui::Application> app;
+    std::shared_ptr<WindowDelegate> delegate;
+    std::shared_ptr<ui::ViewController> root;
+};
+
+TEST_F(InterimScreensOnTheStack, AToastShowsOnTheWindowAndGoesAfterItsTime) {
+    auto presenter = std::make_shared<TAVOWindowToastPresenter>();
+    bool hidden = false;
+    presenter->showToast("network exception", TAVOToastTypeWarning, 1.5, [&] { hidden = true; });
+    ASSERT_EQ(presenter->shownToasts().size(), 1u);
+    auto toast = presenter->shownToasts().front();
+    EXPECT_EQ(toast->superview(), delegate->window_);
+    EXPECT_NE(toast->text().find("network exception"), std::string::npos);
+    advance(1.0);
+    EXPECT_FALSE(hidden);
+    advance(1.0);
+    EXPECT_TRUE(hidden);
+    EXPECT_FALSE(toast->superview());
+    EXPECT_TRUE(presenter->shownToasts().empty());
+}
+
+TEST_F(InterimScreensOnTheStack, TheJumperReachesTheStandInScreensOverANewTabScreen) {
+    TAVOAppJumper::jumper()->jumpToLocalAccountPage();
+    advance(1.0);
+    auto nav = TAVOViewControllerState::appNavigationController();
+    ASSERT_EQ(nav->viewControllers().size(), 3u);
+    EXPECT_TRUE(std::dynamic_pointer_cast<TAVOInterimTabScreen>(nav->viewControllers()[1]));
+    auto bind = std::dynamic_pointer_cast<TAVOInterimBindScreen>(nav->viewControllers()[2]);
+    ASSERT_TRUE(bind);
+    bind->view();
+    EXPECT_TRUE(TAVOErrorSystemManager::sharedManager()->shouldIgnorePreErrorHandler());
+
+    // The bind screen hands the error system back when it goes.
+    nav->popViewControllerAnimated(false);
+    bind.reset();
+    advance(1.0);
+    EXPECT_FALSE(TAVOErrorSystemManager::sharedManager()->shouldIgnorePreErrorHandler());
+
+    TAVOAppJumper::jumper()->jumpToRemoteAccountPage();
+    advance(1.0);
+    ASSERT_EQ(nav->viewControllers().size(), 3u) << "back to the tab screen already there, then the login";
+    auto login = std::dynamic_pointer_cast<TAVOInterimScreen>(nav->viewControllers()[2]);
+    ASSERT_TRUE(login);
+    EXPECT_EQ(login->title(), "Account login (required)");
+}
+
+}  // namespace
+}  // namespace keelbox::test
