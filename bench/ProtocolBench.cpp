@@ -17,6 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "core/crypto/CipherKey.h"
+#include "core/crypto/DataCommonCryptor.h"
+#include "core/crypto/StringAddition.h"
 #include "core/records/TAVORouterModel.h"
 #include "core/services/TAVOAccountFacade.h"
 #include "emulator/EmulatedRouterAPI.h"
@@ -29,6 +32,8 @@
 #include "platform/foundation/RunLoop.h"
 #include "platform/foundation/URL.h"
 #include "platform/foundation/URLRequest.h"
+#include "platform/foundation/Utf16.h"
+#include "net/json/TinyJson.h"
 #include "platform/net/URLConnection.h"
 #include "protocol/TAVODataProviderFactory.h"
 #include "protocol/records/TAVORouterJoiningDevicesList.h"
@@ -53,6 +58,7 @@ struct Bench {
     emulator::EmulatorStatePtr state = emulator::EmulatorState::create();
     std::unique_ptr<emulator::HttpServer> server;
     std::atomic<int> calls{0};
+    std::string envelope;     // the decrypted reply
     std::string bareReply;    // same length as the real encrypted reply
     std::string bareRequest;  // a real request body
     std::size_t envelopeBytes = 0;
@@ -76,6 +82,7 @@ Bench& bench() {
         const std::string envelope =
             emulator::EnvelopeWriter::envelope(emulator::EmulatedRouterAPI::call(*b.state, "R1", "device.getDeviceList", {}), nullptr);
         b.envelopeBytes = envelope.size();
+        b.envelope = envelope;
         b.bareReply = emulator::RouterChannelCrypto::base64Encode(*emulator::RouterChannelCrypto::aesEncrypt(envelope, "0123456789abcdef"));
         // The router answers from a prepared envelope, so that its own JSON
         // writing does not count against the application: per request it
@@ -177,6 +184,47 @@ void BM_DeviceList_BareRoundTrip(benchmark::State& state) {
 void BM_DeviceList_URLConnectionOnly(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(connectionRoundTrip());
 }
+// The stages of one reply, each alone, to show where the time goes.
+constexpr const char* kStageKey = "0123456789abcdef";
+
+void BM_Stage_Base64Decode(benchmark::State& state) {
+    const std::string& text = bench().bareReply;
+    for (auto _ : state) benchmark::DoNotOptimize(KXBase64DecodeToData(text));
+}
+void BM_Stage_AESDecrypt(benchmark::State& state) {
+    const ns::Data cipher = *KXBase64DecodeToData(bench().bareReply);
+    for (auto _ : state) benchmark::DoNotOptimize(KXDecryptedAES256DataUsingKey(cipher, CipherKey(kStageKey)));
+}
+void BM_Stage_Utf8Check(benchmark::State& state) {
+    const std::string& text = bench().envelope;
+    for (auto _ : state) benchmark::DoNotOptimize(ns::utf16::isValidUtf8(text));
+}
+void BM_Stage_JSONParse(benchmark::State& state) {
+    const std::string& text = bench().envelope;
+    for (auto _ : state) benchmark::DoNotOptimize(JSONValue(text));
+}
+void BM_Stage_Records(benchmark::State& state) {
+    const ns::Value vdata = JSONValue(bench().envelope)["vdata"];
+    for (auto _ : state) benchmark::DoNotOptimize(TAVORouterJoiningDevicesList::initWithDictionary(vdata));
+}
+void BM_Stage_RouterSeal(benchmark::State& state) {
+    // What the emulated router does per request in this benchmark.
+    const std::string& envelope = bench().envelope;
+    std::string key;
+    for (const auto& [name, value] : emulator::RouterChannelCrypto::decodeForm(bench().bareRequest))
+        if (name == "key") key = value;
+    for (auto _ : state) {
+        auto session = emulator::RouterChannelCrypto::unwrapSessionKey(*emulator::RouterChannelCrypto::base64Decode(key));
+        benchmark::DoNotOptimize(emulator::RouterChannelCrypto::base64Encode(*emulator::RouterChannelCrypto::aesEncrypt(envelope, *session)));
+    }
+}
+BENCHMARK(BM_Stage_Base64Decode)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Stage_AESDecrypt)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Stage_Utf8Check)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Stage_JSONParse)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Stage_Records)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Stage_RouterSeal)->Unit(benchmark::kMicrosecond);
+
 BENCHMARK(BM_DeviceList_URLConnectionOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeviceList_FullStack)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeviceList_BareRoundTrip)->Unit(benchmark::kMicrosecond);

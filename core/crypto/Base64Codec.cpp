@@ -8,7 +8,7 @@ constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwx
 
 // Strict table: the value of an alphabet character, kInvalid for the rest.
 // Built at compile time, so no thread ever fills it.
-constexpr std::uint8_t kInvalid = 127;
+constexpr std::uint8_t kInvalid = 0xFF;
 constexpr std::array<std::uint8_t, 256> kStrictTable = [] {
     std::array<std::uint8_t, 256> t{};
     for (auto& v : t) v = kInvalid;
@@ -70,26 +70,49 @@ std::string Base64Codec::encode(const std::uint8_t* bytes, std::size_t length, b
 }
 
 std::optional<ns::Data> Base64Codec::decodeStrict(const std::uint8_t* text, std::size_t length) {
-    std::vector<std::uint8_t> out;
-    out.reserve(length / 4 * 3 + 3);
+    // Every four values give three bytes, so the output never needs more
+    // than this; it is written through a pointer and cut to size at the end.
+    std::vector<std::uint8_t> out(length / 4 * 3 + 3);
+    std::uint8_t* o = out.data();
     std::uint8_t group[4];
     std::size_t filled = 0;
-    for (std::size_t i = 0; i < length && text[i] != 0; ++i) {
-        const std::uint8_t c = text[i];
-        if (c == '=' || isBase64Whitespace(c)) continue;
-        const std::uint8_t v = kStrictTable[c];
+    std::size_t i = 0;
+    while (i < length) {
+        if (filled == 0) {
+            // The common case: whole groups of four alphabet characters. Any
+            // other byte (whitespace, "=", a zero byte, noise) has a table
+            // value with a bit above the six value bits set, and leaves this
+            // loop for the character-by-character rules below.
+            while (i + 4 <= length) {
+                const std::uint8_t a = kStrictTable[text[i]], b = kStrictTable[text[i + 1]];
+                const std::uint8_t c = kStrictTable[text[i + 2]], d = kStrictTable[text[i + 3]];
+                if ((a | b | c | d) & 0xC0) break;
+                o[0] = static_cast<std::uint8_t>(a << 2 | b >> 4);
+                o[1] = static_cast<std::uint8_t>(b << 4 | c >> 2);
+                o[2] = static_cast<std::uint8_t>(c << 6 | d);
+                o += 3;
+                i += 4;
+            }
+            if (i >= length) break;
+        }
+        const std::uint8_t ch = text[i++];
+        if (ch == 0) break;
+        if (ch == '=' || isBase64Whitespace(ch)) continue;
+        const std::uint8_t v = kStrictTable[ch];
         if (v == kInvalid) return std::nullopt;
         group[filled++] = v;
         if (filled == 4) {
-            out.push_back(static_cast<std::uint8_t>(group[0] << 2 | group[1] >> 4));
-            out.push_back(static_cast<std::uint8_t>(group[1] << 4 | group[2] >> 2));
-            out.push_back(static_cast<std::uint8_t>(group[2] << 6 | group[3]));
+            o[0] = static_cast<std::uint8_t>(group[0] << 2 | group[1] >> 4);
+            o[1] = static_cast<std::uint8_t>(group[1] << 4 | group[2] >> 2);
+            o[2] = static_cast<std::uint8_t>(group[2] << 6 | group[3]);
+            o += 3;
             filled = 0;
         }
     }
     if (filled == 1) return std::nullopt;
-    if (filled >= 2) out.push_back(static_cast<std::uint8_t>(group[0] << 2 | group[1] >> 4));
-    if (filled == 3) out.push_back(static_cast<std::uint8_t>(group[1] << 4 | group[2] >> 2));
+    if (filled >= 2) *o++ = static_cast<std::uint8_t>(group[0] << 2 | group[1] >> 4);
+    if (filled == 3) *o++ = static_cast<std::uint8_t>(group[1] << 4 | group[2] >> 2);
+    out.resize(static_cast<std::size_t>(o - out.data()));
     return ns::Data(std::move(out));
 }
 

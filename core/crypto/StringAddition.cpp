@@ -31,7 +31,11 @@ std::optional<std::string> KXBase64Decoding(const std::string& text) {
     return ns::str::fromData(*decoded, ns::kASCIIStringEncoding);
 }
 
-std::optional<ns::Data> KXBase64DecodeToData(const std::string& text) {
-    if (!ns::str::fromBytes(text, ns::kASCIIStringEncoding)) return std::nullopt;
+std::optional<ns::Data> KXBase64DecodeToData(std::string_view text) {
+    // Decoding already refuses every non-ASCII byte before the first zero
+    // byte, where it stops; the text must be ASCII past that point as well.
+    if (const auto zero = text.find('\0'); zero != std::string_view::npos)
+        for (const unsigned char c : text.substr(zero))
+            if (c >= 0x80) return std::nullopt;
     return Base64Codec::decodeStrict(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/foundation/Data.h"
 
@@ -23,4 +24,4 @@ std::optional<std::string> KXBase64Encoding(const std::string& text);
 std::optional<std::string> KXBase64Decoding(const std::string& text);
 // Decodes Base64 text to bytes; nullopt when the text is not ASCII or not
 // Base64 (strict: see Base64Codec).
-std::optional<ns::Data> KXBase64DecodeToData(const std::string& text);
+std::optional<ns::Data> KXBase64DecodeToData(std::string_view text);

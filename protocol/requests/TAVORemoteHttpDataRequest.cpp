@@ -100,7 +100,7 @@ void TAVORemoteHttpDataRequest::parseNewData(const TAVODataParserPtr& parser) {
             clearError();
         } else {
             if (isLocal()) {
-                const std::string text(reinterpret_cast<const char*>(data().bytes()), data().length());
+                const std::string_view text(reinterpret_cast<const char*>(data().bytes()), data().length());
                 if (auto cipher = KXBase64DecodeToData(text); cipher && !aes128Key_.empty())
                     if (auto plain = KXDecryptedAES256DataUsingKey(*cipher, CipherKey(aes128Key_))) setData(std::move(*plain));
             }
