@@ -15,10 +15,11 @@ const ns::Value& lookup(const ns::Value& object, std::string_view key) {
     return object[key];
 }
 
-std::string text(const ns::Value& object, std::string_view key) {
-    const ns::Value& value = lookup(object, key);
+std::string text(const ns::Value& object, std::string_view key) { return textValue(lookup(object, key), key); }
+
+std::string textValue(const ns::Value& value, std::string_view what) {
     if (value.isNil()) return {};
-    if (!value.isString()) throw TAVOReplyShapeError("\"" + std::string(key) + "\" is not text");
+    if (!value.isString()) throw TAVOReplyShapeError("\"" + std::string(what) + "\" is not text");
     return value.asString();
 }
 

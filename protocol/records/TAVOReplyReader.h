@@ -15,6 +15,8 @@ const ns::Value& lookup(const ns::Value& object, std::string_view key);
 // Non-empty text only: "" when missing or empty; throws for any other kind
 // (null included).
 std::string text(const ns::Value& object, std::string_view key);
+// The same rule for a value already taken out.
+std::string textValue(const ns::Value& value, std::string_view what);
 // The integer value of non-empty text: 0 when missing or empty; throws when
 // the value is not text.
 int intFromText(const ns::Value& object, std::string_view key);

@@ -3,9 +3,7 @@
 #include <functional>
 
 #include "platform/foundation/Format.h"
-#include "protocol/records/TAVOReplyReader.h"
-
-namespace R = TAVOReplyReader;
+#include "protocol/records/TAVOOrderedFieldReader.h"
 
 std::shared_ptr<TAVORouterJoiningDevice> TAVORouterJoiningDevice::initWithDictionary(const ns::Value& dictionary) {
     auto device = create();
@@ -14,26 +12,26 @@ std::shared_ptr<TAVORouterJoiningDevice> TAVORouterJoiningDevice::initWithDictio
 }
 
 void TAVORouterJoiningDevice::readDevice(const ns::Value& dictionary) {
-    const ns::Value& d = R::requireObject(dictionary, "device");
-    end_name = R::text(d, "endname");
-    end_mac = R::text(d, "endmac");
-    end_ipv4 = R::text(d, "endipv4");
-    end_ipv6 = R::text(d, "endipv6");
-    end_online = R::integer(d, "endonline");
-    end_spdup = R::integer(d, "endspdup");
-    end_spddown = R::integer(d, "endspddown");
-    end_sdatup = R::integer(d, "endsdatup");
-    end_sdatdown = R::integer(d, "endtdatdown");
-    is_wifi = R::integer(d, "is_wifi");
-    signal_strength = R::integer(d, "signal_strength");
-    net_control = R::integer(d, "net_control");
-    end_type = R::text(d, "device_model");
-    alias = R::text(d, "alias_name");
-    end_type_id = R::integer(d, "device_type");
-    connect_point = R::integer(d, "connect_point");
+    TAVOOrderedFieldReader d(dictionary, "device");
+    end_name = d.text("endname");
+    end_mac = d.text("endmac");
+    end_ipv4 = d.text("endipv4");
+    end_ipv6 = d.text("endipv6");
+    end_online = d.integer("endonline");
+    end_spdup = d.integer("endspdup");
+    end_spddown = d.integer("endspddown");
+    end_sdatup = d.integer("endsdatup");
+    end_sdatdown = d.integer("endtdatdown");
+    is_wifi = d.integer("is_wifi");
+    signal_strength = d.integer("signal_strength");
+    net_control = d.integer("net_control");
+    end_type = d.text("device_model");
+    alias = d.text("alias_name");
+    end_type_id = d.integer("device_type");
+    connect_point = d.integer("connect_point");
     // C++ division truncates toward zero, as the limits want (-1500 gives -1).
-    uploadSpeed = R::integer(d, "limitupload") / 1024;
-    downloadSpeed = R::integer(d, "limitdownload") / 1024;
+    uploadSpeed = d.integer("limitupload") / 1024;
+    downloadSpeed = d.integer("limitdownload") / 1024;
     isLimitSpeed = uploadSpeed != 0 && downloadSpeed != 0;
 }
 
