@@ -166,7 +166,11 @@ void HttpServer::serve(const httplib::Request& request, httplib::Response& respo
         std::lock_guard<std::mutex> lock(mutex_);
         if (auto found = faults_.find(request.path); found != faults_.end()) fault = found->second;
     }
-    int fd = socketOf(request);
+    // Finding the socket scans the process's descriptors; only the faults
+    // that wait on the client or cut the connection need it.
+    const bool needsSocket =
+        fault.refuse || fault.stall || fault.delayBeforeHead > 0 || fault.closeAfterBodyBytes || fault.trickleBytes;
+    const int fd = needsSocket ? socketOf(request) : -1;
     auto cut = [&] {
         // Logged first: the client may look at the log as soon as it sees the drop.
         log_.update(index, [](LoggedRequest& r) { r.outcome = LoggedRequest::Outcome::Cut; });

@@ -9,10 +9,6 @@ int CommonUtility::isValidPSW(const std::string&) { return 0; }
 int CommonUtility::isValidUserName(const std::string&) { return 0; }
 
 ns::Data CommonUtility::randomData(std::size_t count) {
-    ns::Data out;
-    for (std::size_t i = 0; i < count; ++i) {
-        ns::Data byte = AppInfoUtility::aboveIOS7() ? randomPrintableBytes(1, 94, 32) : randomPrintableBytes(1, 60, 65);
-        out.append(byte);
-    }
-    return out;
+    // Every byte is drawn alone from the same range, so the range is chosen once.
+    return AppInfoUtility::aboveIOS7() ? randomPrintableBytes(count, 94, 32) : randomPrintableBytes(count, 60, 65);
 }
