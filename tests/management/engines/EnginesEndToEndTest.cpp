@@ -169,6 +169,40 @@ TEST_F(EnginesEndToEnd, QuietDevicePollingFollowsTheRouter) {
     EXPECT_EQ(callsOf("device.getDeviceList"), sent);
 }
 
+// Guest mode: started on the router, the guest list polled every 3 s (code
+// 1), a kicked guest gone from the router and from the next poll.
+TEST_F(EnginesEndToEnd, QuietGuestPollingFollowsTheRouter) {
+    selectOverTheHomeNetwork();
+    makeDeviceEngine();
+    act([&] { return devices->startGuestMode(30); });
+    EXPECT_EQ(deviceRecorder->ok.back().first, TAVODeviceEngine::StartGuestMode);
+    EXPECT_EQ(routerState("R1").model["guest_on"].intValue(), 1);
+
+    devices->startQueryGuestListQuitely();
+    ASSERT_TRUE(runMainLoopUntil([&] { return deviceRecorder->ok.size() == 2; }, 15.0));
+    EXPECT_EQ(deviceRecorder->ok[1].first, TAVODeviceEngine::GuestList);
+    auto guests = deviceRecorder->ok[1].second.as<TAVORouterJoiningDevicesList>();
+    ASSERT_TRUE(guests);
+    ASSERT_EQ(guests->devicesList.count(), 1u);
+    const std::string guest = guests->devicesList[0].as<TAVORouterJoiningDevice>()->end_mac;
+
+    act([&] { return devices->kickGuest(guest); });
+    EXPECT_EQ(deviceRecorder->ok.back().first, TAVODeviceEngine::KickGuest);
+    EXPECT_EQ(routerState("R1").model["guests"].count(), 0u);
+
+    const std::size_t answers = deviceRecorder->ok.size();
+    advance(TAVODeviceEngine::kGuestPollDelay);
+    ASSERT_TRUE(runMainLoopUntil([&] { return deviceRecorder->ok.size() == answers + 1; }, 15.0));
+    EXPECT_EQ(deviceRecorder->ok.back().first, TAVODeviceEngine::GuestList);
+    EXPECT_EQ(deviceRecorder->ok.back().second.as<TAVORouterJoiningDevicesList>()->devicesList.count(), 0u);
+
+    devices->endQueryGuestListQuitely();
+    const std::size_t sent = callsOf("device.guestnetlist");
+    advance(3 * TAVODeviceEngine::kGuestPollDelay);
+    drainMainLoop();
+    EXPECT_EQ(callsOf("device.guestnetlist"), sent);
+}
+
 // The health check against the router's own diagnosis: the score, the items
 // to fix, the fix rows, and a repair that changes the router so that the
 // next check passes what was fixed.

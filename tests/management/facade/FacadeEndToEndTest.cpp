@@ -4,6 +4,7 @@
 // network.
 #include <gtest/gtest.h>
 
+#include "emulator/CallFault.h"
 #include "management/pollers/TAVORouterGetSpeedListener.h"
 #include "protocol/records/TAVORouterStaticInfo.h"
 #include "tests/management/facade/EmulatedRouterFixture.h"
@@ -76,6 +77,51 @@ TEST_F(FacadeEndToEnd, TheRouterOfTheHomeWiFiOverTheHomeNetwork) {
     EXPECT_EQ(current->ssid, "Keelbox-R1");
     EXPECT_EQ(events, std::vector<int>{2});
     watchSpeeds();
+}
+
+// The push token registered at the cloud for the listed routers (again 5 s
+// after a failure), and cleared there at sign-out.
+TEST_F(FacadeEndToEnd, ThePushTokenFollowsTheRoutersListAndSignOut) {
+    TAVORouterPreference::shareInstance()->saveDeviceToken("0a1b2c");
+    auto sentTo = [&](const std::string& path) {
+        std::vector<emulator::LoggedRequest> out;
+        for (const auto& e : cloud->server().log().entries())
+            if (e.path == path) out.push_back(e);
+        return out;
+    };
+    int refused = 0;
+    auto token = ns::NotificationCenter::defaultCenter()->addObserverForName(
+        "router reg device token notofication_NG", {}, nullptr, [&](const ns::NotificationPtr&) { ++refused; });
+    cloud->setCallFault("device.registerApnsToken", emulator::CallFault::error(-3, "busy"));
+    signInAndListRouters();
+    ASSERT_TRUE(runMainLoopUntil([&] { return refused == 1; }, 15.0));
+    ns::NotificationCenter::defaultCenter()->removeObserver(token);
+    ASSERT_EQ(sentTo("/device/registerApnsToken").size(), 1u);
+    auto reg = sentTo("/device/registerApnsToken")[0];
+    EXPECT_EQ(reg.field("router_ids"), "R1,R2");
+    EXPECT_EQ(reg.field("device_token"), "0a1b2c");
+
+    cloud->clearCallFaults();
+    advance(5.0);
+    ASSERT_TRUE(runMainLoopUntil([&] { return sentTo("/device/registerApnsToken").size() == 2; }, 15.0));
+    EXPECT_EQ(sentTo("/device/registerApnsToken")[1].field("router_ids"), "R1,R2");
+    ASSERT_TRUE(runMainLoopUntil([&] { return facade->dataProvider(1)->remoteRequests().empty(); }, 15.0));
+    advance(15.0);
+    drainMainLoop();
+    EXPECT_EQ(sentTo("/device/registerApnsToken").size(), 2u);
+
+    facade->selectPreviousRouter(facade->currentRoutersList());
+    int cleared = 0;
+    auto center = ns::NotificationCenter::defaultCenter();
+    auto okToken = center->addObserverForName("router clear device token notofication_OK", {}, nullptr,
+                                              [&](const ns::NotificationPtr&) { ++cleared; });
+    facade->quitArdoAccount();
+    // Both answers are awaited: the provider forgets the first request when
+    // the second one goes out with no router, so its queue tells nothing.
+    EXPECT_TRUE(runMainLoopUntil([&] { return cleared == 2; }, 15.0));
+    center->removeObserver(okToken);
+    ASSERT_EQ(sentTo("/device/clearApnsToken").size(), 2u);
+    for (const auto& clear : sentTo("/device/clearApnsToken")) EXPECT_EQ(clear.field("device_token"), "0a1b2c");
 }
 
 }  // namespace
