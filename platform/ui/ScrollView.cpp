@@ -13,6 +13,7 @@ void ScrollView::initWithFrame(const cg::Rect& frame) {
     pan_->addTarget(nullptr, "handlePan", [weak](GestureRecognizer& g) {
         if (auto s = weak.lock()) s->handlePan(g);
     });
+    pan_->setDelegate(std::static_pointer_cast<GestureRecognizerDelegate>(self<ScrollView>()));
     addGestureRecognizer(pan_);
 }
 

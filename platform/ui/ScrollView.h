@@ -35,7 +35,7 @@ public:
     virtual void scrollViewDidScrollToTop(ScrollView&) {}
 };
 
-class ScrollView : public View {
+class ScrollView : public View, public GestureRecognizerDelegate {
 public:
     static std::shared_ptr<ScrollView> create(const cg::Rect& frame = {}) { return make<ScrollView>(frame); }
     // Duration of animated scrolls and of deceleration, on the clock.
@@ -95,8 +95,11 @@ public:
     void scrollToTop();
 
     void initWithFrame(const cg::Rect& frame) override;
-    // Its own drag begins only along a direction it can scroll, so that a
-    // drag across a scroll view nested in another reaches the outer one.
+    // The scroll view is the delegate of its own pan recognizer, as on the
+    // platform: subclasses answer its questions (simultaneity with other
+    // recognizers above all). Its drag begins only along a direction it can
+    // scroll, so that a drag across a scroll view nested in another reaches
+    // the outer one.
     bool gestureRecognizerShouldBegin(GestureRecognizer& recognizer) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "platform/ui/TableViewCell.h"
 
 #include "platform/ui/Appearance.h"
+#include "platform/ui/TableViewCellContentView.h"
 #include "platform/ui/ViewAnimation.h"
 
 namespace ui {
@@ -9,7 +10,7 @@ void TableViewCell::initWithStyle(TableViewCellStyle style, const std::string& r
     initWithFrame(cg::RectMake(0, 0, 320, 44));
     style_ = style;
     reuseIdentifier_ = reuseIdentifier;
-    contentView_ = View::create(bounds());
+    contentView_ = View::make<TableViewCellContentView>(bounds());
     contentView_->setAutoresizingMask(ViewAutoresizingFlexibleWidth | ViewAutoresizingFlexibleHeight);
     addSubview(contentView_);
 }

@@ -5,6 +5,7 @@
 
 #include "platform/foundation/Log.h"
 #include "platform/ui/TableView.h"
+#include "platform/ui/TableViewCellContentView.h"
 #include "platform/ui/Transaction.h"
 #include "platform/ui/TouchDriver.h"
 #include "platform/ui/Window.h"
@@ -226,5 +227,35 @@ TEST(ScrollViewTest, ANestedScrollViewTakesOnlyDragsAlongTheDirectionItScrolls) 
     finger.moveTo({158, 10});
     EXPECT_EQ(s.table->contentOffset(), cg::PointMake(0, 100));
     EXPECT_EQ(inner->contentOffset().x, innerX);
+    finger.up();
+}
+
+namespace {
+// A sideways strip that lets the table scroll along with it, as a swipeable
+// row does.
+struct SharingStrip : ScrollView {
+    int asked = 0;
+    bool shouldRecognizeSimultaneously(GestureRecognizer&, GestureRecognizer&) override {
+        ++asked;
+        return true;
+    }
+};
+}  // namespace
+
+TEST(ScrollViewTest, AScrollViewAnswersForItsOwnPanAndSubclassesMayShareTheDrag) {
+    TableScreen s;
+    auto strip = View::make<SharingStrip>(cg::RectMake(0, 0, 320, 44));
+    strip->setContentSize({480, 200});  // scrolls both ways
+    auto content = s.table->cellForRowAtIndexPath({0, 2})->contentView();
+    EXPECT_NE(std::dynamic_pointer_cast<TableViewCellContentView>(content), nullptr);
+    content->addSubview(strip);
+    EXPECT_EQ(strip->panGestureRecognizer()->delegate().get(), static_cast<GestureRecognizerDelegate*>(strip.get()));
+    TouchDriver finger(advance);
+    finger.down(s.window, {160, 110});
+    finger.moveTo({160, 80});
+    finger.moveTo({160, 60});
+    EXPECT_GT(strip->asked, 0);
+    EXPECT_EQ(strip->contentOffset(), cg::PointMake(0, 50));
+    EXPECT_EQ(s.table->contentOffset(), cg::PointMake(0, 50));  // both move with the finger
     finger.up();
 }
