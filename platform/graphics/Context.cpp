@@ -85,6 +85,20 @@ cairo_operator_t toCairo(BlendMode mode) {
     return CAIRO_OPERATOR_OVER;
 }
 
+// Operators that change the destination even where the source is
+// transparent: composing under them must cover the whole clip.
+bool unbounded(cairo_operator_t op) {
+    switch (op) {
+    case CAIRO_OPERATOR_CLEAR:
+    case CAIRO_OPERATOR_SOURCE:
+    case CAIRO_OPERATOR_IN:
+    case CAIRO_OPERATOR_OUT:
+    case CAIRO_OPERATOR_DEST_IN:
+    case CAIRO_OPERATOR_DEST_ATOP: return true;
+    default: return false;
+    }
+}
+
 void setSource(cairo_t* cr, const RGBA& c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
 
 void emitElement(cairo_t* cr, const PathElement& e) {
@@ -557,19 +571,22 @@ void Context::composeWithEffects(const Rect& deviceBox, void* contentPtr) {
     const State& s = *states_.back();
     cairo_operator_t op = toCairo(s.blend);
     bool mask = s.mask != nullptr;
+    bool hasBox = !RectIsNull(deviceBox) && !RectIsEmpty(deviceBox);
     cairo_save(cr_);
-    // Everything drawn here lands inside the content's box or its shadow's.
-    Rect reach = deviceBox;
-    if (s.shadow) {
-        double margin = std::ceil(s.shadowBlur * scale_ * 1.5) + 1;
-        double dx = s.shadowOffset.width * scale_, dy = s.shadowOffset.height * scale_ * (yUp_ ? -1 : 1);
-        reach = RectUnion(reach, RectInset(RectOffset(deviceBox, dx, dy), -margin, -margin));
+    if (hasBox && !unbounded(op)) {
+        // Everything drawn here lands inside the content's box or its shadow's.
+        Rect reach = deviceBox;
+        if (s.shadow) {
+            double margin = std::ceil(s.shadowBlur * scale_ * 1.5) + 1;
+            double dx = s.shadowOffset.width * scale_, dy = s.shadowOffset.height * scale_ * (yUp_ ? -1 : 1);
+            reach = RectUnion(reach, RectInset(RectOffset(deviceBox, dx, dy), -margin, -margin));
+        }
+        clipToDeviceBox(RectIntegral(reach));
     }
-    clipToDeviceBox(RectIntegral(reach));
     cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
     if (mask) cairo_push_group(cr_);
     cairo_set_operator(cr_, mask ? CAIRO_OPERATOR_OVER : op);
-    if (s.shadow) drawShadow(cr_, content, deviceBox);
+    if (s.shadow && hasBox) drawShadow(cr_, content, deviceBox);
     cairo_set_source(cr_, content);
     cairo_paint_with_alpha(cr_, s.alpha);
     if (mask) {
@@ -940,10 +957,11 @@ void Context::endTransparencyLayer() {
     Rect extents = RectMake(x1, y1, x2 - x1, y2 - y1);
     if (!RectIsNull(limit) && validRect(limit)) extents = RectIntersection(extents, RectStandardize(limit));
     if (RectIsNull(extents)) extents = RectZero;
-    // The layer is already a group: compose it as it is.
+    // The layer is already a group: compose it as it is. An empty layer
+    // still matters under operators that clear what they do not cover.
     Rect box = paintedDeviceBox(extents);
     if (RectIsNull(box)) box = RectIntegral(deviceBoxOfUserRect(extents));
-    if (!RectIsNull(box)) composeWithEffects(box, layer);
+    if (!RectIsNull(box) || unbounded(toCairo(s.blend))) composeWithEffects(box, layer);
     cairo_pattern_destroy(layer);
 }
 

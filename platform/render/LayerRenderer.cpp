@@ -123,6 +123,8 @@ Rect subtreeExtents(const ca::Layer& layer) {
     return r;
 }
 
+void applyMask(Context& ctx, ca::Layer& mask);
+
 void renderContent(Context& ctx, ca::Layer& layer) {
     Rect b = layer.bounds();
     if (visibleColor(layer.backgroundColor())) {
@@ -161,6 +163,18 @@ void renderContent(Context& ctx, ca::Layer& layer) {
         ctx.strokePath();
         ctx.restoreGState();
     }
+    if (layer.mask()) applyMask(ctx, *layer.mask());
+}
+
+// Keeps what the layer drew (inside its transparency layer) only as far as
+// the mask layer, drawn in the layer's own space, covers it with its alpha.
+void applyMask(Context& ctx, ca::Layer& mask) {
+    ctx.saveGState();
+    ctx.setBlendMode(BlendMode::DestinationIn);
+    ctx.beginTransparencyLayer();
+    LayerRenderer::renderLayer(ctx, mask);
+    ctx.endTransparencyLayer();
+    ctx.restoreGState();
 }
 
 }  // namespace
@@ -174,7 +188,8 @@ void LayerRenderer::renderLayer(Context& ctx, ca::Layer& layer) {
     ctx.concatCTM(layer.affineTransform());
     ctx.translateCTM(-anchor.x * b.size.width - b.origin.x, -anchor.y * b.size.height - b.origin.y);
     bool shadow = layer.shadowOpacity() > 0 && visibleColor(layer.shadowColor());
-    bool group = shadow || layer.opacity() < 1;
+    // A mask needs the layer drawn on its own first, as do a shadow and opacity.
+    bool group = shadow || layer.opacity() < 1 || layer.mask();
     if (group) {
         ctx.setAlpha(layer.opacity());
         if (shadow) {

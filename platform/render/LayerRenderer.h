@@ -1,7 +1,8 @@
 // Draws the interface kit's layer tree with the drawing layer: each layer's
 // geometry and transform, opacity, background with corner radius, shadow,
 // contents image, its own drawing (a view's drawRect: through the context),
-// shape and gradient layers, sublayers in order and the border; and whole
+// shape and gradient layers, sublayers in order, the border and the mask
+// layer (whose alpha limits all of that); and whole
 // window stacks, in level order, into an image at the screen's scale.
 #pragma once
 

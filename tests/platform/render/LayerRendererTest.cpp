@@ -137,3 +137,46 @@ TEST(LayerRenderer, WindowsInLevelOrderHiddenOnesLeftOutAndPNGWritten) {
     EXPECT_EQ(sig[1], 'P');
     EXPECT_FALSE(cg::LayerRenderer::writePNG(single, "/nonexistent-dir/x.png"));
 }
+
+TEST(LayerRenderer, MaskAlphaLimitsTheLayerAndItsSublayers) {
+    auto window = ui::Window::create(cg::RectMake(0, 0, 60, 40));
+    window->setBackgroundColor(ui::Color::whiteColor());
+    window->setHidden(false);
+    auto masked = ca::Layer::create();
+    masked->setFrame(cg::RectMake(10, 0, 40, 40));
+    masked->setBackgroundColor(ui::Color::redColor());
+    auto inner = ca::Layer::create();
+    inner->setFrame(cg::RectMake(10, 10, 20, 20));
+    inner->setBackgroundColor(ui::Color::greenColor());
+    masked->addSublayer(inner);
+    // The mask, in the masked layer's space: its left half opaque, the top
+    // of its right half at half alpha, the rest uncovered.
+    auto mask = ca::Layer::create();
+    mask->setFrame(cg::RectMake(0, 0, 20, 40));
+    mask->setBackgroundColor(ui::Color::blackColor());
+    auto half = ca::Layer::create();
+    half->setFrame(cg::RectMake(20, 0, 20, 20));
+    half->setBackgroundColor(ui::Color::rgba(0, 0, 0, 0.5));
+    mask->addSublayer(half);
+    masked->setMask(mask);
+    window->layer()->addSublayer(masked);
+
+    auto img = cg::LayerRenderer::renderWindows({window}, {60, 40}, 2);
+    ASSERT_TRUE(img);
+    struct Case {
+        cg::Point at;  // window points
+        cg::RGBA want;
+    } cases[] = {
+        {{15, 35}, {1, 0, 0, 1}},        // under the opaque half: the background
+        {{25, 15}, {0, 1, 0, 1}},        // and the sublayer
+        {{35, 5}, {1, 0.5, 0.5, 1}},     // half alpha: half the background over white
+        {{35, 15}, {0.5, 1, 0.5, 1}},    // half the sublayer
+        {{35, 25}, {1, 1, 1, 1}},        // uncovered: nothing of the layer
+        {{45, 35}, {1, 1, 1, 1}},
+        {{5, 20}, {1, 1, 1, 1}},         // outside the layer anyway
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.at.x << "," << c.at.y);
+        expectNear(img->pixel(std::size_t(c.at.x * 2), std::size_t(c.at.y * 2)), c.want, 0.03);
+    }
+}
