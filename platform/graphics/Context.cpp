@@ -148,18 +148,38 @@ void emitPath(cairo_t* cr, const Path& path) {
     for (const auto& e : path.elements()) emitElement(cr, e);
 }
 
-// Draws `image` so that it fills the unit square's image of `rect`; topDown
-// puts row 0 at the rectangle's minimum y.
+// Maps the stored pixels (w by h, row 0 at the top) onto the image as shown.
+cairo_matrix_t orientationMatrix(ImageOrientation o, double w, double h) {
+    cairo_matrix_t m;
+    switch (o) {
+    case ImageOrientation::Up: cairo_matrix_init(&m, 1, 0, 0, 1, 0, 0); break;
+    case ImageOrientation::Down: cairo_matrix_init(&m, -1, 0, 0, -1, w, h); break;
+    case ImageOrientation::Left: cairo_matrix_init(&m, 0, -1, 1, 0, 0, w); break;
+    case ImageOrientation::Right: cairo_matrix_init(&m, 0, 1, -1, 0, h, 0); break;
+    case ImageOrientation::UpMirrored: cairo_matrix_init(&m, -1, 0, 0, 1, w, 0); break;
+    case ImageOrientation::DownMirrored: cairo_matrix_init(&m, 1, 0, 0, -1, 0, h); break;
+    case ImageOrientation::LeftMirrored: cairo_matrix_init(&m, 0, 1, 1, 0, 0, 0); break;
+    case ImageOrientation::RightMirrored: cairo_matrix_init(&m, 0, -1, -1, 0, h, w); break;
+    }
+    return m;
+}
+
+// Draws `image`, as its orientation shows it, so that it fills `rect`;
+// topDown puts the shown image's top row at the rectangle's minimum y.
 void paintImage(cairo_t* cr, const Rect& rect, const Image& image, bool topDown, InterpolationQuality q) {
     double w = double(image.width()), h = double(image.height());
+    bool sideways = orientationIsSideways(image.orientation());
+    double shownW = sideways ? h : w, shownH = sideways ? w : h;
     cairo_save(cr);
     if (topDown) {
         cairo_translate(cr, rect.origin.x, rect.origin.y);
-        cairo_scale(cr, rect.size.width / w, rect.size.height / h);
+        cairo_scale(cr, rect.size.width / shownW, rect.size.height / shownH);
     } else {
         cairo_translate(cr, rect.origin.x, rect.origin.y + rect.size.height);
-        cairo_scale(cr, rect.size.width / w, -rect.size.height / h);
+        cairo_scale(cr, rect.size.width / shownW, -rect.size.height / shownH);
     }
+    cairo_matrix_t orient = orientationMatrix(image.orientation(), w, h);
+    cairo_transform(cr, &orient);
     cairo_set_source_surface(cr, image.surface(), 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), q == InterpolationQuality::None ? CAIRO_FILTER_NEAREST
                                                    : q == InterpolationQuality::High ? CAIRO_FILTER_GOOD

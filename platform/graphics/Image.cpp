@@ -72,7 +72,21 @@ Image::~Image() { cairo_surface_destroy(surface_); }
 
 std::size_t Image::width() const { return std::size_t(cairo_image_surface_get_width(surface_)); }
 std::size_t Image::height() const { return std::size_t(cairo_image_surface_get_height(surface_)); }
-Size Image::size() const { return {double(width()) / scale_, double(height()) / scale_}; }
+bool orientationIsSideways(ImageOrientation o) {
+    return o == ImageOrientation::Left || o == ImageOrientation::Right || o == ImageOrientation::LeftMirrored ||
+           o == ImageOrientation::RightMirrored;
+}
+
+Size Image::size() const {
+    Size stored{double(width()) / scale_, double(height()) / scale_};
+    return orientationIsSideways(orientation_) ? Size{stored.height, stored.width} : stored;
+}
+
+std::shared_ptr<Image> Image::createWithOrientation(ImageOrientation orientation) const {
+    auto out = std::make_shared<Image>(cairo_surface_reference(surface_), scale_);
+    out->orientation_ = orientation;
+    return out;
+}
 
 bool Image::hasAlpha() const {
     cairo_surface_flush(surface_);
@@ -114,6 +128,7 @@ std::shared_ptr<Image> Image::createWithImageInRect(const Rect& pixels) const {
     cairo_set_source_surface(cr, surface_, -r.origin.x, -r.origin.y);
     cairo_paint(cr);
     cairo_destroy(cr);
+    out->orientation_ = orientation_;
     return out;
 }
 
@@ -150,6 +165,7 @@ std::shared_ptr<Image> Image::createWithMask(const std::shared_ptr<Image>& mask)
     cairo_mask_surface(cr, coverage, 0, 0);
     cairo_destroy(cr);
     cairo_surface_destroy(coverage);
+    out->orientation_ = orientation_;
     return out;
 }
 
@@ -161,6 +177,7 @@ std::shared_ptr<Image> Image::withScale(double scale) const {
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr);
     cairo_destroy(cr);
+    out->orientation_ = orientation_;
     return out;
 }
 

@@ -207,6 +207,56 @@ TEST(Drawing, ImagesKeepThePlatformsOrientationRules) {
     expectColor(taken->pixel(0, 0), kRed);
 }
 
+TEST(Drawing, ImageOrientationTurnsAndMirrorsWhatIsDrawnAndTheSize) {
+    // Stored 2 x 3: red top left, green top right, blue bottom left.
+    auto src = Context::createImageContext({2, 3}, false, 1);
+    src->setRGBFillColor(1, 1, 1, 1);
+    src->fillRect(RectMake(0, 0, 2, 3));
+    src->setRGBFillColor(1, 0, 0, 1);
+    src->fillRect(RectMake(0, 0, 1, 1));
+    src->setRGBFillColor(0, 1, 0, 1);
+    src->fillRect(RectMake(1, 0, 1, 1));
+    src->setRGBFillColor(0, 0, 1, 1);
+    src->fillRect(RectMake(0, 2, 1, 1));
+    auto stored = src->takeImage();
+    ASSERT_TRUE(stored);
+    const RGBA kGreen{0, 1, 0, 1};
+    struct Case {
+        ImageOrientation orientation;
+        Point red, green, blue;  // where each corner shows, in shown pixels
+    } cases[] = {
+        {ImageOrientation::Up, {0, 0}, {1, 0}, {0, 2}},
+        {ImageOrientation::Down, {1, 2}, {0, 2}, {1, 0}},
+        {ImageOrientation::Left, {0, 1}, {0, 0}, {2, 1}},
+        {ImageOrientation::Right, {2, 0}, {2, 1}, {0, 0}},
+        {ImageOrientation::UpMirrored, {1, 0}, {0, 0}, {1, 2}},
+        {ImageOrientation::DownMirrored, {0, 2}, {1, 2}, {0, 0}},
+        {ImageOrientation::LeftMirrored, {0, 0}, {0, 1}, {2, 0}},
+        {ImageOrientation::RightMirrored, {2, 1}, {2, 0}, {0, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.orientation));
+        auto img = stored->createWithOrientation(c.orientation);
+        EXPECT_EQ(img->orientation(), c.orientation);
+        EXPECT_EQ(img->width(), 2u);  // the pixels as stored
+        bool sideways = orientationIsSideways(c.orientation);
+        Size shown = sideways ? SizeMake(3, 2) : SizeMake(2, 3);
+        EXPECT_EQ(img->size(), shown);
+        EXPECT_EQ(img->withScale(2)->size(), SizeMake(shown.width / 2, shown.height / 2));
+        auto view = Context::createImageContext(shown, false, 1);
+        view->drawImageTopDown(RectMake(0, 0, shown.width, shown.height), img);
+        expectColor(view->pixel(std::size_t(c.red.x), std::size_t(c.red.y)), kRed);
+        expectColor(view->pixel(std::size_t(c.green.x), std::size_t(c.green.y)), kGreen);
+        expectColor(view->pixel(std::size_t(c.blue.x), std::size_t(c.blue.y)), kBlue);
+        // A y-up bitmap shows it upright as well.
+        auto bitmap = Context::createBitmap(std::size_t(shown.width), std::size_t(shown.height));
+        bitmap->drawImage(RectMake(0, 0, shown.width, shown.height), img);
+        expectColor(bitmap->pixel(std::size_t(c.red.x), std::size_t(c.red.y)), kRed);
+    }
+    EXPECT_EQ(stored->createWithOrientation(ImageOrientation::Right)->createWithImageInRect(RectMake(0, 0, 1, 3))->size(),
+              SizeMake(3, 1));
+}
+
 TEST(Drawing, BitmapFormatsAndRefusedCombinations) {
     auto rgb = ColorSpace::createDeviceRGB();
     auto ctx = BitmapContextCreate(2, 1, 8, 0, rgb, ImageAlphaPremultipliedLast);
