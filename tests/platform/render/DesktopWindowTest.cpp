@@ -3,59 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <string>
-#include <thread>
 
 #include "platform/render/DesktopWindow.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Window.h"
+#include "tests/platform/render/VirtualDisplay.h"
 
 namespace {
-
-// Starts Xvfb on a free display for the test; skipped when it is not installed.
-class VirtualDisplay {
-public:
-    VirtualDisplay() {
-        if (access("/usr/bin/Xvfb", X_OK) != 0) return;
-        display_ = ":" + std::to_string(90 + getpid() % 100);
-        pid_ = fork();
-        if (pid_ == 0) {
-            execl("/usr/bin/Xvfb", "Xvfb", display_.c_str(), "-screen", "0", "640x1136x24", "-nolisten", "tcp",
-                  static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        std::string socket = "/tmp/.X11-unix/X" + display_.substr(1);
-        for (int i = 0; i < 100 && access(socket.c_str(), F_OK) != 0; ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        previous_ = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
-        setenv("DISPLAY", display_.c_str(), 1);
-    }
-    ~VirtualDisplay() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-            if (previous_.empty()) {
-                unsetenv("DISPLAY");
-            } else {
-                setenv("DISPLAY", previous_.c_str(), 1);
-            }
-        }
-    }
-    bool running() const { return pid_ > 0; }
-
-private:
-    pid_t pid_ = -1;
-    std::string display_, previous_;
-};
 
 void push(Uint32 type, int x, int y) {
     SDL_Event e{};
