@@ -28,6 +28,8 @@
 #include "platform/net/InjectableNetworkInfoSource.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/NavigationController.h"
+#include "platform/ui/TextField.h"
+#include "platform/ui/Window.h"
 #include "protocol/TAVOAppInfoProviderSource.h"
 #include "tests/support/Harness.h"
 
@@ -109,6 +111,11 @@ TEST_F(StartupLaunch, AHeadlessLaunchRunsOnTheRealServices) {
     EXPECT_TRUE(root->showedIntroduction());
     EXPECT_NE(root->headlineLabel()->text().find("KEELBOX_DEMO_ACCOUNT"), std::string::npos);
     EXPECT_TRUE(events.empty());
+
+    // Text fields entering the window take the application's tint.
+    auto field = ui::TextField::create(cg::RectMake(0, 0, 100, 30));
+    ui::Application::sharedApplication()->delegate()->window()->addSubview(field);
+    EXPECT_EQ(field->tintColor(), ui::OptionalColor(ui::Color::rgba(10 / 255.0, 167 / 255.0, 75 / 255.0, 1)));
 }
 
 // The payload of a notification that started the process reaches the push
