@@ -11,6 +11,7 @@
 #include "net/json/JTDictionary.h"
 #include "net/json/JTMutableArray.h"
 #include "net/json/JTMutableDictionary.h"
+#include "net/json/JsonPlatformDictionary.h"
 #include "net/json/JsonUtf8.h"
 #include "net/json/JetJsonOptions.h"
 
@@ -173,7 +174,7 @@ bool JTParseState::readString(Token& token) {
             token.length = n + 2;
             at_ = q + 1;
             token.text = std::string_view(reinterpret_cast<const char*>(start), n);
-            token.hash = JTDictionary::hashBytes(start, n);
+            token.hash = hashesTokens() ? JTDictionary::hashBytes(start, n) : 0;
             return true;
         }
         if (b == '\\') return decodeString(start, q, token);
@@ -323,7 +324,7 @@ bool JTParseState::decodeString(const unsigned char* start, const unsigned char*
     token.length = static_cast<std::size_t>(q + 1 - token.start);
     at_ = q + 1;
     token.text = buffer_;
-    token.hash = JTDictionary::hashBytes(buffer_.data(), buffer_.size());
+    token.hash = hashesTokens() ? JTDictionary::hashBytes(buffer_.data(), buffer_.size()) : 0;
     return true;
 }
 
@@ -435,6 +436,17 @@ bool JTParseState::isValueToken(TokenKind kind) const {
 }
 
 ns::Value JTParseState::scalarFromToken(const Token& token) {
+    if (!hashesTokens()) {
+        // Platform values are copied wherever they go, so handing out a
+        // cached one saves nothing over making it: skip the cache.
+        switch (token.kind) {
+            case TokenKind::String: return ns::Value(std::string(token.text));
+            case TokenKind::Number: return JTTokenCache::makeNumber(token.numberKind, token.bits);
+            case TokenKind::True: return ns::Value(true);
+            case TokenKind::False: return ns::Value(false);
+            default: return ns::Value::null();
+        }
+    }
     switch (token.kind) {
         case TokenKind::String:
             // The empty string is one shared constant, never cached.
@@ -515,11 +527,13 @@ bool JTParseState::parseObject(std::size_t depth, ns::Value& out) {
             }
             // The key's bytes may live in the string buffer: take them now.
             Pair pair;
-            pair.hash = token.hash;
-            if (build_ == Build::PlatformCollections)
+            if (build_ == Build::PlatformCollections) {
                 pair.keyText.assign(token.text);  // a platform key is a text of its own
-            else
+                pair.keyHash = jsonpairs::keyHash(token.text);
+            } else {
+                pair.keyHash = token.hash;
                 pair.key = scalarFromToken(token);
+            }
             if (at_ >= end_ || !readToken(token)) break;
             if (token.kind != TokenKind::Colon) {
                 fail(token.start, "Expected ':'.");
@@ -576,17 +590,13 @@ ns::Value JTParseState::makeDictionary(std::size_t base) {
     const std::size_t n = pairs_.size() - base;
     ns::Value made;
     if (build_ == Build::PlatformCollections) {
-        ns::Dictionary d;
-        d.reserve(n);
-        for (std::size_t i = base; i < pairs_.size(); ++i)
-            d.set(std::move(pairs_[i].keyText), std::move(pairs_[i].value));
-        made = ns::Value(std::move(d));
+        made = ns::Value(jsonpairs::build(pairs_.begin() + static_cast<std::ptrdiff_t>(base), pairs_.end()));
     } else {
         std::shared_ptr<JTDictionary> d(build_ == Build::Collections
                                             ? new JTDictionary(JTDictionary::capacityForCount(n))
                                             : new JTMutableDictionary(JTDictionary::capacityForCount(n)));
         for (std::size_t i = base; i < pairs_.size(); ++i)
-            d->insert(pairs_[i].hash, std::move(pairs_[i].key), std::move(pairs_[i].value));
+            d->insert(pairs_[i].keyHash, std::move(pairs_[i].key), std::move(pairs_[i].value));
         made = ns::Value(std::move(d));
     }
     pairs_.resize(base);

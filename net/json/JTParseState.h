@@ -47,7 +47,7 @@ private:
     struct Pair {
         std::string keyText;  // platform dictionaries
         ns::Value key;        // the codec's dictionaries
-        std::uint32_t hash;
+        std::uint32_t keyHash;  // the codec's key hash, or a short one for repeat checks
         ns::Value value;
     };
     enum Expect : unsigned { kValue = 1, kComma = 2, kClose = 4 };
@@ -62,6 +62,9 @@ private:
     bool readHexQuad(const unsigned char*& q, std::uint32_t& value);
     bool readNumber(Token& token);
     bool isValueToken(TokenKind kind) const;
+    // The codec's own collections take the decoder's key hashes and share
+    // cached objects; platform collections need neither.
+    bool hashesTokens() const { return build_ != Build::PlatformCollections; }
     bool valueFromToken(const Token& token, std::size_t depth, ns::Value& out);
     ns::Value scalarFromToken(const Token& token);
     bool parseArray(std::size_t depth, ns::Value& out);

@@ -8,6 +8,7 @@
 #include "net/json/JTArray.h"
 #include "net/json/JTDictionary.h"
 #include "net/json/JsonClassName.h"
+#include "net/json/JsonDoubleText.h"
 #include "net/json/JsonUtf8.h"
 
 namespace {
@@ -168,10 +169,8 @@ bool JTSerializer::encodeDouble(double d) {
         fail("Floating point values must be finite.  JSON does not support NaN or Infinity.");
         return false;
     }
-    // The same text as "%.17g".
-    char buf[40];
-    const auto r = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::general, 17);
-    out_.append(buf, r.ptr);
+    char buf[jsondouble::kMaxLength];
+    out_.append(buf, jsondouble::writeG17(d, buf));
     return true;
 }
 

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
+#include "net/json/JsonPlatformDictionary.h"
 #include "net/json/JsonUtf8.h"
 
 namespace {
@@ -11,6 +13,24 @@ inline bool isWhitespace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+inline bool isStringStop(char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 32; }
+
+// The first byte from p on that ends a plain run of a string: a double
+// quote, a backslash or a byte below 32. Eight bytes at a time while none
+// of them does.
+const char* skipPlain(const char* p, const char* end) {
+    constexpr std::uint64_t ones = ~0ULL / 255, highs = ones * 128;
+    auto hasZero = [](std::uint64_t v) { return (v - ones) & ~v & highs; };
+    while (end - p >= 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p, 8);
+        if (((w - ones * 0x20) & ~w & highs) | hasZero(w ^ (ones * '"')) | hasZero(w ^ (ones * '\\'))) break;
+        p += 8;
+    }
+    while (p != end && !isStringStop(*p)) ++p;
+    return p;
+}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -39,6 +59,8 @@ ns::Value TinyJsonParser::objectWithString(std::string_view text, ns::ErrorPtr* 
     } else {
         text = text.substr(0, std::min(text.size(), text.find('\0')));
         depth_ = 0;
+        values_.clear();
+        pairs_.clear();
         c_ = text.data();
         end_ = text.data() + text.size();
         ns::Value value;
@@ -100,88 +122,83 @@ bool TinyJsonParser::scanValue(ns::Value& out) {
 
 bool TinyJsonParser::scanArray(ns::Value& out) {
     if (!enterContainer()) return false;
-    ns::Array array;
+    const std::size_t base = values_.size();
     while (c_ != end_) {
         skipWhitespace();
         if (c_ != end_ && *c_ == ']') {
             ++c_;
             leaveContainer();
-            out = ns::Value(std::move(array));
+            const auto first = values_.begin() + static_cast<std::ptrdiff_t>(base);
+            out = ns::Value(ns::Array(std::make_move_iterator(first), std::make_move_iterator(values_.end())));
+            values_.resize(base);
             return true;
         }
-        ns::Value value;
+        ns::Value value;  // not straight into values_: scanning may grow it
         if (!scanValue(value)) {
             addErrorWithCode(3, "Expected value while parsing array");
+            values_.resize(base);
             return false;
         }
-        array.push_back(std::move(value));
+        values_.push_back(std::move(value));
         skipWhitespace();
         if (c_ != end_ && *c_ == ',') {
             ++c_;
             skipWhitespace();
             if (c_ != end_ && *c_ == ']') {
                 addErrorWithCode(9, "Trailing comma disallowed in array");
+                values_.resize(base);
                 return false;
             }
         }
     }
     addErrorWithCode(11, "End of input while parsing array");
+    values_.resize(base);
     return false;
 }
 
 bool TinyJsonParser::scanObject(ns::Value& out) {
     if (!enterContainer()) return false;
-    ns::Dictionary dictionary;
+    const std::size_t base = pairs_.size();
+    auto failWith = [&](int code, const std::string& message) {
+        addErrorWithCode(code, message);
+        pairs_.resize(base);
+        return false;
+    };
     while (c_ != end_) {
         skipWhitespace();
         if (c_ != end_ && *c_ == '}') {
             ++c_;
             leaveContainer();
-            out = ns::Value(std::move(dictionary));
+            out = ns::Value(jsonpairs::build(pairs_.begin() + static_cast<std::ptrdiff_t>(base), pairs_.end()));
+            pairs_.resize(base);
             return true;
         }
-        if (c_ == end_ || *c_ != '"') {
-            addErrorWithCode(3, "Object key string expected");
-            return false;
-        }
+        if (c_ == end_ || *c_ != '"') return failWith(3, "Object key string expected");
         ++c_;
         std::string key;
-        if (!scanString(key)) {
-            addErrorWithCode(3, "Object key string expected");
-            return false;
-        }
+        if (!scanString(key)) return failWith(3, "Object key string expected");
         skipWhitespace();
-        if (c_ == end_ || *c_ != ':') {
-            addErrorWithCode(3, "Expected ':' separating key and value");
-            return false;
-        }
+        if (c_ == end_ || *c_ != ':') return failWith(3, "Expected ':' separating key and value");
         ++c_;
         ns::Value value;
-        if (!scanValue(value)) {
-            addErrorWithCode(3, "Object value expected for key: " + key);
-            return false;
-        }
-        dictionary.set(std::move(key), std::move(value));
+        if (!scanValue(value)) return failWith(3, "Object value expected for key: " + key);
+        const std::uint32_t hash = jsonpairs::keyHash(key);
+        pairs_.push_back(Pair{std::move(key), hash, std::move(value)});
         skipWhitespace();
         if (c_ != end_ && *c_ == ',') {
             ++c_;
             skipWhitespace();
-            if (c_ != end_ && *c_ == '}') {
-                addErrorWithCode(9, "Trailing comma disallowed in object");
-                return false;
-            }
+            if (c_ != end_ && *c_ == '}') return failWith(9, "Trailing comma disallowed in object");
         }
     }
-    addErrorWithCode(11, "End of input while parsing object");
-    return false;
+    return failWith(11, "End of input while parsing object");
 }
 
 bool TinyJsonParser::scanString(std::string& out) {
-    auto isStop = [](char c) { return c == '"' || c == '\\' || (static_cast<unsigned char>(c) < 32); };
     // Fast path: a run without escapes up to the closing quote. The end of
     // the text reads as the terminating zero, which is a stop byte.
     const char* run = c_;
-    while (c_ != end_ && !isStop(*c_)) ++c_;
+    c_ = skipPlain(c_, end_);
     if (c_ != run && c_ != end_ && *c_ == '"') {
         out.assign(run, static_cast<std::size_t>(c_ - run));
         ++c_;
@@ -190,7 +207,7 @@ bool TinyJsonParser::scanString(std::string& out) {
     out.assign(run, static_cast<std::size_t>(c_ - run));
     for (;;) {
         run = c_;
-        while (c_ != end_ && !isStop(*c_)) ++c_;
+        c_ = skipPlain(c_, end_);
         out.append(run, static_cast<std::size_t>(c_ - run));
         const char c = c_ == end_ ? '\0' : *c_;
         if (c == '"') {

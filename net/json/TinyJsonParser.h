@@ -9,8 +9,11 @@
 // it is treated like no input (code 12).
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "net/json/TinyJsonBase.h"
 #include "platform/foundation/Value.h"
@@ -38,6 +41,16 @@ private:
     bool scanHexQuad(unsigned& value);
     bool scanNumber(ns::Value& out);
 
+    struct Pair {
+        std::string keyText;
+        std::uint32_t keyHash;
+        ns::Value value;
+    };
+
     const char* c_ = nullptr;    // read position
     const char* end_ = nullptr;  // the terminating zero
+    // Children of the open arrays and objects, shared by all nesting levels:
+    // each container is made once, at its final size, when it closes.
+    std::vector<ns::Value> values_;
+    std::vector<Pair> pairs_;
 };

@@ -521,6 +521,10 @@ void Dictionary::set(std::string key, Value value) {
         *p = std::move(value);
         return;
     }
+    appendNew(std::move(key), std::move(value));
+}
+
+void Dictionary::appendNew(std::string key, Value value) {
     entries_.emplace_back(std::move(key), std::move(value));
     if (index_) {
         // The index may be shared with a copy of this dictionary: unshare first.

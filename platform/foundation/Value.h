@@ -193,6 +193,9 @@ public:
     // Sets a key: replaces in place (keeping its position) or appends.
     // Setting nil removes the key, as the platform's setValue:forKey: does.
     void set(std::string key, Value value);
+    // Appends a key the caller knows is not present yet (a decoder that has
+    // checked its keys): set() without the search. The value must not be nil.
+    void appendNew(std::string key, Value value);
     bool remove(std::string_view key);
     void clear() { entries_.clear(); index_.reset(); }
     // Room for n entries, for builders that know the count in advance.

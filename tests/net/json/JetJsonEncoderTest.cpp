@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "net/json/JSONDecoder.h"
 #include "net/json/JTMutableArray.h"
@@ -97,4 +101,37 @@ TEST(JetJsonEncoder, LimitsNestingDepthCleanly) {
     loop->insertObject(ns::Value(loop), 0);
     EXPECT_EQ(failureOf(ns::Value(loop)), JTSerializer::kNestingMessage);
     loop->removeObjectAtIndex(0);  // break the cycle so the array is freed
+}
+
+TEST(JetJsonEncoder, DoublesMatchPrintfSeventeenDigitsExactly) {
+    // The encoder formats doubles itself; its text must be printf's "%.17g"
+    // byte for byte: round half to even, carries into the next power of
+    // ten, both notations and their boundaries, and the slow road for
+    // subnormals and huge values.
+    std::vector<double> values = {0.0, -0.0, 0.1, 1.5, 87.5, 1e16, 1e17, 123456789012345678.0, 9007199254740993.0,
+                                  1e-5, 1e-4, 0.00012345, 1e-6, 9.9999999999999995e-07, 1e23, 1e24, 5e-324,
+                                  std::numeric_limits<double>::max(), std::numeric_limits<double>::min()};
+    for (int i = -1074; i <= 1023; i += 7) values.push_back(std::ldexp(1.0, i));
+    for (int i = -320; i <= 308; ++i) {
+        const double p = std::pow(10.0, i);
+        values.insert(values.end(), {p, std::nextafter(p, 0.0), std::nextafter(p, 2 * p), 2.5 * p});
+    }
+    std::uint64_t state = 88172645463325252ULL;  // xorshift: every bit pattern is a candidate
+    for (int i = 0; i < 200000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        double d;
+        std::memcpy(&d, &state, sizeof d);
+        if (std::isfinite(d)) values.push_back(d);
+        values.push_back(static_cast<double>(static_cast<std::int64_t>(state % 2000000000) - 1000000000) / 1024.0);
+        values.push_back(static_cast<double>(state % 100000000) / 1000.0);
+    }
+    for (double d : values) {
+        if (!std::isfinite(d)) continue;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.17g", d);
+        const ns::Value text = JSONString(ns::Value::array({d}));
+        ASSERT_EQ(text.asString(), "[" + std::string(expected) + "]") << "bits of " << expected;
+    }
 }
