@@ -27,12 +27,13 @@ std::shared_ptr<TAVOInterimBindScreen> TAVOInterimBindScreen::create(bool checkR
 }
 
 TAVOInterimBindScreen::~TAVOInterimBindScreen() {
-    if (isViewLoaded()) TAVOErrorSystemManager::sharedManager()->setShouldIgnorePreErrorHandler(false);
+    if (errorSystem_) errorSystem_->setShouldIgnorePreErrorHandler(false);
 }
 
 void TAVOInterimBindScreen::viewDidLoad() {
     TAVOInterimScreen::viewDidLoad();
-    TAVOErrorSystemManager::sharedManager()->setShouldIgnorePreErrorHandler(true);
+    errorSystem_ = TAVOErrorSystemManager::sharedManager();
+    errorSystem_->setShouldIgnorePreErrorHandler(true);
 }
 
 std::shared_ptr<TAVOInterimTabScreen> TAVOInterimTabScreen::create() {

@@ -11,6 +11,7 @@
 #include "core/app/TAVOTabScreen.h"
 #include "platform/ui/ViewController.h"
 
+class TAVOErrorSystemManager;
 namespace ui {
 class Label;
 }
@@ -41,6 +42,8 @@ public:
 
 private:
     bool checkRouterArdoAccount_ = false;
+    // Kept from loading on, so that freeing the screen at exit still reaches it.
+    std::shared_ptr<TAVOErrorSystemManager> errorSystem_;
 };
 
 // The main tab screen: one tab, itself.
