@@ -121,6 +121,21 @@ void Application::setApplicationIconBadgeNumber(long n) {
 void Application::setStatusBarStyle(StatusBarStyle style, bool) { statusBarStyle_ = style; }
 void Application::setStatusBarHidden(bool hidden, bool) { statusBarHidden_ = hidden; }
 
+void Application::updateStatusBarAppearance() {
+    auto all = windows();
+    ViewControllerPtr current;
+    for (auto it = all.rbegin(); it != all.rend() && !current; ++it)
+        if (!(*it)->isHidden()) current = (*it)->rootViewController();
+    if (!current) return;
+    while (auto presented = current->presentedViewController()) current = presented;
+    auto styleController = current;
+    while (auto child = styleController->childViewControllerForStatusBarStyle()) styleController = child;
+    auto hiddenController = current;
+    while (auto child = hiddenController->childViewControllerForStatusBarHidden()) hiddenController = child;
+    setStatusBarStyle(styleController->preferredStatusBarStyle(), false);
+    setStatusBarHidden(hiddenController->prefersStatusBarHidden(), false);
+}
+
 cg::Rect Application::statusBarFrame() const {
     if (statusBarHidden_) return cg::RectZero;
     // In screen coordinates: the bar runs along whichever screen edge is the

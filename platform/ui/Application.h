@@ -92,6 +92,13 @@ public:
     bool isStatusBarHidden() const { return statusBarHidden_; }
     void setStatusBarHidden(bool hidden, bool animated = false);
     cg::Rect statusBarFrame() const;
+    // The status bar's style and hidden state follow the controller that
+    // decides them: the root controller of the topmost visible window that
+    // has one, then along what it presents to the last one presented, then
+    // along childViewControllerForStatusBarStyle / ...Hidden. Called when a
+    // controller asks for it, when a screen has appeared and when a window
+    // hides; without any such controller the bar is left as it is.
+    void updateStatusBarAppearance();
     InterfaceOrientation statusBarOrientation() const { return orientation_; }
     void setStatusBarOrientation(InterfaceOrientation o, bool animated = false);
     bool isNetworkActivityIndicatorVisible() const { return networkIndicator_; }

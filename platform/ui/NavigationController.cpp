@@ -195,6 +195,12 @@ StatusBarStyle NavigationController::preferredStatusBarStyle() const {
     return top ? top->preferredStatusBarStyle() : StatusBarStyle::Default;
 }
 
+ViewControllerPtr NavigationController::childViewControllerForStatusBarStyle() const {
+    return barHidden_ ? topViewController() : nullptr;
+}
+
+ViewControllerPtr NavigationController::childViewControllerForStatusBarHidden() const { return topViewController(); }
+
 void NavigationController::willRotateToInterfaceOrientation(InterfaceOrientation o, double duration) {
     if (auto top = topViewController()) top->willRotateToInterfaceOrientation(o, duration);
 }

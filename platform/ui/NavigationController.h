@@ -65,6 +65,10 @@ public:
     void viewDidDisappear(bool animated) override;
     bool shouldAutomaticallyForwardAppearanceMethods() const override { return false; }
     StatusBarStyle preferredStatusBarStyle() const override;
+    // The top controller decides whether the bar is hidden, and its style
+    // while the navigation bar is hidden.
+    ViewControllerPtr childViewControllerForStatusBarStyle() const override;
+    ViewControllerPtr childViewControllerForStatusBarHidden() const override;
     // Rotation calls go on to the top controller, whose view is shown.
     void willRotateToInterfaceOrientation(InterfaceOrientation o, double duration) override;
     void willAnimateRotationToInterfaceOrientation(InterfaceOrientation o, double duration) override;

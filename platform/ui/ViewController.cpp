@@ -82,6 +82,8 @@ void ViewController::endAppearanceTransition() {
     if (appearance_ == AppearanceState::Appearing) {
         appearance_ = AppearanceState::Appeared;
         viewDidAppear(appearanceAnimated_);
+        // A screen that has come up may decide the status bar now.
+        if (auto app = Application::existing()) app->updateStatusBarAppearance();
     } else if (appearance_ == AppearanceState::Disappearing) {
         appearance_ = AppearanceState::Disappeared;
         viewDidDisappear(appearanceAnimated_);
@@ -191,11 +193,19 @@ void ViewController::presentViewController(const std::shared_ptr<ViewController>
     }
 }
 
+std::shared_ptr<ViewController> ViewController::presentedViewController() const {
+    if (presented_) return presented_;
+    auto top = parent_.lock();
+    if (!top) return nullptr;
+    while (auto p = top->parent_.lock()) top = p;
+    return top->presented_;
+}
+
 void ViewController::dismissViewControllerAnimated(bool animated, std::function<void()> completion) {
     auto host = self<ViewController>();
-    if (!presented_) {
-        // Not presenting: the presenter of this one (or of an ancestor)
-        // dismisses it.
+    if (!presentedViewController()) {
+        // Not presenting (nor its root-most ancestor on its behalf): the
+        // presenter of this one (or of an ancestor) dismisses it.
         std::shared_ptr<ViewController> node = host;
         while (node && !node->presenting_.lock()) node = node->parent_.lock();
         if (!node) {
@@ -231,6 +241,8 @@ void ViewController::dismissViewControllerAnimated(bool animated, std::function<
         controller->beingDismissed_ = false;
         controller->endAppearanceTransition();
         if (hostWasCovered) host->endAppearanceTransition();
+        // The screen uncovered decides the status bar again.
+        if (auto app = Application::existing()) app->updateStatusBarAppearance();
         if (completion) mainloop::performLater(completion);
     };
     if (animated) {
@@ -245,7 +257,7 @@ void ViewController::dismissViewControllerAnimated(bool animated, std::function<
 }
 
 void ViewController::setNeedsStatusBarAppearanceUpdate() {
-    Application::sharedApplication()->setStatusBarStyle(preferredStatusBarStyle(), false);
+    Application::sharedApplication()->updateStatusBarAppearance();
 }
 
 std::shared_ptr<Responder> ViewController::nextResponder() const {

@@ -95,7 +95,9 @@ public:
     // Dismisses what this controller presents, or this one when it is
     // itself presented.
     void dismissViewControllerAnimated(bool animated, std::function<void()> completion = nullptr);
-    std::shared_ptr<ViewController> presentedViewController() const { return presented_; }
+    // What this controller presents, or what its root-most ancestor
+    // presents on its behalf (presentations are hosted there).
+    std::shared_ptr<ViewController> presentedViewController() const;
     std::shared_ptr<ViewController> presentingViewController() const { return presenting_.lock(); }
     int modalTransitionStyle = 0;
     int modalPresentationStyle = 0;
@@ -103,7 +105,13 @@ public:
     // Status bar and rotation.
     virtual StatusBarStyle preferredStatusBarStyle() const { return StatusBarStyle::Default; }
     virtual bool prefersStatusBarHidden() const { return false; }
+    // Asks the application to take the status bar's look again from the
+    // controller that decides it (Application::updateStatusBarAppearance).
     void setNeedsStatusBarAppearanceUpdate();
+    // A child that decides the style or the hidden state in this
+    // controller's place; none by default.
+    virtual std::shared_ptr<ViewController> childViewControllerForStatusBarStyle() const { return nullptr; }
+    virtual std::shared_ptr<ViewController> childViewControllerForStatusBarHidden() const { return nullptr; }
     virtual bool shouldAutorotate() const { return true; }
     virtual unsigned supportedInterfaceOrientations() const { return 1u << 1; }  // portrait
     virtual bool shouldAutorotateToInterfaceOrientation(InterfaceOrientation o) const {

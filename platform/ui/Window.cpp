@@ -52,6 +52,8 @@ void Window::setHidden(bool hidden) {
         if (root_) root_->beginAppearanceTransition(false, false);
         View::setHidden(true);
         if (root_) root_->endAppearanceTransition();
+        // The window below takes the status bar back.
+        if (auto app = Application::existing()) app->updateStatusBarAppearance();
     }
 }
 

@@ -222,3 +222,58 @@ TEST(AppearanceProxy, PlatformSettersCountAsInstanceValuesButBuiltInDefaultsDoNo
     EXPECT_EQ(*own->tintColor(), Color::blueColor());
     EXPECT_FALSE(label->shadowColor().has_value());
 }
+
+namespace {
+class StatusScreen : public Screen {
+public:
+    StatusBarStyle style = StatusBarStyle::Default;
+    bool hidesBar = false;
+    ViewControllerPtr forward;  // decides in this one's place
+    StatusBarStyle preferredStatusBarStyle() const override { return style; }
+    bool prefersStatusBarHidden() const override { return hidesBar; }
+    ViewControllerPtr childViewControllerForStatusBarStyle() const override { return forward; }
+    ViewControllerPtr childViewControllerForStatusBarHidden() const override { return forward; }
+};
+}  // namespace
+
+TEST(StatusBarAppearance, TheShownScreenOfTheTopWindowDecides) {
+    App app;
+    auto application = Application::sharedApplication();
+    auto light = ViewController::make<StatusScreen>();
+    light->style = StatusBarStyle::LightContent;
+    light->hidesBar = true;
+    app.nav->pushViewController(light, false);
+    EXPECT_EQ(application->statusBarStyle(), StatusBarStyle::LightContent);
+    EXPECT_TRUE(application->isStatusBarHidden());
+
+    // What the screen presents decides while it is up.
+    auto sheet = ViewController::make<StatusScreen>();
+    light->presentViewController(sheet, false);
+    advance(0);
+    EXPECT_EQ(application->statusBarStyle(), StatusBarStyle::Default);
+    EXPECT_FALSE(application->isStatusBarHidden());
+    sheet->style = StatusBarStyle::LightContent;
+    sheet->setNeedsStatusBarAppearanceUpdate();
+    EXPECT_EQ(application->statusBarStyle(), StatusBarStyle::LightContent);
+    // Presentations are hosted by the navigation controller; the pushed
+    // screen still sees and dismisses what it presented.
+    EXPECT_EQ(light->presentedViewController(), sheet);
+    light->dismissViewControllerAnimated(false);
+    advance(0);
+    EXPECT_EQ(app.nav->presentedViewController(), nullptr);
+    EXPECT_TRUE(application->isStatusBarHidden());
+
+    // A window above (an alert's) answers for the screen underneath.
+    auto alertWindow = Window::create(cg::RectMake(0, 0, 320, 480));
+    alertWindow->setWindowLevel(1999);
+    auto alertController = ViewController::make<StatusScreen>();
+    alertController->forward = app.nav;
+    alertWindow->setRootViewController(alertController);
+    alertWindow->makeKeyAndVisible();
+    EXPECT_EQ(application->statusBarStyle(), StatusBarStyle::LightContent);
+    alertController->forward = nullptr;
+    alertController->setNeedsStatusBarAppearanceUpdate();
+    EXPECT_EQ(application->statusBarStyle(), StatusBarStyle::Default);
+    alertWindow->setHidden(true);
+    EXPECT_EQ(application->statusBarStyle(), StatusBarStyle::LightContent);  // the screen below again
+}
