@@ -231,8 +231,10 @@ const std::map<std::string, Handler>& handlers() {
             out.vdata = kEmpty;
         };
         Handler adminPassword = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
-            const std::string newPassword = p["newpwd"].stringValue();
-            if (p["oldpwd"].stringValue() != r.adminPassword) {
+            // The application names the passwords "newpass" and "curpass".
+            auto either = [&p](const char* name, const char* other) { return (p[name].isNil() ? p[other] : p[name]).stringValue(); };
+            const std::string newPassword = either("newpass", "newpwd");
+            if (either("curpass", "oldpwd") != r.adminPassword) {
                 out.vdata = ns::Value::dictionary({{"type", -9}});
                 return;
             }

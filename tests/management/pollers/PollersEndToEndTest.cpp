@@ -6,6 +6,7 @@
 
 #include "emulator/CallFault.h"
 #include "management/pollers/TAVOOptChannelListener.h"
+#include "management/pollers/TAVORouterStatusLisener.h"
 #include "management/pollers/TAVORouterRomUpdateListener.h"
 #include "protocol/records/TAVORouterRomUpdataInfo.h"
 #include "tests/management/facade/EmulatedRouterFixture.h"
@@ -37,11 +38,19 @@ struct PromotionRecorder : TAVOOptChannelListenerDelegate {
     void lisenerErrorCode(TAVOOptChannelListener&, const TAVOErrorPtr&) override { ++errors; }
 };
 
+struct StatusRecorder : TAVORouterStatusLisenerDelegate {
+    std::vector<TAVORouterStatusPtr> reports;
+    int errors = 0;
+    void lisenerRouterStatus(TAVORouterStatusLisener&, const TAVORouterStatusPtr& s) override { reports.push_back(s); }
+    void lisenerError(TAVORouterStatusLisener&, const TAVOErrorPtr&) override { ++errors; }
+};
+
 class PollersEndToEnd : public EmulatedRouterTest {
 protected:
     void TearDown() override {
         if (upgrade) upgrade->endCheckUpdateProgress();
         if (promotion) promotion->endLisener();
+        if (status) status->endLisener();
         EmulatedRouterTest::TearDown();
     }
 
@@ -58,7 +67,46 @@ protected:
 
     std::shared_ptr<TAVORouterRomUpdateListener> upgrade;
     std::shared_ptr<TAVOOptChannelListener> promotion;
+    std::shared_ptr<TAVORouterStatusLisener> status;
 };
+
+// The safety tab's poller: status, Wi-Fi password strength, admin password
+// safety and protection days from the router, one report per cycle, the next
+// cycle 5 s after the last answer; an admin password changed through the
+// facade shows in the next cycle.
+TEST_F(PollersEndToEnd, StatusWithPasswordChecksFollowsTheRouter) {
+    selectOverTheCloud("R2");
+    status = TAVORouterStatusLisener::create();
+    status->wantsPasswordStrength = true;
+    auto recorder = std::make_shared<StatusRecorder>();
+    status->delegate = recorder;
+    status->startLisener(facade->currentRouter(), facade->currentAccountData());
+    ASSERT_TRUE(runMainLoopUntil([&] { return recorder->reports.size() == 1; }, 15.0));
+    ASSERT_TRUE(recorder->reports[0]);
+    EXPECT_EQ(status->wifiPasswordStrength(), 2);  // the weaker band
+    EXPECT_EQ(status->adminPasswordSafety(), 2);
+    EXPECT_EQ(status->protectElapse(), 30);
+    EXPECT_EQ(recorder->errors, 0);
+
+    bool changed = false;
+    auto token = ns::NotificationCenter::defaultCenter()->addObserverForName(
+        "router update admin pwd notification_OK", {}, nullptr, [&](const ns::NotificationPtr&) { changed = true; });
+    ASSERT_GT(facade->updateAdminPwd("a-much-longer-admin", "admin1234"), 0);
+    ASSERT_TRUE(runMainLoopUntil([&] { return changed; }, 15.0));
+    ns::NotificationCenter::defaultCenter()->removeObserver(token);
+    EXPECT_EQ(routerState("R2").adminPassword, "a-much-longer-admin");
+
+    expectQueryAfter(TAVORouterStatusLisener::kCycleDelay, "router.getRouterInfo");
+    ASSERT_TRUE(runMainLoopUntil([&] { return recorder->reports.size() == 2; }, 15.0));
+    EXPECT_EQ(status->adminPasswordSafety(), 3);
+    EXPECT_EQ(callsOf("security.getAdminPwdSafety"), 2u);
+
+    status->endLisener();
+    const std::size_t cycles = callsOf("router.getRouterInfo");
+    advance(3 * TAVORouterStatusLisener::kCycleDelay);
+    drainMainLoop();
+    EXPECT_EQ(callsOf("router.getRouterInfo"), cycles);
+}
 
 // The update found by the check is ordered, then its progress is polled
 // every second until the router reports the final status.
