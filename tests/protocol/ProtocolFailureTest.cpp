@@ -218,6 +218,56 @@ TEST_F(ProtocolFailureTest, EveryLocalRequestHasItsOwnSessionKeyAndCancelledOnes
     EXPECT_FALSE(heard);
 }
 
+TEST_F(ProtocolFailureTest, ARouterSlowerThanTheCataloguesTimeOutFailsAsATimeOut) {
+    // The transfer's idle time-out runs on the virtual clock: the router
+    // holds its answer for a few real seconds while the test moves the clock
+    // to just before the time-out (nothing happens) and then past it.
+    struct Row {
+        const char* name;
+        int number;
+        const char* className;
+        const char* cmd;
+        double timeout;
+        bool onCloud;
+    };
+    const Row rows[] = {
+        {"local ticket check", 5, "TAVORouterTicketVerificationRequest", "system.checkticket", 5.0, false},
+        {"cloud device list", 21, "TAVORouterQueryDeviceListRequest", "device.getDeviceList", 30.0, true},
+    };
+    CallFault slow;
+    slow.delaySeconds = 2.5;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        facade->current = row.onCloud ? cloudRouter : localRouter;
+        emulator::HttpServer& server = row.onCloud ? cloud->server() : local->server();
+        if (row.onCloud) cloud->setCallFault(row.cmd, slow);
+        else local->setCallFault(row.cmd, slow);
+        const std::string base = TAVODataProviderCommon::shareInstance()->notificationBase(row.className);
+        Delivery d;
+        auto center = ns::NotificationCenter::defaultCenter();
+        auto record = [&d](bool ok) {
+            return [&d, ok](const ns::NotificationPtr& n) {
+                d.arrived = true;
+                d.ok = ok;
+                d.object = n->object();
+            };
+        };
+        ns::ScopedObserver okObserver(center, center->addObserverForName(base + "_OK", {}, nullptr, record(true)));
+        ns::ScopedObserver ngObserver(center, center->addObserverForName(base + "_NG", {}, nullptr, record(false)));
+        const std::size_t before = server.log().count();
+        device()->reqData(row.number, row.onCloud ? cloudParam("R2") : ns::Value::dictionary({}));
+        // Pumped while waiting: the cloud's trust challenge is answered on the main loop.
+        ASSERT_TRUE(runMainLoopUntil([&] { return server.log().count() > before; }, 5.0));
+        advance(row.timeout - 0.5);
+        runMainLoopUntil([&] { return d.arrived; }, 0.3);
+        EXPECT_FALSE(d.arrived) << "failed before its time-out";
+        advance(1.0);
+        ASSERT_TRUE(runMainLoopUntil([&] { return d.arrived; }, 2.0)) << "the time-out did not fire";
+        expectFailure(d, TAVOErrorTypeSystem, 200004);
+        EXPECT_EQ(errors->seen.back(), d.error());
+    }
+}
+
 }  // namespace
 }  // namespace keelbox::test
 
