@@ -27,7 +27,9 @@ CloudRouterService::CloudRouterService(EmulatorStatePtr state, Identity identity
     for (const auto& cmd : cmds) {
         std::string path = "/" + cmd;
         std::replace(path.begin(), path.end(), '.', '/');
+        // The pairs come in the form body, or in the query of a GET.
         server_.route("POST", path, [this, cmd](const LoggedRequest& request, Reply& reply) { handle(cmd, request, reply); });
+        server_.route("GET", path, [this, cmd](const LoggedRequest& request, Reply& reply) { handle(cmd, request, reply); });
     }
 }
 
@@ -50,7 +52,8 @@ void CloudRouterService::setLatestAppVersion(int versionCode, std::string versio
 void CloudRouterService::handle(const std::string& cmd, const LoggedRequest& request, Reply& reply) {
     reply.contentType = "application/json; charset=utf-8";
     ns::Dictionary params;
-    for (const auto& [name, value] : RouterChannelCrypto::decodeForm(request.body)) params.set(name, value);
+    for (const auto& [name, value] : RouterChannelCrypto::decodeForm(request.method == "GET" ? request.query : request.body))
+        params.set(name, value);
     std::optional<CallFault> fault;
     {
         std::lock_guard<std::mutex> lock(mutex_);

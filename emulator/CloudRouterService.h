@@ -1,5 +1,6 @@
 // The cloud router API, as the emulator plays it: HTTPS (our test PKI) on
-// POST /<module>/<call> with a form body (decoded once), answering the plain
+// POST /<module>/<call> with a form body (decoded once; a GET carries the
+// pairs in its query), answering the plain
 // JSON envelope. "qt" must be the ticket of a signed-in account (-1007);
 // router calls need a "router_id" that exists (-1100), is online (-1101) and
 // is bound to that account (-1102). The account's router list, unbinding,

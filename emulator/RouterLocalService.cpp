@@ -12,7 +12,9 @@
 namespace emulator {
 
 RouterLocalService::RouterLocalService(EmulatorStatePtr state) : state_(state), commands_(state) {
+    // The pairs come in the form body, or in the query when the phone sends with GET.
     server_.route("POST", "/home1/", [this](const LoggedRequest& request, Reply& reply) { handle(request, reply); });
+    server_.route("GET", "/home1/", [this](const LoggedRequest& request, Reply& reply) { handle(request, reply); });
 }
 
 void RouterLocalService::setCallFault(const std::string& cmd, CallFault fault) {
@@ -42,7 +44,7 @@ void RouterLocalService::handle(const LoggedRequest& request, Reply& reply) {
             else if (part.name == "key") key = part.body;
         }
     } else {
-        for (const auto& [name, value] : RouterChannelCrypto::decodeForm(request.body)) {
+        for (const auto& [name, value] : RouterChannelCrypto::decodeForm(request.method == "GET" ? request.query : request.body)) {
             if (name == "data") data = value;
             if (name == "key") key = value;
         }
