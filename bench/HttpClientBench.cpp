@@ -79,8 +79,8 @@ void BM_Manager_100x1MiB_Ranged(benchmark::State& state) {
             std::size_t received = 0;
             auto operation = manager->HTTPRequestOperationWithRequest(
                 request,
-                [&](const TNHTTPRequestOperationPtr& op, const ns::Value&) {
-                    received = op->responseData() ? op->responseData()->length() : 0;
+                [&](const TNHTTPRequestOperationPtr&, const ns::Value& body) {
+                    received = body.isData() ? body.asData().length() : 0;
                     done->signal();
                 },
                 [&](const TNHTTPRequestOperationPtr&, const ns::ErrorPtr&) { done->signal(); });

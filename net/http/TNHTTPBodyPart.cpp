@@ -88,7 +88,6 @@ std::int64_t TNHTTPBodyPart::read(std::uint8_t* buffer, std::size_t length) {
 }
 
 std::int64_t TNHTTPBodyPart::readBody(std::uint8_t* buffer, std::size_t length) {
-    auto stream = inputStream();
     std::uint64_t remaining = bodyContentLength - bodyRead_;
     if (remaining == 0) {
         transitionToNextPhase();
@@ -96,6 +95,21 @@ std::int64_t TNHTTPBodyPart::readBody(std::uint8_t* buffer, std::size_t length) 
     }
     if (length == 0) return 0;
     std::size_t ask = static_cast<std::size_t>(std::min<std::uint64_t>(remaining, length));
+    if (auto* data = std::get_if<ns::Data>(&body); data && !inputStream_) {
+        // Bytes in memory are copied straight out: a stream over them would
+        // first need a copy of its own.
+        std::size_t count = std::min<std::size_t>(ask, data->length() - std::min<std::size_t>(bodyRead_, data->length()));
+        if (count == 0) {
+            error_ = ns::Error::withDescription(TNURLRequestSerializationErrorDomain, -1,
+                                                "The body of a form part ended before its declared length.");
+            return -1;
+        }
+        std::memcpy(buffer, data->bytes() + bodyRead_, count);
+        bodyRead_ += count;
+        if (bodyRead_ == bodyContentLength) transitionToNextPhase();
+        return static_cast<std::int64_t>(count);
+    }
+    auto stream = inputStream();
     std::int64_t count = stream ? stream->read(buffer, ask) : -1;
     if (count < 0) {
         error_ = stream ? stream->streamError() : nullptr;
@@ -134,7 +148,9 @@ bool TNHTTPBodyPart::transitionToNextPhase() {
         phase_ = TNPartPhaseHeaders;
         break;
     case TNPartPhaseHeaders:
-        if (auto stream = inputStream()) stream->open();
+        // A body in memory needs no stream unless one was asked for (see readBody).
+        if (!std::holds_alternative<ns::Data>(body) || inputStream_)
+            if (auto stream = inputStream()) stream->open();
         bodyRead_ = 0;
         phase_ = TNPartPhaseBody;
         break;

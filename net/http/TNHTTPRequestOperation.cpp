@@ -20,7 +20,7 @@ TNHTTPResponseSerializerPtr TNHTTPRequestOperation::responseSerializer() const {
 void TNHTTPRequestOperation::setResponseSerializer(TNHTTPResponseSerializerPtr serializer) {
     std::lock_guard<std::recursive_mutex> guard(lock());
     responseSerializer_ = std::move(serializer);
-    responseObject_ = ns::Value();
+    responseObject_.reset();
     responseSerializationError_.reset();
     decoded_ = false;
 }
@@ -30,11 +30,18 @@ ns::HTTPURLResponsePtr TNHTTPRequestOperation::HTTPResponse() const {
 }
 
 ns::Value TNHTTPRequestOperation::responseObject() {
+    auto object = decodedResponseObject();
+    return object ? *object : ns::Value();
+}
+
+std::shared_ptr<const ns::Value> TNHTTPRequestOperation::decodedResponseObject() {
     std::lock_guard<std::recursive_mutex> guard(lock());
     if (!decoded_ && isFinished() && !TNURLConnectionOperation::error()) {
         decoded_ = true;
         ns::ErrorPtr error;
-        if (responseSerializer_) responseObject_ = responseSerializer_->responseObjectForResponse(response(), responseData(), &error);
+        if (responseSerializer_)
+            responseObject_ = std::make_shared<const ns::Value>(
+                responseSerializer_->responseObjectForResponse(response(), responseDataLocked(), &error));
         responseSerializationError_ = error;
     }
     return responseObject_;
@@ -66,11 +73,14 @@ void TNHTTPRequestOperation::setCompletionBlockWithSuccess(Success success, Fail
                 auto error = self->error();
                 if (failure) callbackGroup->async(queue, [self, failure, error] { failure(self, error); });
             } else {
-                ns::Value object = self->responseObject();
+                auto object = self->decodedResponseObject();
                 if (auto error = self->error()) {
                     if (failure) callbackGroup->async(queue, [self, failure, error] { failure(self, error); });
                 } else if (success) {
-                    callbackGroup->async(queue, [self, success, object] { success(self, object); });
+                    callbackGroup->async(queue, [self, success, object] {
+                        static const ns::Value nil;
+                        success(self, object ? *object : nil);
+                    });
                 }
             }
             if (group) group->leave();

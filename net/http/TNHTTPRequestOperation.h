@@ -36,12 +36,17 @@ public:
     std::shared_ptr<TNURLConnectionOperation> copy() const override;
     void pause() override;
 
+private:
+    // Decodes on first use; the shared object stays valid for the caller.
+    std::shared_ptr<const ns::Value> decodedResponseObject();
+
 protected:
     explicit TNHTTPRequestOperation(const ns::URLRequest& request) : TNURLConnectionOperation(request) {}
 
 private:
     TNHTTPResponseSerializerPtr responseSerializer_ = TNHTTPResponseSerializer::serializer();
-    ns::Value responseObject_;
+    // Shared with the success callback rather than copied (a body can be large).
+    std::shared_ptr<const ns::Value> responseObject_;
     bool decoded_ = false;
     ns::ErrorPtr responseSerializationError_;
 };

@@ -37,6 +37,9 @@ bool isValidTransition(TNOperationState from, TNOperationState to, bool cancelle
     return false;
 }
 
+// Beyond this a memory stream grows as the body arrives.
+constexpr std::int64_t kLargestReservation = 16 * 1024 * 1024;
+
 std::int64_t parseInt64(const std::string& text) {
     std::int64_t value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
@@ -170,7 +173,10 @@ void TNURLConnectionOperation::setInputStream(const ns::InputStreamPtr& stream) 
 
 ns::OutputStreamPtr TNURLConnectionOperation::outputStream() {
     std::lock_guard<std::recursive_mutex> guard(lock_);
-    if (!outputStream_) outputStream_ = ns::OutputStream::outputStreamToMemory();
+    if (!outputStream_) {
+        outputStream_ = ns::OutputStream::outputStreamToMemory();
+        ownsOutputStream_ = true;
+    }
     return outputStream_;
 }
 
@@ -179,6 +185,7 @@ void TNURLConnectionOperation::setOutputStream(const ns::OutputStreamPtr& stream
     if (stream == outputStream_) return;
     if (outputStream_) outputStream_->close();
     outputStream_ = stream;
+    ownsOutputStream_ = false;
 }
 
 void TNURLConnectionOperation::installCompletionBlock(std::function<void()> block, std::function<void()> original) {
@@ -466,6 +473,7 @@ void TNURLConnectionOperation::connectionDidReceiveResponse(const ns::URLConnect
         if (stream->dataWrittenToMemory()) {
             stream->close();
             outputStream_ = ns::OutputStream::outputStreamToMemory();
+            ownsOutputStream_ = true;
             totalBytesRead_ = 0;
         } else {
             connection->cancel();
@@ -474,7 +482,12 @@ void TNURLConnectionOperation::connectionDidReceiveResponse(const ns::URLConnect
             return;
         }
     }
-    outputStream()->open();
+    auto stream = outputStream();
+    stream->open();
+    // A body of known length lands in memory in one piece; a server's
+    // claim is believed only up to a sane size.
+    std::int64_t expected = response ? response->expectedContentLength() : -1;
+    if (expected > 0) stream->reserveCapacity(static_cast<std::size_t>(std::min(expected, kLargestReservation)));
 }
 
 void TNURLConnectionOperation::connectionDidReceiveData(const ns::URLConnectionPtr& connection, const ns::Data& data) {
@@ -535,7 +548,7 @@ void TNURLConnectionOperation::connectionDidFinishLoading(const ns::URLConnectio
     std::lock_guard<std::recursive_mutex> guard(lock_);
     if (!isCurrent(connection)) return;
     auto stream = outputStream();
-    responseData_ = stream->dataWrittenToMemory();
+    responseData_ = takeStreamData();
     stream->close();
     if (responseData_) outputStream_.reset();
     connection_.reset();
@@ -566,10 +579,16 @@ void TNURLConnectionOperation::connectionDidFailWithError(const ns::URLConnectio
 void TNURLConnectionOperation::failLocked(const ns::ErrorPtr& error) {
     error_ = error;
     if (outputStream_) {
-        responseData_ = outputStream_->dataWrittenToMemory();
+        responseData_ = takeStreamData();
         outputStream_->close();
         if (responseData_) outputStream_.reset();
     }
     connection_.reset();
     finish();
+}
+
+std::optional<ns::Data> TNURLConnectionOperation::takeStreamData() {
+    if (!outputStream_) return std::nullopt;
+    // Nobody else can read a stream we made and are about to drop.
+    return ownsOutputStream_ ? outputStream_->takeDataWrittenToMemory() : outputStream_->dataWrittenToMemory();
 }

@@ -152,12 +152,17 @@ protected:
     // remembers `original` as what completionBlock() answers.
     void installCompletionBlock(std::function<void()> block, std::function<void()> original);
     void copySettingsInto(TNURLConnectionOperation& copy) const;
+    // The response data without a copy; the caller holds the lock.
+    const std::optional<ns::Data>& responseDataLocked() const { return responseData_; }
 
 private:
     void operationDidStart();
     void cancelConnection();
     void finish();
     void failLocked(const ns::ErrorPtr& error);
+    // What the output stream wrote to memory; the bytes of a stream the
+    // operation made itself are taken rather than copied.
+    std::optional<ns::Data> takeStreamData();
     bool isCurrent(const ns::URLConnectionPtr& connection) const;
 
     mutable std::recursive_mutex lock_;
@@ -170,6 +175,7 @@ private:
     std::optional<ns::Data> responseData_;
     mutable std::optional<std::string> responseString_;
     ns::OutputStreamPtr outputStream_;
+    bool ownsOutputStream_ = false;  // made here, never handed in
     ns::URLConnectionPtr connection_;
     std::atomic<std::int64_t> totalBytesRead_{0};
     unsigned long backgroundTaskIdentifier_ = 0;

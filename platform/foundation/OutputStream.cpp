@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <mutex>
+#include <utility>
 
 namespace ns {
 
@@ -22,10 +23,20 @@ public:
 
     bool hasSpaceAvailable() const override { return streamStatus() == StreamStatus::Open; }
 
+    void reserveCapacity(std::size_t bytes) override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        data_.vector().reserve(data_.length() + bytes);
+    }
+
     Value propertyForKey(std::string_view key) const override {
         if (key != kStreamDataWrittenToMemoryStreamKey) return Value();
         std::lock_guard<std::mutex> lock(mutex_);
         return Value(data_);
+    }
+
+    std::optional<Data> takeDataWrittenToMemory() override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return std::exchange(data_, Data());
     }
 
 private:
@@ -106,11 +117,15 @@ std::int64_t OutputStream::write(const std::uint8_t*, std::size_t) { return -1; 
 
 bool OutputStream::hasSpaceAvailable() const { return false; }
 
+void OutputStream::reserveCapacity(std::size_t) {}
+
 std::optional<Data> OutputStream::dataWrittenToMemory() const {
     Value v = propertyForKey(kStreamDataWrittenToMemoryStreamKey);
     if (!v.isData()) return std::nullopt;
     return v.asData();
 }
+
+std::optional<Data> OutputStream::takeDataWrittenToMemory() { return dataWrittenToMemory(); }
 
 std::optional<std::uint64_t> OutputStream::fileCurrentOffset() const {
     Value v = propertyForKey(kStreamFileCurrentOffsetKey);

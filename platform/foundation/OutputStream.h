@@ -27,10 +27,16 @@ public:
     virtual std::int64_t write(const std::uint8_t* buffer, std::size_t length);
     std::int64_t write(const Data& data) { return write(data.bytes(), data.length()); }
     virtual bool hasSpaceAvailable() const;
+    // A hint that about `bytes` more will be written: a memory stream makes
+    // room once instead of growing step by step. Other streams ignore it.
+    virtual void reserveCapacity(std::size_t bytes);
 
     // The bytes of a memory stream (kStreamDataWrittenToMemoryStreamKey);
     // nothing for other streams.
     std::optional<Data> dataWrittenToMemory() const;
+    // The same bytes handed over rather than copied, for an owner that is
+    // done with the stream: a memory stream holds nothing afterwards.
+    virtual std::optional<Data> takeDataWrittenToMemory();
     // The position in a file stream (kStreamFileCurrentOffsetKey); nothing
     // for other streams.
     std::optional<std::uint64_t> fileCurrentOffset() const;

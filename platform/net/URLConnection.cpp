@@ -100,18 +100,7 @@ void URLConnection::beginTransfer() {
         });
     };
     callbacks.data = [weak](const std::uint8_t* bytes, std::size_t length) {
-        auto self = weak.lock();
-        if (!self) return;
-        auto chunk = std::make_shared<Data>(bytes, length);
-        self->post([chunk](const URLConnectionPtr& c, URLConnectionDelegate& d) {
-            d.connectionDidReceiveData(c, *chunk);
-            std::shared_ptr<URLTransfer> transfer;
-            {
-                std::lock_guard<std::mutex> lock(c->mutex_);
-                transfer = c->transfer_;
-            }
-            if (transfer) transfer->acknowledge(chunk->length());
-        });
+        if (auto self = weak.lock()) self->gatherBody(bytes, length);
     };
     callbacks.bodySent = [weak](std::int64_t written, std::int64_t total, std::int64_t expected) {
         if (auto self = weak.lock())
@@ -137,6 +126,38 @@ void URLConnection::beginTransfer() {
     std::lock_guard<std::mutex> lock(mutex_);
     transfer_ = started;
     if (ended_) transfer_->cancel();  // cancelled while starting
+}
+
+void URLConnection::gatherBody(const std::uint8_t* bytes, std::size_t length) {
+    bool postNow = false;
+    {
+        std::lock_guard<std::mutex> lock(bodyMutex_);
+        if (gathered_.empty() && spare_.vector().capacity() > 0) std::swap(gathered_, spare_);
+        gathered_.append(bytes, length);
+        postNow = !deliveryPosted_;
+        deliveryPosted_ = true;
+    }
+    if (postNow) post([](const URLConnectionPtr& c, URLConnectionDelegate& d) { c->deliverGatheredBody(d); });
+}
+
+void URLConnection::deliverGatheredBody(URLConnectionDelegate& delegate) {
+    Data batch;
+    {
+        std::lock_guard<std::mutex> lock(bodyMutex_);
+        std::swap(batch, gathered_);
+        deliveryPosted_ = false;
+    }
+    std::shared_ptr<URLTransfer> transfer;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        transfer = transfer_;
+    }
+    if (batch.empty()) return;
+    delegate.connectionDidReceiveData(self<URLConnection>(), batch);
+    if (transfer) transfer->acknowledge(batch.length());
+    batch.setLength(0);
+    std::lock_guard<std::mutex> lock(bodyMutex_);
+    if (spare_.vector().capacity() < batch.vector().capacity()) std::swap(spare_, batch);
 }
 
 void URLConnection::post(std::function<void(const URLConnectionPtr&, URLConnectionDelegate&)> event) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/foundation/Data.h"
 #include "platform/foundation/OperationQueue.h"
 #include "platform/foundation/Object.h"
 #include "platform/foundation/RunLoop.h"
@@ -70,6 +71,11 @@ private:
     URLConnection(const URLRequest& request, std::shared_ptr<URLConnectionDelegate> delegate)
         : originalRequest_(request), currentRequest_(request), delegate_(std::move(delegate)) {}
     void beginTransfer();
+    // Worker side of body delivery: bytes gather here and one posted block
+    // hands over everything gathered by the time it runs, so a fast network
+    // costs the loop one wake-up per batch rather than one per read.
+    void gatherBody(const std::uint8_t* bytes, std::size_t length);
+    void deliverGatheredBody(URLConnectionDelegate& delegate);
     // Runs `event` on the scheduled loop unless the connection has ended.
     void post(std::function<void(const URLConnectionPtr&, URLConnectionDelegate&)> event);
     TrustAnswer askDelegateForTrust(const sec::TrustPtr& trust, const std::string& host, int port);
@@ -88,6 +94,10 @@ private:
     std::atomic<bool> ended_{false};  // cancelled, finished or failed
     std::shared_ptr<URLTransfer> transfer_;
     std::shared_ptr<ChallengeResponder> pendingChallenge_;
+    std::mutex bodyMutex_;         // guards the three below, apart from mutex_
+    Data gathered_;                // body read but not yet handed over
+    Data spare_;                   // a delivered buffer kept for reuse
+    bool deliveryPosted_ = false;  // a block will hand over `gathered_`
 };
 
 }  // namespace ns

@@ -38,6 +38,9 @@ bool equalsIgnoringCase(const std::string& a, const char* b) { return strcasecmp
 // nothing happens on the socket.
 constexpr int kPollMilliseconds = 20;
 
+constexpr long kReceiveBufferBytes = 256 * 1024;
+constexpr long kSendBufferBytes = 256 * 1024;
+
 }  // namespace
 
 struct URLTransfer::Curl {
@@ -88,14 +91,28 @@ void URLTransfer::setUnacknowledgedLimit(std::size_t limit) {
 }
 
 void URLTransfer::acknowledge(std::size_t bytes) {
+    bool wake;
+    {
+        std::lock_guard<std::mutex> lock(flowMutex_);
+        unacknowledged_ = bytes >= unacknowledged_ ? 0 : unacknowledged_ - bytes;
+        wake = readerWaiting_;
+    }
+    // The reader mostly runs ahead of the limit: no wake-up to pay for then.
+    if (wake) flowChanged_.notify_all();
+}
+
+void URLTransfer::countHandedOver(std::size_t bytes) {
+    // Counted before the hand-over, so that an acknowledgement can never
+    // arrive ahead of its own count.
     std::lock_guard<std::mutex> lock(flowMutex_);
-    unacknowledged_ = bytes >= unacknowledged_ ? 0 : unacknowledged_ - bytes;
-    flowChanged_.notify_all();
+    unacknowledged_ += bytes;
 }
 
 bool URLTransfer::waitForRoom() {
     std::unique_lock<std::mutex> lock(flowMutex_);
+    readerWaiting_ = true;
     flowChanged_.wait(lock, [this] { return cancelled_ || limit_ == 0 || unacknowledged_ <= limit_; });
+    readerWaiting_ = false;
     return !cancelled_;
 }
 
@@ -163,6 +180,11 @@ void URLTransfer::run() {
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 0L);
     curl_easy_setopt(easy, CURLOPT_SSL_CTX_FUNCTION, &URLTransfer::onSSLContext);
     curl_easy_setopt(easy, CURLOPT_SSL_CTX_DATA, this);
+
+    // Larger reads and sends than curl's defaults: each read is one hand-over
+    // to the consumer and each send one call into a body source.
+    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, kReceiveBufferBytes);
+    curl_easy_setopt(easy, CURLOPT_UPLOAD_BUFFERSIZE, kSendBufferBytes);
 
     curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &URLTransfer::onHeader);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
@@ -324,10 +346,7 @@ std::size_t URLTransfer::onWrite(char* data, std::size_t size, std::size_t count
         if (t->callbacks_.response) t->callbacks_.response(t->status_, t->headers_);
     }
     if (length == 0) return 0;
-    {
-        std::lock_guard<std::mutex> lock(t->flowMutex_);
-        t->unacknowledged_ += length;
-    }
+    t->countHandedOver(length);
     if (t->callbacks_.data) t->callbacks_.data(reinterpret_cast<const std::uint8_t*>(data), length);
     if (!t->waitForRoom()) return 0;
     // Waiting for the consumer is not the server being idle.

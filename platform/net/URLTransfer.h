@@ -98,6 +98,8 @@ private:
     struct Curl;
     void run();
     void markActive();
+    void countHandedOver(std::size_t bytes);
+    // Waits while more than the limit is handed over and unacknowledged.
     bool waitForRoom();
     // Callbacks from libcurl.
     static std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* self);
@@ -130,6 +132,7 @@ private:
     std::condition_variable flowChanged_;
     std::size_t unacknowledged_ = 0;
     std::size_t limit_ = 0;
+    bool readerWaiting_ = false;
 };
 
 }  // namespace ns

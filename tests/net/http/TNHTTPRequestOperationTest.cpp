@@ -302,6 +302,59 @@ TEST_F(TNHTTPRequestOperationTest, AnExpiringBackgroundTaskCancelsTheOperation) 
     EXPECT_EQ(application->activeBackgroundTaskCount(), 0u);
 }
 
+TEST_F(TNHTTPRequestOperationTest, ResponseStringFollowsTheNamedCharsetAndStreamsHandedInKeepTheirBytes) {
+    server.route("GET", "/latin1", [](const emulator::LoggedRequest&, emulator::Reply& reply) {
+        reply.contentType = "text/plain; charset=iso-8859-1";
+        reply.body = "caf\xE9";
+    });
+    server.route("GET", "/plain", [](const emulator::LoggedRequest&, emulator::Reply& reply) {
+        reply.contentType = "text/plain";
+        reply.body = "caf\xC3\xA9";
+    });
+    // Several megabytes arrive in many reads and land in memory whole.
+    constexpr std::size_t kLarge = 3 * 1024 * 1024 + 17;
+    server.route("GET", "/large", [](const emulator::LoggedRequest&, emulator::Reply& reply) {
+        reply.contentType = "application/octet-stream";
+        reply.streamLength = kLarge;
+        reply.streamFill = [](std::uint64_t offset, char* out, std::size_t length) {
+            for (std::size_t i = 0; i < length; ++i) out[i] = static_cast<char>((offset + i) % 253);
+        };
+    });
+    auto run = [&](const std::string& path, const ns::OutputStreamPtr& stream) {
+        Outcome outcome;
+        auto request = manager->requestSerializer->requestWithMethod("GET", server.url(path), ns::Value());
+        auto operation = manager->HTTPRequestOperationWithRequest(request, succeed(outcome), fail(outcome));
+        operation->setResponseSerializer(TNHTTPResponseSerializer::serializer());
+        if (stream) operation->setOutputStream(stream);
+        EXPECT_FALSE(operation->responseString());  // nothing before a response
+        manager->operationQueue->addOperation(operation);
+        EXPECT_TRUE(runMainLoopUntil([&] { return outcome.done; }, 20)) << path;
+        EXPECT_TRUE(outcome.succeeded) << path;
+        return operation;
+    };
+
+    auto latin1 = run("/latin1", nullptr);
+    EXPECT_EQ(latin1->responseStringEncoding(), ns::kISOLatin1StringEncoding);
+    EXPECT_EQ(latin1->responseString().value_or(""), "caf\xC3\xA9");
+    EXPECT_EQ(latin1->responseData(), ns::Data::fromString("caf\xE9"));
+    auto plain = run("/plain", nullptr);
+    EXPECT_EQ(plain->responseStringEncoding(), ns::kUTF8StringEncoding);
+    EXPECT_EQ(plain->responseString().value_or(""), "caf\xC3\xA9");
+
+    // A memory stream the caller handed in still holds everything afterwards.
+    auto stream = ns::OutputStream::outputStreamToMemory();
+    auto large = run("/large", stream);
+    auto kept = stream->dataWrittenToMemory();
+    ASSERT_TRUE(kept);
+    ASSERT_EQ(kept->length(), kLarge);
+    bool exact = true;
+    for (std::size_t i = 0; i < kLarge && exact; ++i) exact = (*kept)[i] == static_cast<std::uint8_t>(i % 253);
+    EXPECT_TRUE(exact);
+    EXPECT_EQ(large->responseData(), kept);
+    EXPECT_EQ(large->responseObject(), ns::Value(*kept));
+    EXPECT_EQ(large->totalBytesRead(), static_cast<std::int64_t>(kLarge));
+}
+
 TEST_F(TNHTTPRequestOperationTest, CopiesKeepRequestSerializerAndQueuesButNotTheResumeCallback) {
     auto request = manager->requestSerializer->requestWithMethod("GET", server.url("/json"), ns::Value());
     auto operation = manager->HTTPRequestOperationWithRequest(request, nullptr, nullptr);
