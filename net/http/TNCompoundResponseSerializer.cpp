@@ -1,5 +1,8 @@
 #include "net/http/TNCompoundResponseSerializer.h"
 
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
+
 std::shared_ptr<TNCompoundResponseSerializer> TNCompoundResponseSerializer::compoundSerializerWithResponseSerializers(
     std::vector<TNHTTPResponseSerializerPtr> serializers) {
     auto compound = std::shared_ptr<TNCompoundResponseSerializer>(new TNCompoundResponseSerializer());
@@ -28,4 +31,27 @@ ns::Value TNCompoundResponseSerializer::responseObjectForResponse(const ns::URLR
         }
     }
     return TNHTTPResponseSerializer::responseObjectForResponse(response, data, error);
+}
+
+void TNCompoundResponseSerializer::encodeWithCoder(ns::KeyedArchiver& coder) {
+    TNHTTPResponseSerializer::encodeWithCoder(coder);
+    ns::Array members;
+    for (const auto& member : responseSerializers)
+        if (member) members.push_back(ns::Value(member));
+    coder.encodeObject(ns::Value(std::move(members)), "responseSerializers");
+}
+
+bool TNCompoundResponseSerializer::initWithCoder(ns::KeyedUnarchiver& coder) {
+    if (!TNHTTPResponseSerializer::initWithCoder(coder)) return false;
+    ns::Value members = coder.decodeObjectForKey("responseSerializers");
+    if (!members.isNil() && !members.isArray()) return false;
+    responseSerializers.clear();
+    if (members.isArray()) {
+        for (const auto& member : members.asArray()) {
+            auto serializer = std::dynamic_pointer_cast<TNHTTPResponseSerializer>(member.asObject());
+            if (!serializer) return false;
+            responseSerializers.push_back(serializer);
+        }
+    }
+    return true;
 }

@@ -1,6 +1,8 @@
 #include "net/http/TNHTTPRequestOperation.h"
 
 #include "platform/foundation/HTTPURLResponse.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
 
 std::shared_ptr<TNHTTPRequestOperation> TNHTTPRequestOperation::create(const ns::URLRequest& request) {
     return std::shared_ptr<TNHTTPRequestOperation>(new TNHTTPRequestOperation(request));
@@ -110,4 +112,19 @@ void TNHTTPRequestOperation::pause() {
     if (auto http = HTTPResponse())
         if (auto etag = http->valueForHTTPHeaderField("ETag")) ranged.setValue(*etag, "If-Range");
     setRequest(ranged);
+}
+
+void TNHTTPRequestOperation::encodeWithCoder(ns::KeyedArchiver& coder) {
+    TNURLConnectionOperation::encodeWithCoder(coder);
+    if (auto serializer = responseSerializer()) coder.encodeObject(ns::Value(serializer), "responseSerializer");
+}
+
+bool TNHTTPRequestOperation::initWithCoder(ns::KeyedUnarchiver& coder) {
+    if (!TNURLConnectionOperation::initWithCoder(coder)) return false;
+    ns::Value serializer = coder.decodeObjectForKey("responseSerializer");
+    if (serializer.isNil()) return true;
+    auto decoded = std::dynamic_pointer_cast<TNHTTPResponseSerializer>(serializer.asObject());
+    if (!decoded) return false;
+    setResponseSerializer(decoded);
+    return true;
 }

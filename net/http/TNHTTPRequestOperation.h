@@ -18,6 +18,7 @@ public:
     using Failure = std::function<void(const std::shared_ptr<TNHTTPRequestOperation>&, const ns::ErrorPtr& error)>;
 
     static std::shared_ptr<TNHTTPRequestOperation> create(const ns::URLRequest& request);
+    static std::shared_ptr<TNHTTPRequestOperation> create() { return create(ns::URLRequest()); }
     // "com.tavonet.networking.http-request.processing", concurrent.
     static std::shared_ptr<dispatch::Queue> processingQueue();
 
@@ -35,6 +36,10 @@ public:
     // Also a copy of the response serializer.
     std::shared_ptr<TNURLConnectionOperation> copy() const override;
     void pause() override;
+
+    // Adds the response serializer to what the base class keeps.
+    void encodeWithCoder(ns::KeyedArchiver& coder) override;
+    bool initWithCoder(ns::KeyedUnarchiver& coder) override;
 
 private:
     // Decodes on first use; the shared object stays valid for the caller.

@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "net/http/TNJSONResponseSerializer.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
 
 TNHTTPRequestOperationManager::TNHTTPRequestOperationManager() : responseSerializer(TNJSONResponseSerializer::serializer()) {}
 
@@ -110,4 +112,28 @@ std::string TNHTTPRequestOperationManager::description() const {
     std::snprintf(address, sizeof address, "%p", static_cast<const void*>(this));
     return "<" + className() + ": " + address + ", baseURL: " + (baseURL_ ? baseURL_->absoluteString() : "(null)") +
            ", operationQueue: " + operationQueue->description() + ">";
+}
+
+void TNHTTPRequestOperationManager::encodeWithCoder(ns::KeyedArchiver& coder) {
+    if (baseURL_) coder.encodeString(baseURL_->absoluteString(), "baseURL");
+    if (requestSerializer) coder.encodeObject(ns::Value(requestSerializer), "requestSerializer");
+    if (responseSerializer) coder.encodeObject(ns::Value(responseSerializer), "responseSerializer");
+}
+
+bool TNHTTPRequestOperationManager::initWithCoder(ns::KeyedUnarchiver& coder) {
+    if (coder.containsValueForKey("baseURL")) {
+        auto text = coder.decodeStringForKey("baseURL");
+        auto url = text ? ns::URL::URLWithString(*text) : nullptr;
+        if (!url) return false;
+        // The same rule as a manager made with this base URL.
+        baseURL_ = initWithBaseURL(url)->baseURL_;
+    }
+    ns::Value request = coder.decodeObjectForKey("requestSerializer");
+    ns::Value response = coder.decodeObjectForKey("responseSerializer");
+    auto requestDecoded = std::dynamic_pointer_cast<TNHTTPRequestSerializer>(request.asObject());
+    auto responseDecoded = std::dynamic_pointer_cast<TNHTTPResponseSerializer>(response.asObject());
+    if ((!request.isNil() && !requestDecoded) || (!response.isNil() && !responseDecoded)) return false;
+    if (requestDecoded) requestSerializer = requestDecoded;
+    if (responseDecoded) responseSerializer = responseDecoded;
+    return true;
 }

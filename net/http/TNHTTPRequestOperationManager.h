@@ -14,13 +14,14 @@
 #include "net/reachability/TNNetworkReachabilityManager.h"
 #include "platform/foundation/OperationQueue.h"
 
-class TNHTTPRequestOperationManager : public ns::Object {
+class TNHTTPRequestOperationManager : public ns::Object, public ns::Coding {
 public:
     using Success = TNHTTPRequestOperation::Success;
     using Failure = TNHTTPRequestOperation::Failure;
     using HeadSuccess = std::function<void(const TNHTTPRequestOperationPtr&)>;
 
     static std::shared_ptr<TNHTTPRequestOperationManager> manager();
+    static std::shared_ptr<TNHTTPRequestOperationManager> create() { return manager(); }
     // A base URL with a path that does not end in "/" gets one.
     static std::shared_ptr<TNHTTPRequestOperationManager> initWithBaseURL(const ns::URLPtr& baseURL);
     // Same base URL and copies of both serializers; other settings default.
@@ -63,6 +64,11 @@ public:
     // The URL text resolved against the base URL (absolute form).
     std::string resolvedURLString(const std::string& URLString) const;
     std::string description() const override;
+
+    // Archives keep the base URL and both serializers; the other settings
+    // start from their defaults again.
+    void encodeWithCoder(ns::KeyedArchiver& coder) override;
+    bool initWithCoder(ns::KeyedUnarchiver& coder) override;
 
 private:
     TNHTTPRequestOperationManager();

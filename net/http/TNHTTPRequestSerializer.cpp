@@ -7,6 +7,8 @@
 #include "net/http/TNStreamingMultipartFormData.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DispatchQueue.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/OutputStream.h"
 #include "platform/foundation/PercentEscaping.h"
 #include "platform/foundation/StringUtils.h"
@@ -238,4 +240,25 @@ ns::MutableURLRequest TNHTTPRequestSerializer::requestWithMultipartFormRequest(
     });
     copy.setHTTPBodyStream(nullptr);
     return copy;
+}
+
+void TNHTTPRequestSerializer::encodeWithCoder(ns::KeyedArchiver& coder) {
+    coder.encodeObject(ns::Value(headers_.toDictionary()), "mutableHTTPRequestHeaders");
+    coder.encodeInt(queryStyle_, "queryStringSerializationStyle");
+}
+
+bool TNHTTPRequestSerializer::initWithCoder(ns::KeyedUnarchiver& coder) {
+    ns::Value headers = coder.decodeObjectForKey("mutableHTTPRequestHeaders");
+    if (!headers.isNil()) {
+        if (!headers.isDictionary()) return false;
+        ns::HTTPHeaderFields restored;
+        for (const auto& [field, value] : headers.asDictionary()) {
+            // Only text can go out as a header value.
+            if (!value.isString()) return false;
+            restored.set(field, value.asString());
+        }
+        headers_ = std::move(restored);
+    }
+    queryStyle_ = static_cast<unsigned>(coder.decodeIntForKey("queryStringSerializationStyle"));
+    return true;
 }

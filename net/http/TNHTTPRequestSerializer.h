@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "net/http/TNURLRequestSerialization.h"
+#include "platform/foundation/Coding.h"
 #include "platform/foundation/HTTPHeaderFields.h"
 #include "platform/foundation/Object.h"
 #include "platform/foundation/StringEncoding.h"
@@ -19,7 +20,7 @@
 
 class TNStreamingMultipartFormData;
 
-class TNHTTPRequestSerializer : public ns::Object, public TNURLRequestSerialization {
+class TNHTTPRequestSerializer : public ns::Object, public TNURLRequestSerialization, public ns::Coding {
 public:
     using QueryStringSerialization =
         std::function<std::string(const ns::URLRequest&, const ns::Value& parameters, ns::ErrorPtr* error)>;
@@ -27,6 +28,7 @@ public:
     using ConstructingInMemoryBody = std::function<void(ns::Data& data)>;
 
     static std::shared_ptr<TNHTTPRequestSerializer> serializer();
+    static std::shared_ptr<TNHTTPRequestSerializer> create() { return serializer(); }
     // A fresh serializer of the same class with a copy of the default
     // headers, the query style and callback; other settings take defaults.
     virtual std::shared_ptr<TNHTTPRequestSerializer> copy() const;
@@ -84,6 +86,11 @@ public:
     // "PreferredLanguages" (comma separated), "en" by default.
     static std::vector<std::string> preferredLanguages();
     static std::string defaultUserAgent();
+
+    // Archives keep the default headers and the query style; the other
+    // settings (and a query callback) start from their defaults again.
+    void encodeWithCoder(ns::KeyedArchiver& coder) override;
+    bool initWithCoder(ns::KeyedUnarchiver& coder) override;
 
 protected:
     TNHTTPRequestSerializer();

@@ -1,6 +1,8 @@
 #include "net/http/TNHTTPResponseSerializer.h"
 
 #include "platform/foundation/Bundle.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/HTTPURLResponse.h"
 
 namespace {
@@ -111,4 +113,43 @@ ns::Value TNHTTPResponseSerializer::responseObjectForResponse(const ns::URLRespo
                                                               ns::ErrorPtr* error) {
     validateResponse(response, data, error);
     return data ? ns::Value(*data) : ns::Value();
+}
+
+void TNHTTPResponseSerializer::encodeWithCoder(ns::KeyedArchiver& coder) {
+    if (acceptableStatusCodes) {
+        ns::Array codes;
+        for (int code : *acceptableStatusCodes) codes.push_back(code);
+        coder.encodeObject(ns::Value(std::move(codes)), "acceptableStatusCodes");
+    }
+    if (acceptableContentTypes) {
+        ns::Array types;
+        for (const auto& type : *acceptableContentTypes) types.push_back(type);
+        coder.encodeObject(ns::Value(std::move(types)), "acceptableContentTypes");
+    }
+}
+
+bool TNHTTPResponseSerializer::initWithCoder(ns::KeyedUnarchiver& coder) {
+    // What the archive holds replaces the defaults; an absent set is none.
+    ns::Value codes = coder.decodeObjectForKey("acceptableStatusCodes");
+    ns::Value types = coder.decodeObjectForKey("acceptableContentTypes");
+    if ((!codes.isNil() && !codes.isArray()) || (!types.isNil() && !types.isArray())) return false;
+    acceptableStatusCodes.reset();
+    acceptableContentTypes.reset();
+    if (codes.isArray()) {
+        std::set<int> set;
+        for (const auto& code : codes.asArray()) {
+            if (!code.isNumber()) return false;
+            set.insert(code.intValue());
+        }
+        acceptableStatusCodes = std::move(set);
+    }
+    if (types.isArray()) {
+        std::set<std::string> set;
+        for (const auto& type : types.asArray()) {
+            if (!type.isString()) return false;
+            set.insert(type.asString());
+        }
+        acceptableContentTypes = std::move(set);
+    }
+    return true;
 }

@@ -9,12 +9,14 @@
 #include <string>
 
 #include "net/http/TNURLResponseSerialization.h"
+#include "platform/foundation/Coding.h"
 #include "platform/foundation/Object.h"
 #include "platform/foundation/StringEncoding.h"
 
-class TNHTTPResponseSerializer : public ns::Object, public TNURLResponseSerialization {
+class TNHTTPResponseSerializer : public ns::Object, public TNURLResponseSerialization, public ns::Coding {
 public:
     static std::shared_ptr<TNHTTPResponseSerializer> serializer();
+    static std::shared_ptr<TNHTTPResponseSerializer> create() { return serializer(); }
     // A fresh serializer of the same class with copies of the status codes
     // and content types, and the class's own settings.
     virtual std::shared_ptr<TNHTTPResponseSerializer> copy() const;
@@ -31,6 +33,11 @@ public:
                           ns::ErrorPtr* error) const;
     ns::Value responseObjectForResponse(const ns::URLResponsePtr& response, const std::optional<ns::Data>& data,
                                         ns::ErrorPtr* error) override;
+
+    // Archives keep the status codes and content types (the encoding is
+    // not kept); subclasses add their own settings.
+    void encodeWithCoder(ns::KeyedArchiver& coder) override;
+    bool initWithCoder(ns::KeyedUnarchiver& coder) override;
 
 protected:
     TNHTTPResponseSerializer();

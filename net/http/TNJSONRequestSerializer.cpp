@@ -1,6 +1,8 @@
 #include "net/http/TNJSONRequestSerializer.h"
 
 #include "platform/foundation/JSONSerialization.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
 
 std::shared_ptr<TNJSONRequestSerializer> TNJSONRequestSerializer::serializerWithWritingOptions(unsigned options) {
     auto serializer = std::shared_ptr<TNJSONRequestSerializer>(new TNJSONRequestSerializer());
@@ -26,4 +28,15 @@ ns::MutableURLRequest TNJSONRequestSerializer::requestBySerializingRequest(const
     if (!copy.valueForHTTPHeaderField("Content-Type")) copy.setValue("application/json; charset=utf-8", "Content-Type");
     if (auto body = ns::JSONSerialization::dataWithJSONObject(parameters, writingOptions, error)) copy.setHTTPBody(*body);
     return copy;
+}
+
+void TNJSONRequestSerializer::encodeWithCoder(ns::KeyedArchiver& coder) {
+    TNHTTPRequestSerializer::encodeWithCoder(coder);
+    coder.encodeInt(writingOptions, "writingOptions");
+}
+
+bool TNJSONRequestSerializer::initWithCoder(ns::KeyedUnarchiver& coder) {
+    if (!TNHTTPRequestSerializer::initWithCoder(coder)) return false;
+    writingOptions = static_cast<unsigned>(coder.decodeIntForKey("writingOptions"));
+    return true;
 }

@@ -8,7 +8,10 @@ class TNJSONRequestSerializer : public TNHTTPRequestSerializer {
 public:
     static std::shared_ptr<TNJSONRequestSerializer> serializer() { return serializerWithWritingOptions(0); }
     static std::shared_ptr<TNJSONRequestSerializer> serializerWithWritingOptions(unsigned options);
+    static std::shared_ptr<TNJSONRequestSerializer> create() { return serializer(); }
     std::shared_ptr<TNHTTPRequestSerializer> copy() const override;
+    void encodeWithCoder(ns::KeyedArchiver& coder) override;
+    bool initWithCoder(ns::KeyedUnarchiver& coder) override;
 
     unsigned writingOptions = 0;
 

@@ -2,6 +2,8 @@
 
 #include "net/json/JetJsonDeserializing.h"
 #include "platform/foundation/Bundle.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
 
 std::shared_ptr<TNJSONResponseSerializer> TNJSONResponseSerializer::serializerWithReadingOptions(unsigned options) {
     auto serializer = std::shared_ptr<TNJSONResponseSerializer>(new TNJSONResponseSerializer());
@@ -39,4 +41,15 @@ ns::Value TNJSONResponseSerializer::responseObjectForResponse(const ns::URLRespo
     if (removesKeysWithNullValues && !object.isNil()) object = TNStripNullValues(object);
     if (error) *error = TNChainUnderlyingError(serializationError, *error);
     return object;
+}
+
+void TNJSONResponseSerializer::encodeWithCoder(ns::KeyedArchiver& coder) {
+    TNHTTPResponseSerializer::encodeWithCoder(coder);
+    coder.encodeInt(readingOptions, "readingOptions");
+}
+
+bool TNJSONResponseSerializer::initWithCoder(ns::KeyedUnarchiver& coder) {
+    if (!TNHTTPResponseSerializer::initWithCoder(coder)) return false;
+    readingOptions = static_cast<unsigned>(coder.decodeIntForKey("readingOptions"));
+    return true;
 }

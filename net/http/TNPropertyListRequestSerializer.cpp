@@ -1,5 +1,7 @@
 #include "net/http/TNPropertyListRequestSerializer.h"
 
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/PropertyListSerialization.h"
 
 std::shared_ptr<TNPropertyListRequestSerializer> TNPropertyListRequestSerializer::serializerWithFormat(
@@ -32,4 +34,17 @@ ns::MutableURLRequest TNPropertyListRequestSerializer::requestBySerializingReque
             parameters, static_cast<ns::PropertyListFormat>(format), error))
         copy.setHTTPBody(*body);
     return copy;
+}
+
+void TNPropertyListRequestSerializer::encodeWithCoder(ns::KeyedArchiver& coder) {
+    TNHTTPRequestSerializer::encodeWithCoder(coder);
+    coder.encodeInt(format, "format");
+    coder.encodeObject(ns::Value(static_cast<std::uint64_t>(writeOptions)), "writeOptions");
+}
+
+bool TNPropertyListRequestSerializer::initWithCoder(ns::KeyedUnarchiver& coder) {
+    if (!TNHTTPRequestSerializer::initWithCoder(coder)) return false;
+    if (coder.containsValueForKey("format")) format = static_cast<unsigned>(coder.decodeIntForKey("format"));
+    writeOptions = coder.decodeObjectForKey("writeOptions").unsignedIntValue();
+    return true;
 }

@@ -8,7 +8,10 @@ class TNPropertyListRequestSerializer : public TNHTTPRequestSerializer {
 public:
     static std::shared_ptr<TNPropertyListRequestSerializer> serializer() { return serializerWithFormat(100, 0); }
     static std::shared_ptr<TNPropertyListRequestSerializer> serializerWithFormat(unsigned format, unsigned writeOptions);
+    static std::shared_ptr<TNPropertyListRequestSerializer> create() { return serializer(); }
     std::shared_ptr<TNHTTPRequestSerializer> copy() const override;
+    void encodeWithCoder(ns::KeyedArchiver& coder) override;
+    bool initWithCoder(ns::KeyedUnarchiver& coder) override;
 
     unsigned format = 100;  // XML
     unsigned writeOptions = 0;

@@ -1,5 +1,7 @@
 #include "net/http/TNPropertyListResponseSerializer.h"
 
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/PropertyListSerialization.h"
 
 std::shared_ptr<TNPropertyListResponseSerializer> TNPropertyListResponseSerializer::serializerWithFormat(
@@ -31,4 +33,17 @@ ns::Value TNPropertyListResponseSerializer::responseObjectForResponse(const ns::
     ns::Value object = ns::PropertyListSerialization::propertyListWithData(*data, &readError);
     if (error) *error = TNChainUnderlyingError(readError, *error);
     return object;
+}
+
+void TNPropertyListResponseSerializer::encodeWithCoder(ns::KeyedArchiver& coder) {
+    TNHTTPResponseSerializer::encodeWithCoder(coder);
+    coder.encodeInt(format, "format");
+    coder.encodeInt(readOptions, "readOptions");
+}
+
+bool TNPropertyListResponseSerializer::initWithCoder(ns::KeyedUnarchiver& coder) {
+    if (!TNHTTPResponseSerializer::initWithCoder(coder)) return false;
+    if (coder.containsValueForKey("format")) format = static_cast<unsigned>(coder.decodeIntForKey("format"));
+    readOptions = static_cast<unsigned>(coder.decodeIntForKey("readOptions"));
+    return true;
 }

@@ -2,10 +2,13 @@
 
 #include <charconv>
 
+#include "net/http/TNArchivedHTTPValues.h"
 #include "net/http/TNNetworkingNotifications.h"
 #include "platform/foundation/BlockOperation.h"
 #include "platform/foundation/DispatchOnce.h"
 #include "platform/foundation/HTTPURLResponse.h"
+#include "platform/foundation/KeyedArchiver.h"
+#include "platform/foundation/KeyedUnarchiver.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/net/URLError.h"
 #include "platform/ui/Application.h"
@@ -591,4 +594,38 @@ std::optional<ns::Data> TNURLConnectionOperation::takeStreamData() {
     if (!outputStream_) return std::nullopt;
     // Nobody else can read a stream we made and are about to drop.
     return ownsOutputStream_ ? outputStream_->takeDataWrittenToMemory() : outputStream_->dataWrittenToMemory();
+}
+
+// --- Archiving -----------------------------------------------------------------
+
+void TNURLConnectionOperation::encodeWithCoder(ns::KeyedArchiver& coder) {
+    pause();
+    std::lock_guard<std::recursive_mutex> guard(lock_);
+    // An operation read back has no connection: it can only be ready or done.
+    TNOperationState state = state_ == TNOperationFinishedState ? TNOperationFinishedState : TNOperationReadyState;
+    coder.encodeObject(TNArchivedRequest(request_), "request");
+    coder.encodeInt(state, "state");
+    coder.encodeObject(TNArchivedResponse(response_), "response");
+    coder.encodeObject(TNArchivedError(error_), "error");
+    if (responseData_) coder.encodeData(*responseData_, "responseData");
+    coder.encodeInt(totalBytesRead_, "totalBytesRead");
+}
+
+bool TNURLConnectionOperation::initWithCoder(ns::KeyedUnarchiver& coder) {
+    auto request = TNRequestFromArchive(coder.decodeObjectForKey("request"));
+    auto response = TNResponseFromArchive(coder.decodeObjectForKey("response"));
+    auto error = TNErrorFromArchive(coder.decodeObjectForKey("error"));
+    const std::int64_t state = coder.decodeIntForKey("state");
+    const std::int64_t totalBytesRead = coder.decodeIntForKey("totalBytesRead");
+    if (!request || !response || !error) return false;
+    if (state != TNOperationReadyState && state != TNOperationFinishedState) return false;
+    if (totalBytesRead < 0) return false;
+    std::lock_guard<std::recursive_mutex> guard(lock_);
+    request_ = *request;
+    response_ = *response;
+    error_ = *error;
+    responseData_ = coder.decodeDataForKey("responseData");
+    totalBytesRead_ = totalBytesRead;
+    state_ = static_cast<TNOperationState>(state);
+    return true;
 }

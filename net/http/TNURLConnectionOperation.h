@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "net/http/TNSecurityPolicy.h"
+#include "platform/foundation/Coding.h"
 #include "platform/foundation/DispatchGroup.h"
 #include "platform/foundation/DispatchQueue.h"
 #include "platform/foundation/InputStream.h"
@@ -41,7 +42,7 @@ enum TNOperationState : int {
     TNOperationFinishedState = 3,
 };
 
-class TNURLConnectionOperation : public ns::Operation, public ns::URLConnectionDelegate {
+class TNURLConnectionOperation : public ns::Operation, public ns::URLConnectionDelegate, public ns::Coding {
 public:
     using ProgressBlock = std::function<void(std::int64_t bytes, std::int64_t totalBytes, std::int64_t totalExpected)>;
     using ResumeDownloadBlock = std::function<void(std::int64_t contentLength, std::int64_t totalLength)>;
@@ -51,6 +52,8 @@ public:
                                                                       const ns::URLRequest&, const ns::URLResponsePtr&)>;
 
     static std::shared_ptr<TNURLConnectionOperation> create(const ns::URLRequest& request);
+    // For reading one back from an archive.
+    static std::shared_ptr<TNURLConnectionOperation> create() { return create(ns::URLRequest()); }
     ~TNURLConnectionOperation() override;
 
     // The thread every connection of the library runs on (made on first use).
@@ -118,6 +121,12 @@ public:
     TNOperationState state() const;
 
     std::string description() const override;
+
+    // Archiving pauses the operation first and keeps it as ready (or
+    // finished): request, state, response, error, response data and the
+    // count read. Reading restores them into a fresh operation.
+    void encodeWithCoder(ns::KeyedArchiver& coder) override;
+    bool initWithCoder(ns::KeyedUnarchiver& coder) override;
 
     // --- Connection delegate (network thread) ----------------------------
     // Only with a redirect callback: otherwise the request goes out as it

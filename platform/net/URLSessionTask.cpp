@@ -333,7 +333,20 @@ void URLSessionTask::deliver(Event event) {
             return;
         }
     }
-    if (auto session = session_.lock()) session->enqueue(std::move(event));
+    // The transfer runs ahead of the delegate queue: an event queued just
+    // before a suspend must still wait for the resume, in its place.
+    auto self = this->self<URLSessionTask>();
+    auto checked = [self, event = std::move(event)]() mutable {
+        {
+            std::lock_guard<std::mutex> lock(self->mutex_);
+            if (self->state_ == URLSessionTaskState::Suspended) {
+                self->held_.push_back(std::move(event));
+                return;
+            }
+        }
+        event();
+    };
+    if (auto session = session_.lock()) session->enqueue(std::move(checked));
 }
 
 void URLSessionTask::finish(ErrorPtr error) {
