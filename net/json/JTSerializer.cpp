@@ -40,7 +40,7 @@ struct PlainTable {
 };
 const PlainTable kPlain;
 
-void appendUnitEscape(std::string& out, unsigned unit) {
+void appendUnitEscape(JsonTextBuffer& out, unsigned unit) {
     const char e[6] = {'\\', 'u', kHex[(unit >> 12) & 15], kHex[(unit >> 8) & 15], kHex[(unit >> 4) & 15],
                        kHex[unit & 15]};
     out.append(e, 6);
@@ -59,8 +59,7 @@ void JTSerializer::fail(const std::string& message) {
 ns::Value JTSerializer::serialize(const ns::Value& object, unsigned options, unsigned encodeOption,
                                   ns::ErrorPtr* error) {
     if (error) *error = nullptr;
-    out_.clear();
-    out_.reserve(4096);
+    out_ = JsonTextBuffer();
     options_ = options;
     encodeOption_ = encodeOption;
     depth_ = 0;
@@ -82,14 +81,16 @@ ns::Value JTSerializer::serialize(const ns::Value& object, unsigned options, uns
     ns::Value result;
     if (ok) {
         switch (encodeOption & kJTEncodeOptionAsTypeMask) {
-            case kJTEncodeOptionAsString: result = ns::Value(std::move(out_)); break;
-            case kJTEncodeOptionAsData:
-                result = ns::Value(ns::Data(std::vector<std::uint8_t>(out_.begin(), out_.end())));
+            case kJTEncodeOptionAsString: result = ns::Value(out_.take()); break;
+            case kJTEncodeOptionAsData: {
+                const std::string text = out_.take();
+                result = ns::Value(ns::Data(std::vector<std::uint8_t>(text.begin(), text.end())));
                 break;
+            }
             default: fail("Unknown encode as type."); break;
         }
     }
-    out_ = std::string();
+    out_ = JsonTextBuffer(0);
     if (error && result.isNil()) *error = error_;
     return result;
 }
@@ -132,15 +133,13 @@ bool JTSerializer::encode(const ns::Value& value) {
                 out_.append("false", 5);
             return true;
         case ns::ValueKind::Integer: {
-            char buf[24];
-            const auto r = std::to_chars(buf, buf + sizeof buf, *std::get_if<std::int64_t>(&v));
-            out_.append(buf, r.ptr);
+            char* at = out_.room(24);
+            out_.commit(std::to_chars(at, at + 24, *std::get_if<std::int64_t>(&v)).ptr);
             return true;
         }
         case ns::ValueKind::Unsigned: {
-            char buf[24];
-            const auto r = std::to_chars(buf, buf + sizeof buf, *std::get_if<std::uint64_t>(&v));
-            out_.append(buf, r.ptr);
+            char* at = out_.room(24);
+            out_.commit(std::to_chars(at, at + 24, *std::get_if<std::uint64_t>(&v)).ptr);
             return true;
         }
         case ns::ValueKind::Double: return encodeDouble(*std::get_if<double>(&v));
@@ -169,8 +168,7 @@ bool JTSerializer::encodeDouble(double d) {
         fail("Floating point values must be finite.  JSON does not support NaN or Infinity.");
         return false;
     }
-    char buf[jsondouble::kMaxLength];
-    out_.append(buf, jsondouble::writeG17(d, buf));
+    out_.commit(jsondouble::writeG17(d, out_.room(jsondouble::kMaxLength)));
     return true;
 }
 
@@ -238,9 +236,12 @@ bool JTSerializer::encodeString(const std::string& text, bool quotes) {
         const auto* d = reinterpret_cast<const unsigned char*>(text.data());
         while (i < text.size() && kPlain.plain[d[i]]) ++i;
         if (i == text.size()) {
-            if (quotes) out_.push_back('"');
-            out_.append(text);
-            if (quotes) out_.push_back('"');
+            char* at = out_.room(text.size() + 2);
+            if (quotes) *at++ = '"';
+            std::memcpy(at, text.data(), text.size());
+            at += text.size();
+            if (quotes) *at++ = '"';
+            out_.commit(at);
             return true;
         }
     }

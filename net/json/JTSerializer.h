@@ -11,6 +11,7 @@
 #include <string>
 
 #include "net/json/JetJsonOptions.h"
+#include "net/json/JsonTextBuffer.h"
 #include "platform/foundation/Error.h"
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Value.h"
@@ -47,7 +48,7 @@ private:
     void closeBracket(char c);
     void separator();
 
-    std::string out_;
+    JsonTextBuffer out_;
     unsigned options_ = 0;
     unsigned encodeOption_ = 0;
     std::size_t depth_ = 0;

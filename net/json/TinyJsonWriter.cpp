@@ -23,17 +23,25 @@ struct EscapeTable {
 };
 const EscapeTable kEscapes;
 
-// The shortest text that reads back as the same double. Whole numbers of
-// more than 15 digits go to exponent form, as the platform writes them, so
-// that no reader takes them for (possibly out of range) integers.
-std::string numberText(double d) {
-    std::string text = ns::formatDouble(d);
-    if (text.find_first_of(".eE") == std::string::npos && text.size() > 16) {
-        char buf[40];
-        const auto r = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific);
-        text.assign(buf, r.ptr);
+// The shortest text that reads back as the same double, as ns::formatDouble
+// writes it (whole numbers below 10^15 in plain digits), written in place.
+// Whole numbers of more than 15 digits go to exponent form, as the platform
+// writes them, so that no reader takes them for (possibly out of range)
+// integers.
+char* writeNumberText(double d, char* at) {
+    char* const end = at + 40;
+    if (d == std::floor(d) && std::fabs(d) < 1e15) {
+        if (d == 0 && std::signbit(d)) {
+            *at++ = '-';
+            *at++ = '0';
+            return at;
+        }
+        return std::to_chars(at, end, static_cast<std::int64_t>(d)).ptr;
     }
-    return text;
+    char* last = std::to_chars(at, end, d).ptr;
+    if (last - at > 16 && std::find_if(at, last, [](char c) { return c == '.' || c == 'e' || c == 'E'; }) == last)
+        last = std::to_chars(at, end, d, std::chars_format::scientific).ptr;
+    return last;
 }
 
 }  // namespace
@@ -44,34 +52,33 @@ ns::Value TinyJsonWriter::stringWithObject(const ns::Value& value, ns::ErrorPtr*
     ns::Value result;
     const bool collection = value.isArray() || value.isDictionary() || value.as<JTArray>() || value.as<JTDictionary>();
     if (collection) {
-        std::string out;
-        out.reserve(128);
-        if (writeValue(value, out)) result = ns::Value(std::move(out));
+        JsonTextBuffer out(128);
+        if (writeValue(value, out)) result = ns::Value(out.take());
     }
     if (result.isNil()) addErrorWithCode(4, "Not valid type for JSON");
     if (error) *error = result.isNil() ? errorTrace().back() : nullptr;
     return result;
 }
 
-void TinyJsonWriter::newline(std::string& out, unsigned depth) const {
+void TinyJsonWriter::newline(JsonTextBuffer& out, unsigned depth) const {
     out.push_back('\n');
     out.append(2 * static_cast<std::size_t>(depth), ' ');
 }
 
-bool TinyJsonWriter::writeValue(const ns::Value& value, std::string& out) {
+bool TinyJsonWriter::writeValue(const ns::Value& value, JsonTextBuffer& out) {
     switch (value.kind()) {
         case ns::ValueKind::Array: return writeArray(value.asArray().data(), value.asArray().size(), out);
         case ns::ValueKind::Dictionary: return writeDictionary(value, out);
         case ns::ValueKind::String: writeString(value.asString(), out); return true;
         case ns::ValueKind::Bool: out += value.boolValue() ? "true" : "false"; return true;
         case ns::ValueKind::Integer: {
-            char buf[24];
-            out.append(buf, std::to_chars(buf, buf + sizeof buf, value.longLongValue()).ptr);
+            char* at = out.room(24);
+            out.commit(std::to_chars(at, at + 24, value.longLongValue()).ptr);
             return true;
         }
         case ns::ValueKind::Unsigned: {
-            char buf[24];
-            out.append(buf, std::to_chars(buf, buf + sizeof buf, value.unsignedLongLongValue()).ptr);
+            char* at = out.room(24);
+            out.commit(std::to_chars(at, at + 24, value.unsignedLongLongValue()).ptr);
             return true;
         }
         case ns::ValueKind::Decimal: out += value.decimalText(); return true;
@@ -85,7 +92,7 @@ bool TinyJsonWriter::writeValue(const ns::Value& value, std::string& out) {
                 addErrorWithCode(1, "Infinity is not a valid number in JSON");
                 return false;
             }
-            out += numberText(d);
+            out.commit(writeNumberText(d, out.room(40)));
             return true;
         }
         case ns::ValueKind::Null: out += "null"; return true;
@@ -102,7 +109,7 @@ bool TinyJsonWriter::writeValue(const ns::Value& value, std::string& out) {
     }
 }
 
-bool TinyJsonWriter::writeArray(const ns::Value* items, std::size_t count, std::string& out) {
+bool TinyJsonWriter::writeArray(const ns::Value* items, std::size_t count, JsonTextBuffer& out) {
     if (!enterContainer()) return false;
     out.push_back('[');
     for (std::size_t i = 0; i < count; ++i) {
@@ -116,7 +123,7 @@ bool TinyJsonWriter::writeArray(const ns::Value* items, std::size_t count, std::
     return true;
 }
 
-bool TinyJsonWriter::writeDictionary(const ns::Value& value, std::string& out) {
+bool TinyJsonWriter::writeDictionary(const ns::Value& value, JsonTextBuffer& out) {
     if (!enterContainer()) return false;
     // Pairs in the dictionary's own order (slot order for the codec's own
     // dictionaries), by reference: nothing is copied.
@@ -173,7 +180,7 @@ bool TinyJsonWriter::writeDictionary(const ns::Value& value, std::string& out) {
     return true;
 }
 
-void TinyJsonWriter::writeString(const std::string& text, std::string& out) const {
+void TinyJsonWriter::writeString(const std::string& text, JsonTextBuffer& out) const {
     out.push_back('"');
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
@@ -191,9 +198,9 @@ void TinyJsonWriter::writeString(const std::string& text, std::string& out) cons
             case '\f': out += "\\f"; break;
             case '\r': out += "\\r"; break;
             default: {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", *p);
-                out += buf;
+                static constexpr char kHex[] = "0123456789abcdef";
+                const char e[6] = {'\\', 'u', '0', '0', kHex[*p >> 4], kHex[*p & 15]};
+                out.append(e, 6);
             }
         }
         ++p;

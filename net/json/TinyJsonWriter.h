@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "net/json/JsonTextBuffer.h"
 #include "net/json/TinyJsonBase.h"
 #include "platform/foundation/Value.h"
 
@@ -27,11 +28,11 @@ public:
 
 private:
     TinyJsonWriter() = default;
-    bool writeValue(const ns::Value& value, std::string& out);
-    bool writeArray(const ns::Value* items, std::size_t count, std::string& out);
-    bool writeDictionary(const ns::Value& value, std::string& out);
-    void writeString(const std::string& text, std::string& out) const;
-    void newline(std::string& out, unsigned depth) const;
+    bool writeValue(const ns::Value& value, JsonTextBuffer& out);
+    bool writeArray(const ns::Value* items, std::size_t count, JsonTextBuffer& out);
+    bool writeDictionary(const ns::Value& value, JsonTextBuffer& out);
+    void writeString(const std::string& text, JsonTextBuffer& out) const;
+    void newline(JsonTextBuffer& out, unsigned depth) const;
 
     bool sortKeys_ = false;
     bool humanReadable_ = false;

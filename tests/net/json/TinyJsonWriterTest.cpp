@@ -1,7 +1,10 @@
 // The TinyJson writer: value -> text tables and the error trace.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,36 @@ TEST(TinyJsonWriter, WritesValues) {
         writer->setSortKeys(c.sorted);
         writer->setHumanReadable(c.readable);
         EXPECT_EQ(writer->stringWithObject(c.value).asString(), c.text);
+    }
+}
+
+TEST(TinyJsonWriter, WritesDoublesAsTheShortestPlatformText) {
+    // The shortest text that reads back (the platform's own formatting),
+    // except that whole numbers of more than 15 digits take exponent form.
+    auto expected = [](double d) {
+        std::string text = ns::formatDouble(d);
+        if (text.find_first_of(".eE") == std::string::npos && text.size() > 16) {
+            char buf[40];
+            text.assign(buf, std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific).ptr);
+        }
+        return text;
+    };
+    std::vector<double> values = {0.0, -0.0, 0.5, -3.0, 1e14, 999999999999999.0, 1e15, -1e15, 1234567890123456.0,
+                                  12345678901234567.0, 1e16, 1e22, 1e-7, 0.1, -2.5e-300, 1.7976931348623157e308};
+    std::uint64_t state = 88172645463325252ULL;
+    for (int i = 0; i < 20000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        double d;
+        std::memcpy(&d, &state, sizeof d);
+        if (std::isfinite(d)) values.push_back(d);
+        values.push_back(static_cast<double>(static_cast<std::int64_t>(state >> (state % 64))));
+        values.push_back(static_cast<double>(state % 100000) / 8.0);
+    }
+    for (double d : values) {
+        const ns::Value text = TinyJsonWriter::create()->stringWithObject(ns::Value::array({d}));
+        ASSERT_EQ(text.asString(), "[" + expected(d) + "]");
     }
 }
 
