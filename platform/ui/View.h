@@ -37,6 +37,10 @@ enum AutoresizingMask : unsigned {
     ViewAutoresizingFlexibleBottomMargin = 1 << 5,
 };
 
+// How a view's tint shows: as set, dimmed (while an alert is up), or as
+// the superview's.
+enum class TintAdjustmentMode { Automatic = 0, Normal = 1, Dimmed = 2 };
+
 enum class ContentMode {
     ScaleToFill,
     ScaleAspectFit,
@@ -140,6 +144,8 @@ public:
         markExplicitValue("tintColor");
         tintColor_ = color;
     }
+    TintAdjustmentMode tintAdjustmentMode() const { return tintAdjustmentMode_; }
+    void setTintAdjustmentMode(TintAdjustmentMode mode) { tintAdjustmentMode_ = mode; }
     bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
     void setUserInteractionEnabled(bool on) { userInteractionEnabled_ = on; }
     bool isMultipleTouchEnabled() const { return multipleTouchEnabled_; }
@@ -216,6 +222,7 @@ private:
     std::vector<std::shared_ptr<GestureRecognizer>> recognizers_;
     std::vector<std::string> explicitValues_;
     OptionalColor tintColor_;
+    TintAdjustmentMode tintAdjustmentMode_ = TintAdjustmentMode::Automatic;
     unsigned autoresizingMask_ = 0;
     bool autoresizesSubviews_ = true;
     bool userInteractionEnabled_ = true;
