@@ -70,6 +70,15 @@ public:
 
     void setUploadProgressBlock(ProgressBlock block);
     void setDownloadProgressBlock(ProgressBlock block);
+    // What the two setters above were last given (none when unset).
+    ProgressBlock uploadProgressBlock() const {
+        std::lock_guard<std::recursive_mutex> guard(lock_);
+        return uploadProgress_;
+    }
+    ProgressBlock downloadProgressBlock() const {
+        std::lock_guard<std::recursive_mutex> guard(lock_);
+        return downloadProgress_;
+    }
     void setResumeDownloadProgressBlock(ResumeDownloadBlock block);
     void setWillSendRequestForAuthenticationChallengeBlock(ChallengeBlock block);
     void setRedirectResponseBlock(RedirectBlock block);
