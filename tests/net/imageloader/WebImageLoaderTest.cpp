@@ -3,7 +3,9 @@
 #include "emulator/ImageHost.h"
 #include "emulator/SampleImages.h"
 #include "net/imageloader/UIButtonWebCache.h"
+#include "net/imageloader/UIImageForceDecode.h"
 #include "net/imageloader/UIImageViewWebCache.h"
+#include "net/imageloader/WebImageDecoder.h"
 #include "net/imageloader/WebImageCache.h"
 #include "net/imageloader/WebImageManager.h"
 #include "net/imageloader/WebImagePrefetcher.h"
@@ -12,6 +14,7 @@
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Sandbox.h"
+#include "platform/foundation/Thread.h"
 #include "tests/support/Harness.h"
 
 namespace {
@@ -207,6 +210,43 @@ TEST_F(WebImageLoaderTest, PrefetcherLoadsEveryURLAFewAtATime) {
     ASSERT_TRUE(runMainLoopUntil([&] { return prefetcher->finishedCount() == 7; }));
     EXPECT_EQ(prefetcher->skippedCount(), 2u);
     EXPECT_NE(WebImageManager::sharedManager()->imageWithURL(urls[4]), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+class RecordingDecoderDelegate : public WebImageDecoderDelegate {
+public:
+    void imageDecoderDidFinishDecodingImage(const ui::ImagePtr& image, const ns::Value& userInfo) override {
+        decoded = image;
+        info = userInfo;
+        onMain = ns::Thread::isMainThread();
+    }
+    ui::ImagePtr decoded;
+    ns::Value info;
+    bool onMain = false;
+};
+
+TEST(WebImageDecoderTest, DecodedCopiesKeepThePixelsAtScaleOne) {
+    auto png = ns::Data::fromString(emulator::solidPNG(6, 4, 10, 200, 30));
+    auto original = ui::Image::imageWithData(png, 2);
+    ASSERT_TRUE(original);
+    auto copy = UIImageForceDecode::decodedImageWithImage(original);
+    ASSERT_TRUE(copy);
+    EXPECT_NE(copy->CGImage(), original->CGImage());
+    EXPECT_EQ(copy->scale(), 1);
+    EXPECT_EQ(copy->CGImage()->width(), 6u);
+    EXPECT_EQ(copy->CGImage()->pixel(3, 2).g, original->CGImage()->pixel(3, 2).g);
+    EXPECT_EQ(UIImageForceDecode::decodedImageWithImage(nullptr), nullptr);
+
+    auto delegate = std::make_shared<RecordingDecoderDelegate>();
+    WebImageDecoder::sharedImageDecoder()->decodeImage(original, delegate, ns::Value("tag"));
+    EXPECT_EQ(delegate->decoded, nullptr);  // never before a later turn
+    ASSERT_TRUE(runMainLoopUntil([&] { return delegate->decoded != nullptr; }));
+    EXPECT_TRUE(delegate->onMain);
+    EXPECT_EQ(delegate->info.stringValue(), "tag");
+    EXPECT_EQ(delegate->decoded->CGImage()->width(), 6u);
 }
 
 }  // namespace
