@@ -34,8 +34,9 @@ protected:
         placeholder = ui::Image::imageWithCGImage(cg::Image::create(1, 1));
     }
     ns::URLRequest request(const std::string& path) { return ns::URLRequest(ns::URL::URLWithString(host.url(path))); }
-    static bool shows(const ui::ImagePtr& image, double width, double height) {
-        return image && image->size().width == width && image->size().height == height;
+    // Pixel sizes: the image serializer gives the screen's scale.
+    static bool shows(const ui::ImagePtr& image, std::size_t width, std::size_t height) {
+        return image && image->CGImage()->width() == width && image->CGImage()->height() == height;
     }
 
     emulator::ImageHost host;
