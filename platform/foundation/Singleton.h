@@ -13,6 +13,11 @@ namespace ns {
 
 // Registers a callback run by resetSingletonsForTesting().
 void onTestReset(std::function<void()> reset);
+// Registers a callback that releases a shared object when the process exits.
+// Releases run newest first, before the static objects that existed when the
+// newest was made are destroyed, so a shared object's destructor can still
+// reach the shared objects it was built on.
+void releaseAtExit(std::function<void()> release);
 // Runs every registered reset callback (tests only).
 void resetSingletonsForTesting();
 
@@ -28,13 +33,8 @@ public:
             static bool registered = false;
             if (!registered) {
                 registered = true;
-                onTestReset([] {
-                    std::shared_ptr<T> old;
-                    {
-                        std::lock_guard<std::recursive_mutex> l(mutex());
-                        old.swap(slot());
-                    }
-                });
+                onTestReset(&release);
+                releaseAtExit(&release);
             }
         }
         return inst;
@@ -49,13 +49,25 @@ public:
     }
 
 private:
+    // Drops the instance outside the lock: its destructor may reach other
+    // shared objects, or this one again.
+    static void release() {
+        std::shared_ptr<T> old;
+        {
+            std::lock_guard<std::recursive_mutex> l(mutex());
+            old.swap(slot());
+        }
+    }
+    // The lock and the slot are never destroyed: the instance is released
+    // at exit by releaseAtExit in creation order, not by the order in which
+    // static storage happened to be set up.
     static std::recursive_mutex& mutex() {
-        static std::recursive_mutex m;
-        return m;
+        static auto* m = new std::recursive_mutex;
+        return *m;
     }
     static std::shared_ptr<T>& slot() {
-        static std::shared_ptr<T> s;
-        return s;
+        static auto* s = new std::shared_ptr<T>;
+        return *s;
     }
 };
 
