@@ -1,6 +1,7 @@
 // The router's own API on the home network, as the emulator plays it: POST
-// /home1/ (or GET, the pairs then in the query) with the form fields "data" (the AES-encrypted JSON call) and "key"
-// (the session key wrapped with the router's RSA key). Replies are the
+// /home1/ (or GET, the pairs then in the query) with the form fields "data"
+// (the AES-encrypted JSON call) and "key" (the session key wrapped with the
+// router's RSA key). Replies are the
 // Base64 of the envelope encrypted under the same session key. "login.login"
 // checks the admin password (-1010 with the failed count, -1018 once five
 // have failed) and issues a ticket; "init.check" needs none; every other call

@@ -14,10 +14,12 @@ void TAVOHttpDataParser::parseNewData(const ns::Data& data) {
         errorInfo = errors->getErrorOfType(TAVOErrorTypeParse, 300004,
                                            TAVOLocalizedString("architecture error respose too large"));
     const std::string_view text(reinterpret_cast<const char*>(data.bytes()), data.length());
-    const bool utf8 = !text.empty() && ns::utf16::isValidUtf8(text);
-    ns::Value json = utf8 ? JSONValue(text) : ns::Value();
+    // The JSON reader refuses text that is not UTF-8 itself, so the body is
+    // checked again only when it is not JSON, before looking for the block page.
+    ns::Value json = text.empty() ? ns::Value() : JSONValue(text);
     if (json.isNil()) {
         // Replaces a size error: what the body is matters more than its length.
+        const bool utf8 = !text.empty() && ns::utf16::isValidUtf8(text);
         errorInfo = utf8 ? getSpecificHtmlError(std::string(text)) : nullptr;
         if (!errorInfo)
             errorInfo = errors->getErrorOfType(TAVOErrorTypeParse, 300002, TAVOLocalizedString("architecture error json invalid"));
