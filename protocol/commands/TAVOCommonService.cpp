@@ -184,7 +184,9 @@ TNHTTPRequestOperationPtr TAVOCommonService::resumeUploadFile(const ns::Data& da
                                                               const TAVOParserPtr& parser, Success success,
                                                               Failure failure) {
     const std::string fileName = command ? command->fileName : std::string();
-    TNHTTPRequestSerializer::ConstructingBody body = [data, fileName](TNStreamingMultipartFormData& form) {
+    // The form is built inside send(), before this returns: the bytes are
+    // referred to, not copied a second time (the form part keeps its own copy).
+    TNHTTPRequestSerializer::ConstructingBody body = [&data, fileName](TNStreamingMultipartFormData& form) {
         if (!fileName.empty()) form.appendPartWithFileData(data, "file", fileName, "application/octet-stream");
     };
     return sendCommandConstuctUploadStreamBody(command, body, 0, parser, std::move(success), std::move(failure));
@@ -214,7 +216,8 @@ TNHTTPRequestOperationPtr TAVOCommonService::downloadFileCommand(const TAVOComma
 TNHTTPRequestOperationPtr TAVOCommonService::uploadFile(const ns::Data& data, const TAVOCommandPtr& command, int mode,
                                                         const TAVOParserPtr& parser, Success success, Failure failure,
                                                         Progress progress) {
-    TNHTTPRequestSerializer::ConstructingBody body = [data](TNStreamingMultipartFormData& form) {
+    // Used within sendCommandConstuctUploadStreamBody only: no copy of the bytes.
+    TNHTTPRequestSerializer::ConstructingBody body = [&data](TNStreamingMultipartFormData& form) {
         form.appendPartWithFormData(data, "file");
     };
     auto operation = sendCommandConstuctUploadStreamBody(command, body, mode, parser, std::move(success), std::move(failure));
