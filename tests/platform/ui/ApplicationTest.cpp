@@ -102,8 +102,9 @@ TEST(ApplicationObject, MainRefusesAnUnknownDelegateClass) {
 namespace {
 std::vector<std::string> gLoopLog;
 struct LoopDelegate : ApplicationDelegate {
-    bool didFinishLaunchingWithOptions(Application& app, const ns::Value&) override {
-        gLoopLog.push_back("launch");
+    bool didFinishLaunchingWithOptions(Application& app, const ns::Value& options) override {
+        gLoopLog.push_back(options[ApplicationLaunchOptionsRemoteNotificationKey].isNil() ? "launch"
+                                                                                          : "launch with push");
         std::weak_ptr<Application> weak = app.self<Application>();
         mainloop::performLater([weak] {
             gLoopLog.push_back("first turn");
@@ -121,10 +122,12 @@ TEST(ApplicationObject, MainCreatesTheNamedDelegateLaunchesAndRunsTheLoopUntilTe
     ApplicationDelegateRegistry::registerClass("LoopDelegate", [] { return std::make_shared<LoopDelegate>(); });
     char name[] = "keelbox";
     char* argv[] = {name, nullptr};
-    EXPECT_EQ(ApplicationMain(1, argv, "", "LoopDelegate"), 0);
+    ns::Dictionary options;
+    options.set(ApplicationLaunchOptionsRemoteNotificationKey, ns::Value::dictionary({{"aps", 1}}));
+    EXPECT_EQ(ApplicationMain(1, argv, "", "LoopDelegate", ns::Value(options)), 0);
     // Work posted while launching runs on the loop's first turn, after the
     // application became active.
-    EXPECT_EQ(gLoopLog, (std::vector<std::string>{"launch", "active", "first turn", "terminate"}));
+    EXPECT_EQ(gLoopLog, (std::vector<std::string>{"launch with push", "active", "first turn", "terminate"}));
     EXPECT_NE(std::dynamic_pointer_cast<LoopDelegate>(Application::sharedApplication()->delegate()), nullptr);
 }
 
