@@ -8,24 +8,12 @@
 #include "management/pollers/TAVOOptChannelListener.h"
 #include "management/pollers/TAVORouterStatusLisener.h"
 #include "management/pollers/TAVORouterRomUpdateListener.h"
+#include "tests/management/pollers/UpgradeRecorder.h"
 #include "protocol/records/TAVORouterRomUpdataInfo.h"
 #include "tests/management/facade/EmulatedRouterFixture.h"
 
 namespace keelbox::test {
 namespace {
-
-struct UpgradeRecorder : TAVORouterRomUpdateListenerDelegate {
-    std::vector<float> progress;
-    std::vector<int> statuses;
-    std::vector<std::optional<std::string>> orders;
-    void listenerProgress(TAVORouterRomUpdateListener&, float p) override { progress.push_back(p); }
-    void listenerWithStatus(TAVORouterRomUpdateListener&, int s) override { statuses.push_back(s); }
-    void listenerEventIdErr(TAVORouterRomUpdateListener&, int event, const std::optional<std::string>& err) override {
-        EXPECT_EQ(event, 0);
-        orders.push_back(err);
-    }
-    std::size_t reports() const { return progress.size() + statuses.size(); }
-};
 
 struct PromotionRecorder : TAVOOptChannelListenerDelegate {
     std::vector<ns::Value> data;

@@ -4,24 +4,13 @@
 
 #include "management/pollers/TAVOOptChannelListener.h"
 #include "management/pollers/TAVORouterRomUpdateListener.h"
+#include "tests/management/pollers/UpgradeRecorder.h"
 #include "protocol/records/TAVORouterRomUpdataInfo.h"
 #include "protocol/records/TAVORouterRomUpdateProgressInfo.h"
 #include "tests/management/facade/FacadeFixture.h"
 
 namespace keelbox::test {
 namespace {
-
-struct RomDelegate : TAVORouterRomUpdateListenerDelegate {
-    std::vector<float> progress;
-    std::vector<int> statuses;
-    std::vector<std::optional<std::string>> orders;
-    void listenerProgress(TAVORouterRomUpdateListener&, float p) override { progress.push_back(p); }
-    void listenerWithStatus(TAVORouterRomUpdateListener&, int s) override { statuses.push_back(s); }
-    void listenerEventIdErr(TAVORouterRomUpdateListener&, int event, const std::optional<std::string>& err) override {
-        EXPECT_EQ(event, 0);
-        orders.push_back(err);
-    }
-};
 
 struct ChannelDelegate : TAVOOptChannelListenerDelegate {
     int data = 0;
@@ -62,7 +51,7 @@ protected:
 TEST_F(UpgradeAndChannel, TheUpgradeOrderCarriesTheFirmwareAndItsAnswerIsReported) {
     auto r1 = router("R1", "AA:BB:CC:00:00:01");
     auto rom = TAVORouterRomUpdateListener::create();
-    auto delegate = std::make_shared<RomDelegate>();
+    auto delegate = std::make_shared<UpgradeRecorder>();
     rom->delegate = delegate;
     rom->requestUpdateRom(r1, "");  // no update info, signed out
     EXPECT_TRUE(lastParam(26) == ns::Value(ns::Dictionary{{"uri", ""}, {"md5", ""}, {"reboot", "1"}}));
@@ -89,7 +78,7 @@ TEST_F(UpgradeAndChannel, TheUpgradeOrderCarriesTheFirmwareAndItsAnswerIsReporte
 
 TEST_F(UpgradeAndChannel, AScriptedUpgradeReportsEverySecondAndStops) {
     auto rom = TAVORouterRomUpdateListener::create();
-    auto delegate = std::make_shared<RomDelegate>();
+    auto delegate = std::make_shared<UpgradeRecorder>();
     rom->delegate = delegate;
     rom->startCheckUpdateProgress(router("R1", "AA:BB:CC:00:00:01"), "");
     EXPECT_EQ(sent(27), 1);
