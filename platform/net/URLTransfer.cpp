@@ -261,6 +261,12 @@ void URLTransfer::run() {
         curl_multi_wait(curl_->multi, nullptr, 0, kPollMilliseconds, nullptr);
     }
     if (cancelled_) return;
+    // curl may finish a fast upload without a progress call after its last
+    // bytes went out: report them before the completion, so a body's progress
+    // always reaches its total first.
+    curl_off_t uploaded = 0;
+    if (result == CURLE_OK && curl_easy_getinfo(easy, CURLINFO_SIZE_UPLOAD_T, &uploaded) == CURLE_OK)
+        reportUploaded(static_cast<std::int64_t>(uploaded), -1);
     curl_multi_remove_handle(curl_->multi, easy);
     curl_easy_cleanup(easy);
     curl_->easy = nullptr;
@@ -378,17 +384,20 @@ std::size_t URLTransfer::onRead(char* buffer, std::size_t size, std::size_t coun
 int URLTransfer::onProgress(void* self, std::int64_t, std::int64_t dlNow, std::int64_t ulTotal, std::int64_t ulNow) {
     auto* t = static_cast<URLTransfer*>(self);
     if (t->cancelled_) return 1;
-    if (ulNow > t->lastUploaded_) {
-        t->markActive();
-        std::int64_t written = ulNow - t->lastUploaded_;
-        t->lastUploaded_ = ulNow;
-        std::int64_t expected = t->request_.body ? static_cast<std::int64_t>(t->request_.body->length())
-                                                 : (t->request_.bodyLength >= 0 ? t->request_.bodyLength : -1);
-        if (expected < 0 && ulTotal > 0) expected = ulTotal;
-        if (t->callbacks_.bodySent) t->callbacks_.bodySent(written, ulNow, expected);
-    }
+    t->reportUploaded(ulNow, ulTotal);
     (void)dlNow;
     return t->cancelled_ ? 1 : 0;
+}
+
+void URLTransfer::reportUploaded(std::int64_t sent, std::int64_t curlTotal) {
+    if (sent <= lastUploaded_) return;
+    markActive();
+    std::int64_t written = sent - lastUploaded_;
+    lastUploaded_ = sent;
+    std::int64_t expected = request_.body ? static_cast<std::int64_t>(request_.body->length())
+                                          : (request_.bodyLength >= 0 ? request_.bodyLength : -1);
+    if (expected < 0 && curlTotal > 0) expected = curlTotal;
+    if (callbacks_.bodySent) callbacks_.bodySent(written, sent, expected);
 }
 
 int URLTransfer::onSSLContext(void*, void* sslContext, void* self) {

@@ -98,6 +98,8 @@ private:
     struct Curl;
     void run();
     void markActive();
+    // Tells bodySent about body bytes curl has sent since the last report.
+    void reportUploaded(std::int64_t sent, std::int64_t curlTotal);
     void countHandedOver(std::size_t bytes);
     // Waits while more than the limit is handed over and unacknowledged.
     bool waitForRoom();
