@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <jpeglib.h>
-
 #include <cstdio>
 #include <cstdlib>
 
+#include "emulator/SampleImages.h"
 #include "net/http/TNCompoundResponseSerializer.h"
 #include "net/http/TNImageResponseSerializer.h"
 #include "net/http/TNXMLParserResponseSerializer.h"
@@ -118,34 +117,6 @@ ns::Data twoColourPNG(std::size_t width, std::size_t height) {
     return context->createImage()->pngData();
 }
 
-// A small opaque green JPEG, written with libjpeg.
-ns::Data greenJPEG(unsigned width, unsigned height) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = width;
-    info.image_height = height;
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(width * 3);
-    for (unsigned x = 0; x < width; ++x) row[x * 3 + 1] = 200;
-    while (info.next_scanline < height) {
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&info, rows, 1);
-    }
-    jpeg_finish_compress(&info);
-    ns::Data data(buffer, size);
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    return data;
-}
-
 TEST(TNImageResponseSerializerTest, DecodesAtItsScaleAndInflatesOnlyWithinTheLimits) {
     auto serializer = TNImageResponseSerializer::serializer();
     serializer->imageScale = 2;
@@ -169,7 +140,7 @@ TEST(TNImageResponseSerializerTest, DecodesAtItsScaleAndInflatesOnlyWithinTheLim
         }
     }
 
-    auto jpeg = serializer->responseObjectForResponse(response(200, "image/jpeg"), greenJPEG(16, 8), nullptr).as<ui::Image>();
+    auto jpeg = serializer->responseObjectForResponse(response(200, "image/jpeg"), ns::Data::fromString(emulator::solidJPEG(16, 8, 0, 200, 0)), nullptr).as<ui::Image>();
     ASSERT_TRUE(jpeg);
     EXPECT_EQ(jpeg->size(), (cg::Size{8, 4}));
     EXPECT_NEAR(jpeg->CGImage()->pixel(5, 5).g, 200.0 / 255, 0.05);
