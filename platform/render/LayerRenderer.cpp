@@ -177,16 +177,9 @@ void applyMask(Context& ctx, ca::Layer& mask) {
     ctx.restoreGState();
 }
 
-}  // namespace
-
-void LayerRenderer::renderLayer(Context& ctx, ca::Layer& layer) {
-    if (layer.isHidden() || layer.opacity() <= 0.001) return;
-    Rect b = layer.bounds();
-    Point pos = layer.position(), anchor = layer.anchorPoint();
-    ctx.saveGState();
-    ctx.translateCTM(pos.x, pos.y);
-    ctx.concatCTM(layer.affineTransform());
-    ctx.translateCTM(-anchor.x * b.size.width - b.origin.x, -anchor.y * b.size.height - b.origin.y);
+// Opacity, shadow, mask and content of a layer whose space the context
+// already has.
+void renderInOwnSpace(Context& ctx, ca::Layer& layer) {
     bool shadow = layer.shadowOpacity() > 0 && visibleColor(layer.shadowColor());
     // A mask needs the layer drawn on its own first, as do a shadow and opacity.
     bool group = shadow || layer.opacity() < 1 || layer.mask();
@@ -212,7 +205,38 @@ void LayerRenderer::renderLayer(Context& ctx, ca::Layer& layer) {
     }
     renderContent(ctx, layer);
     if (group) ctx.endTransparencyLayer();
+}
+
+}  // namespace
+
+void LayerRenderer::renderLayer(Context& ctx, ca::Layer& layer) {
+    if (layer.isHidden() || layer.opacity() <= 0.001) return;
+    Rect b = layer.bounds();
+    Point pos = layer.position(), anchor = layer.anchorPoint();
+    ctx.saveGState();
+    ctx.translateCTM(pos.x, pos.y);
+    ctx.concatCTM(layer.affineTransform());
+    ctx.translateCTM(-anchor.x * b.size.width - b.origin.x, -anchor.y * b.size.height - b.origin.y);
+    renderInOwnSpace(ctx, layer);
     ctx.restoreGState();
+}
+
+void LayerRenderer::renderInContext(Context& ctx, ca::Layer& layer) {
+    if (layer.isHidden() || layer.opacity() <= 0.001) return;
+    ctx.saveGState();
+    renderInOwnSpace(ctx, layer);
+    ctx.restoreGState();
+}
+
+ImagePtr LayerRenderer::snapshotView(ui::View& view, double scale) {
+    Rect b = view.bounds();
+    auto ctx = Context::createImageContext(b.size, false, scale > 0 ? scale : mainScreenScale());
+    if (!ctx) return nullptr;
+    view.layoutIfNeeded();
+    // The visible part: the bounds' origin goes to the image's corner.
+    ctx->translateCTM(-b.origin.x, -b.origin.y);
+    renderInContext(*ctx, *view.layer());
+    return ctx->takeImage();
 }
 
 ImagePtr LayerRenderer::renderWindows(const std::vector<std::shared_ptr<ui::Window>>& windows, Size screen, double scale) {
