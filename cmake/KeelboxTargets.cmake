@@ -41,6 +41,8 @@ function(keelbox_test_suite name dir)
   add_executable(${name} ${srcs})
   target_compile_options(${name} PRIVATE ${KEELBOX_WARNINGS})
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS} GTest::gtest GTest::gmock)
+  # Every test file includes the test framework; parse it once per suite.
+  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <functional> <memory> <string> <vector>)
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     DISCOVERY_MODE PRE_TEST
