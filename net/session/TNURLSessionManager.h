@@ -105,7 +105,7 @@ public:
     void setDataTaskDidReceiveDataBlock(
         std::function<void(const Session&, const ns::URLSessionDataTaskPtr&, const ns::Data&)> block);
     // The platform stand-in keeps no response cache: the answer is handed to
-    // the completion as the Part says, and nothing stores it.
+    // the completion unchanged, and nothing stores it.
     void setDataTaskWillCacheResponseBlock(
         std::function<std::optional<ns::Data>(const Session&, const ns::URLSessionDataTaskPtr&,
                                               const std::optional<ns::Data>&)>
