@@ -34,20 +34,12 @@ std::shared_ptr<ActionSheet> ActionSheet::create(const std::string& title,
     return s;
 }
 
-long ActionSheet::addButtonWithTitle(const std::string& title) {
-    buttons_.push_back(title);
-    return static_cast<long>(buttons_.size()) - 1;
-}
+long ActionSheet::addButtonWithTitle(const std::string& title) { return buttons_.add(title); }
 
-std::string ActionSheet::buttonTitleAtIndex(long index) const {
-    if (index < 0 || index >= numberOfButtons()) return "";
-    return buttons_[index];
-}
+std::string ActionSheet::buttonTitleAtIndex(long index) const { return buttons_.titleAt(index); }
 
 long ActionSheet::firstOtherButtonIndex() const {
-    for (long i = 0; i < numberOfButtons(); ++i)
-        if (i != cancelButtonIndex && i != destructiveButtonIndex) return i;
-    return -1;
+    return buttons_.firstIndexOtherThan({cancelButtonIndex, destructiveButtonIndex});
 }
 
 void ActionSheet::showInView(const ViewPtr& view) {

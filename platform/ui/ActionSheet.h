@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/ButtonTitleList.h"
 #include "platform/ui/View.h"
 
 namespace ui {
@@ -34,7 +35,7 @@ public:
     std::string title;
     std::shared_ptr<ActionSheetDelegate> delegate() const { return delegate_.lock(); }
     long addButtonWithTitle(const std::string& title);
-    long numberOfButtons() const { return static_cast<long>(buttons_.size()); }
+    long numberOfButtons() const { return buttons_.count(); }
     std::string buttonTitleAtIndex(long index) const;
     long cancelButtonIndex = -1;
     long destructiveButtonIndex = -1;
@@ -47,7 +48,7 @@ public:
     static std::vector<std::shared_ptr<ActionSheet>> visibleSheets();
 
 private:
-    std::vector<std::string> buttons_;
+    ButtonTitleList buttons_;
     std::weak_ptr<ActionSheetDelegate> delegate_;
     bool visible_ = false;
 };

@@ -32,21 +32,11 @@ AlertViewPtr AlertView::create(const std::string& title, const std::string& mess
     return a;
 }
 
-long AlertView::addButtonWithTitle(const std::string& title) {
-    buttons_.push_back(title);
-    return static_cast<long>(buttons_.size()) - 1;
-}
+long AlertView::addButtonWithTitle(const std::string& title) { return buttons_.add(title); }
 
-std::string AlertView::buttonTitleAtIndex(long index) const {
-    if (index < 0 || index >= numberOfButtons()) return "";
-    return buttons_[index];
-}
+std::string AlertView::buttonTitleAtIndex(long index) const { return buttons_.titleAt(index); }
 
-long AlertView::firstOtherButtonIndex() const {
-    for (long i = 0; i < numberOfButtons(); ++i)
-        if (i != cancelButtonIndex) return i;
-    return -1;
-}
+long AlertView::firstOtherButtonIndex() const { return buttons_.firstIndexOtherThan({cancelButtonIndex}); }
 
 void AlertView::setAlertViewStyle(AlertViewStyle style) {
     style_ = style;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/ButtonTitleList.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/View.h"
 
@@ -41,7 +42,7 @@ public:
     void setDelegate(const std::shared_ptr<AlertViewDelegate>& d) { delegate_ = d; }
 
     long addButtonWithTitle(const std::string& title);
-    long numberOfButtons() const { return static_cast<long>(buttons_.size()); }
+    long numberOfButtons() const { return buttons_.count(); }
     std::string buttonTitleAtIndex(long index) const;
     long cancelButtonIndex = -1;
     long firstOtherButtonIndex() const;
@@ -61,7 +62,7 @@ public:
     static std::vector<std::shared_ptr<AlertView>> visibleAlerts();
 
 private:
-    std::vector<std::string> buttons_;
+    ButtonTitleList buttons_;
     std::weak_ptr<AlertViewDelegate> delegate_;
     AlertViewStyle style_ = AlertViewStyle::Default;
     std::vector<TextFieldPtr> fields_;
