@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/FakeAccountFacade.h"
+#include "bench/support/ProcessStatus.h"
 #include "bench/support/RatioReporter.h"
 #include "core/records/TAVORouterModel.h"
 #include "core/services/TAVOAccountFacade.h"
@@ -33,18 +35,6 @@ constexpr std::uint64_t kMiB = 1048576;
 constexpr int kPieces = 64;
 constexpr std::uint64_t kSize = kPieces * kMiB;
 
-class BenchFacade : public TAVOAccountFacade {
-public:
-    std::shared_ptr<TAVORouterModel> router;
-    std::shared_ptr<TAVORouterModel> currentRouter() override { return router; }
-    void setCurrentRouter(std::shared_ptr<TAVORouterModel> r) override { router = std::move(r); }
-    std::shared_ptr<TAVOAccountModel> currentAccountData() override { return nullptr; }
-    std::shared_ptr<TAVORouterModel> localRouter() override { return router; }
-    void setLocalRouter(std::shared_ptr<TAVORouterModel>) override {}
-    std::shared_ptr<TAVORouterModel> dropedLocalRouter() override { return nullptr; }
-    void setDropedLocalRouter(std::shared_ptr<TAVORouterModel>) override {}
-};
-
 struct Rig {
     emulator::EmulatorStatePtr state = emulator::EmulatorState::create();
     std::unique_ptr<emulator::RouterLocalService> local;
@@ -59,11 +49,11 @@ struct Rig {
         local = std::make_unique<emulator::RouterLocalService>(state);
         local->start();
         ::setenv("KEELBOX_ROUTER_LOCAL_HOST", local->host().c_str(), 1);
-        auto facade = std::make_shared<BenchFacade>();
-        facade->router = TAVORouterModel::create();
-        facade->router->router_id = "R1";
-        facade->router->isLocalRouter = true;
-        facade->router->ticket = "TK-1";
+        auto facade = std::make_shared<keelbox::test::FakeAccountFacade>();
+        facade->current = facade->local = TAVORouterModel::create();
+        facade->current->router_id = "R1";
+        facade->current->isLocalRouter = true;
+        facade->current->ticket = "TK-1";
         TAVOAccountFacade::setShared(facade);
         diskFile = (local->commands().disk().root() / "big.bin").string();
         std::ofstream out(source, std::ios::binary);
@@ -94,13 +84,7 @@ void pumpUntil(const bool& done) {
 
 std::string rangeText(int i) { return std::to_string(i * kMiB) + "-" + std::to_string((i + 1) * kMiB - 1); }
 
-long statusKiB(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::string(field).size()));
-    return 0;
-}
+using keelbox::bench::statusKiB;
 
 double gDownloadPeakMiB = -1, gUploadPeakMiB = -1, gCurlUploadPeakMiB = -1;
 

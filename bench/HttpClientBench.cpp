@@ -6,6 +6,7 @@
 // what it reads. Prints "ratio: <what> <value>" lines at the end.
 #include <benchmark/benchmark.h>
 
+#include "bench/support/ProcessStatus.h"
 #include "bench/support/RatioReporter.h"
 
 #include <arpa/inet.h>
@@ -182,13 +183,7 @@ private:
     std::thread thread_;
 };
 
-long statusKiB(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::string(field).size()));
-    return 0;
-}
+using keelbox::bench::statusKiB;
 
 double gPeakGrowthMiB = -1;
 

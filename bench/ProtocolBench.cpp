@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/FakeAccountFacade.h"
 #include "core/crypto/CipherKey.h"
 #include "core/crypto/DataCommonCryptor.h"
 #include "core/crypto/StringAddition.h"
@@ -41,18 +42,6 @@
 namespace {
 
 constexpr const char* kTicket = "TK-bench";
-
-class BenchFacade : public TAVOAccountFacade {
-public:
-    std::shared_ptr<TAVORouterModel> router;
-    std::shared_ptr<TAVORouterModel> currentRouter() override { return router; }
-    void setCurrentRouter(std::shared_ptr<TAVORouterModel> r) override { router = std::move(r); }
-    std::shared_ptr<TAVOAccountModel> currentAccountData() override { return nullptr; }
-    std::shared_ptr<TAVORouterModel> localRouter() override { return router; }
-    void setLocalRouter(std::shared_ptr<TAVORouterModel>) override {}
-    std::shared_ptr<TAVORouterModel> dropedLocalRouter() override { return nullptr; }
-    void setDropedLocalRouter(std::shared_ptr<TAVORouterModel>) override {}
-};
 
 struct Bench {
     emulator::EmulatorStatePtr state = emulator::EmulatorState::create();
@@ -104,11 +93,11 @@ Bench& bench() {
         b.server->start();
         b.bareURL = b.server->url("/bare");
         ::setenv("KEELBOX_ROUTER_LOCAL_HOST", ("127.0.0.1:" + std::to_string(b.server->port())).c_str(), 1);
-        auto facade = std::make_shared<BenchFacade>();
-        facade->router = TAVORouterModel::create();
-        facade->router->router_id = "R1";
-        facade->router->isLocalRouter = true;
-        facade->router->ticket = kTicket;
+        auto facade = std::make_shared<keelbox::test::FakeAccountFacade>();
+        facade->current = facade->local = TAVORouterModel::create();
+        facade->current->router_id = "R1";
+        facade->current->isLocalRouter = true;
+        facade->current->ticket = kTicket;
         TAVOAccountFacade::setShared(facade);
         return true;
     }(b);

@@ -23,21 +23,10 @@
 #include "platform/foundation/NotificationCenter.h"
 #include "protocol/TAVODataProvider.h"
 #include "protocol/TAVODataProviderCommon.h"
+#include "tests/support/FakeAccountFacade.h"
 #include "tests/support/Harness.h"
 
 namespace keelbox::test {
-
-class FakeAccountFacade : public TAVOAccountFacade {
-public:
-    std::shared_ptr<TAVORouterModel> current;
-    std::shared_ptr<TAVORouterModel> currentRouter() override { return current; }
-    void setCurrentRouter(std::shared_ptr<TAVORouterModel> router) override { current = std::move(router); }
-    std::shared_ptr<TAVOAccountModel> currentAccountData() override { return nullptr; }
-    std::shared_ptr<TAVORouterModel> localRouter() override { return nullptr; }
-    void setLocalRouter(std::shared_ptr<TAVORouterModel>) override {}
-    std::shared_ptr<TAVORouterModel> dropedLocalRouter() override { return nullptr; }
-    void setDropedLocalRouter(std::shared_ptr<TAVORouterModel>) override {}
-};
 
 class RecordingErrorHandler : public TAVOErrorHandlerProtocol {
 public:

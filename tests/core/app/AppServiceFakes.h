@@ -13,20 +13,11 @@
 #include "core/services/TAVOAppInfoSource.h"
 #include "core/services/TAVOAppUpdateChecker.h"
 #include "core/services/TAVOPushInbox.h"
+#include "tests/support/FakeAccountFacade.h"
 
 namespace keelbox::test {
 
-class FakeFacade : public TAVOAccountFacade {
-public:
-    std::shared_ptr<TAVORouterModel> current, local, dropped;
-    std::shared_ptr<TAVORouterModel> currentRouter() override { return current; }
-    void setCurrentRouter(std::shared_ptr<TAVORouterModel> r) override { current = std::move(r); }
-    std::shared_ptr<TAVOAccountModel> currentAccountData() override { return nullptr; }
-    std::shared_ptr<TAVORouterModel> localRouter() override { return local; }
-    void setLocalRouter(std::shared_ptr<TAVORouterModel> r) override { local = std::move(r); }
-    std::shared_ptr<TAVORouterModel> dropedLocalRouter() override { return dropped; }
-    void setDropedLocalRouter(std::shared_ptr<TAVORouterModel> r) override { dropped = std::move(r); }
-};
+using FakeFacade = FakeAccountFacade;
 
 class FakeInbox : public TAVOPushInbox {
 public:

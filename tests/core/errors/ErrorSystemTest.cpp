@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/FakeAccountFacade.h"
 #include "core/app/TAVOLocalizedString.h"
 #include "core/errors/TAVOAlertErrorHandler.h"
 #include "core/errors/TAVOErrorSystemManager.h"
@@ -46,17 +47,7 @@ public:
     std::vector<TAVOAlertButton> buttons;
 };
 
-class FakeFacade : public TAVOAccountFacade {
-public:
-    std::shared_ptr<TAVORouterModel> currentRouter() override { return current; }
-    void setCurrentRouter(std::shared_ptr<TAVORouterModel> r) override { current = r; }
-    std::shared_ptr<TAVOAccountModel> currentAccountData() override { return nullptr; }
-    std::shared_ptr<TAVORouterModel> localRouter() override { return local; }
-    void setLocalRouter(std::shared_ptr<TAVORouterModel> r) override { local = r; }
-    std::shared_ptr<TAVORouterModel> dropedLocalRouter() override { return nullptr; }
-    void setDropedLocalRouter(std::shared_ptr<TAVORouterModel>) override {}
-    std::shared_ptr<TAVORouterModel> current, local;
-};
+using FakeFacade = keelbox::test::FakeAccountFacade;
 
 std::shared_ptr<TAVORouterModel> someRouter() { return TAVORouterModel::create(); }
 

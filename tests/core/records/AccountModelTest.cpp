@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/FakeAccountFacade.h"
 #include "core/records/TAVOAccountModel.h"
 #include "core/records/TAVORouterManager.h"
 #include "core/records/TAVORouterModel.h"
@@ -37,17 +38,7 @@ TEST(TAVOAccountModel, CookiesComeInPairsAndNameFallsBack) {
 
 namespace {
 
-class FakeFacade : public TAVOAccountFacade {
-public:
-    std::shared_ptr<TAVORouterModel> currentRouter() override { return current; }
-    void setCurrentRouter(std::shared_ptr<TAVORouterModel> r) override { current = r; }
-    std::shared_ptr<TAVOAccountModel> currentAccountData() override { return nullptr; }
-    std::shared_ptr<TAVORouterModel> localRouter() override { return nullptr; }
-    void setLocalRouter(std::shared_ptr<TAVORouterModel>) override {}
-    std::shared_ptr<TAVORouterModel> dropedLocalRouter() override { return nullptr; }
-    void setDropedLocalRouter(std::shared_ptr<TAVORouterModel>) override {}
-    std::shared_ptr<TAVORouterModel> current;
-};
+using FakeFacade = keelbox::test::FakeAccountFacade;
 
 }  // namespace
 
