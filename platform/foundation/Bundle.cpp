@@ -1,4 +1,5 @@
 #include "platform/foundation/Bundle.h"
+#include "platform/foundation/ResourceLookupLog.h"
 
 #include <unistd.h>
 
@@ -113,8 +114,10 @@ const Dictionary& Bundle::table(const std::string& name) const {
 }
 
 std::string Bundle::localizedString(const std::string& key, const std::string& value, const std::string& tableName) const {
-    const Value& found = table(tableName.empty() ? "Localizable" : tableName)[key];
+    const std::string name = tableName.empty() ? "Localizable" : tableName;
+    const Value& found = table(name)[key];
     if (found.isString()) return found.asString();
+    ResourceLookupLog::recordMissingString(name, key);
     return value.empty() ? key : value;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/FileData.h"
+#include "platform/foundation/ResourceLookupLog.h"
 #include "platform/foundation/Singleton.h"
 #include "platform/ui/JPEGDecoder.h"
 #include "platform/ui/Screen.h"
@@ -88,7 +89,10 @@ ImagePtr Image::imageNamed(const std::string& name) {
         if (!image) image = load(bundle->pathForResource(base, ext), base.find("@2x") != std::string::npos ? 2 : 1);
         if (!image && !hasExtension(name)) image = load(bundle->pathForResource(name, ""), 1);
     }
-    if (!image) return nullptr;
+    if (!image) {
+        ns::ResourceLookupLog::recordMissingImage(name);
+        return nullptr;
+    }
     image->name_ = name;
     std::lock_guard<std::mutex> lock(cache().mutex);
     cache().images[name] = image;
