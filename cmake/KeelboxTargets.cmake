@@ -43,6 +43,10 @@ function(keelbox_test_suite name dir)
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS} GTest::gtest GTest::gmock)
   # Every test file includes the test framework; parse it once per suite.
   target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <functional> <memory> <string> <vector>)
+  # Tests load the bundle's images.
+  if(TARGET keelbox_art)
+    add_dependencies(${name} keelbox_art)
+  endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     DISCOVERY_MODE PRE_TEST

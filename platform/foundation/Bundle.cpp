@@ -33,6 +33,15 @@ std::string mainBundlePath() {
     return executableFolder() + "/resources";
 }
 
+// The folder of the images rasterised at build time; "" when there is none.
+std::string generatedResourcesPath() {
+    if (const char* env = std::getenv("KEELBOX_GENERATED_RESOURCES"); env && *env) return env;
+#ifdef KEELBOX_GENERATED_RESOURCES
+    if (fs::is_directory(KEELBOX_GENERATED_RESOURCES)) return KEELBOX_GENERATED_RESOURCES;
+#endif
+    return std::string();
+}
+
 bool exists(const std::string& path) {
     std::error_code ec;
     return fs::exists(path, ec);
@@ -47,7 +56,12 @@ std::string join(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::shared_ptr<Bundle> Bundle::mainBundle() {
-    return Singleton<Bundle>::get([] { return bundleWithPath(mainBundlePath()); });
+    return Singleton<Bundle>::get([] {
+        auto bundle = bundleWithPath(mainBundlePath());
+        std::string generated = generatedResourcesPath();
+        if (!generated.empty() && generated != bundle->path_) bundle->resourceRoots_.push_back(generated);
+        return bundle;
+    });
 }
 
 std::shared_ptr<Bundle> Bundle::bundleWithPath(std::string path) {
@@ -74,12 +88,13 @@ std::string Bundle::pathForResource(const std::string& name, const std::string& 
     if (name.empty()) return std::string();
     std::string file = name;
     if (!type.empty()) file += type[0] == '.' ? type : "." + type;
-    std::vector<std::string> candidates = {join(join(path_, directory), file)};
-    for (const std::string& lproj : localizationFolders()) {
-        candidates.push_back(join(join(join(path_, directory), lproj), file));
-    }
-    for (const std::string& candidate : candidates) {
-        if (exists(candidate)) return candidate;
+    const std::vector<std::string> lprojs = localizationFolders();
+    for (const std::string& root : resourceRoots_) {
+        std::string folder = join(root, directory);
+        if (std::string path = join(folder, file); exists(path)) return path;
+        for (const std::string& lproj : lprojs) {
+            if (std::string path = join(join(folder, lproj), file); exists(path)) return path;
+        }
     }
     return std::string();
 }

@@ -6,6 +6,13 @@
 // files (optionally in sub-folders and in <language>.lproj folders) and
 // string tables <language>.lproj/<table>.strings.
 //
+// The images the build rasterises from resources/art are written into the
+// build tree, never into the sources, so the main bundle looks for resource
+// files in a second folder after its own: $KEELBOX_GENERATED_RESOURCES when
+// set, else the build tree's folder compiled into the program (when it
+// exists). Info.plist and the string tables come from the bundle's own
+// folder only.
+//
 // Localized lookups use the development region of Info.plist
 // (CFBundleDevelopmentRegion, "en" when absent), then Base.lproj, then the
 // bundle's top folder.
@@ -63,13 +70,15 @@ public:
     static std::string deploymentEnvironmentName(const std::string& name);
 
 protected:
-    explicit Bundle(std::string path) : path_(std::move(path)) {}
+    explicit Bundle(std::string path) : path_(std::move(path)), resourceRoots_{path_} {}
 
 private:
     std::vector<std::string> localizationFolders() const;
     const Dictionary& table(const std::string& name) const;
 
     std::string path_;
+    // The folders searched for resource files, the bundle's own first.
+    std::vector<std::string> resourceRoots_;
     Dictionary info_;
     mutable std::mutex tablesMutex_;
     mutable std::map<std::string, Dictionary> tables_;  // loaded string tables, by name

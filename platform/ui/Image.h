@@ -1,8 +1,10 @@
 // An image of the interface kit: a bitmap of the drawing layer with a
 // scale, plus the stretching caps of resizable images.
 //
-// Named images come from the bundle's resources: "name@2x.png" (scale 2)
-// is preferred on the 2x screen, then "name.png", then the name as given;
+// Named images come from the bundle's resources (its own folder, then the
+// images the build rasterised from resources/art, see ns::Bundle):
+// "name@2x.png" (scale 2) is preferred on the 2x screen, then "name.png",
+// then the name as given;
 // an unknown name, or a file that is no PNG or JPEG, gives null, as on the
 // platform. Data is decoded as PNG (libpng, through the drawing layer) or
 // JPEG (libjpeg); anything else gives null.
