@@ -4,7 +4,9 @@
 //
 // Ports default to free ones; the base URLs are printed one per line so
 // that a script can read them: "http: <url>", "https: <url>", the account
-// service's endpoint as "account: <url>" (KEELBOX_ACCOUNT_SERVICE_URL), the
+// service's endpoint as "account: <url>" (KEELBOX_ACCOUNT_SERVICE_URL) and
+// the CA file its certificate chains to as "account-ca: <path>"
+// (KEELBOX_ACCOUNT_SERVICE_CA_FILE), the
 // router's local API as "router: <host:port>" (KEELBOX_ROUTER_LOCAL_HOST),
 // the cloud router API as "cloud: <url>" (KEELBOX_CLOUD_ROUTER_BASE_URL) and
 // the home router's access point as "wifi: <ssid>,<bssid>" (KEELBOX_WIFI).
@@ -102,6 +104,7 @@ int main(int argc, char** argv) {
               << "https: " << https.baseURL() << "\n"
               << "data: " << data << "\n"
               << "account: " << accounts.endpointURL() << "\n"
+              << "account-ca: " << emulator::AccountService::caFilePath() << "\n"
               << "router: " << router.host() << "\n"
               << "cloud: " << cloud.baseURL() << "\n"
               << "wifi: Keelbox-Home,aa:bb:cc:00:00:01" << std::endl;

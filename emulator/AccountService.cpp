@@ -39,8 +39,20 @@ AccountService::AccountService(std::shared_ptr<AccountDirectory> accounts)
     : AccountService(std::move(accounts), Options{}) {}
 
 AccountService::AccountService(std::shared_ptr<AccountDirectory> accounts, Options options)
-    : accounts_(std::move(accounts)), options_(std::move(options)), server_(HttpServer::Options{.https = options_.https}) {
+    : accounts_(std::move(accounts)), options_(std::move(options)), server_(HttpServer::Options{.https = options_.https, .identity = options_.identity}) {
     server_.route("GET", "/api.php", [this](const LoggedRequest& request, Reply& reply) { handle(request, reply); });
+}
+
+std::string AccountService::caFilePath() { return TestPKI::path("root-ca", "pem"); }
+
+void AccountService::exportDeploymentValues() const {
+    ::setenv(kURLVariable, endpointURL().c_str(), 1);
+    ::setenv(kCAFileVariable, caFilePath().c_str(), 1);
+}
+
+void AccountService::clearDeploymentValues() {
+    ::unsetenv(kURLVariable);
+    ::unsetenv(kCAFileVariable);
 }
 
 std::optional<std::string> AccountService::captchaCode(const std::string& sc) const {

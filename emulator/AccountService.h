@@ -24,7 +24,10 @@ namespace emulator {
 class AccountService {
 public:
     struct Options {
-        bool https = false;
+        // Served over HTTPS, as the real service is; plain HTTP only where a
+        // test looks at the wire itself.
+        bool https = true;
+        Identity identity = Identity::Server;  // the certificate it presents (ForeignServer: an impostor)
         std::string sigKey = "kb7s1gk3y";
         std::string desKey = "kbd3sk3y";
         std::string clientId = "vav_router_ios";
@@ -52,8 +55,20 @@ public:
 
     bool start() { return server_.start(); }
     void stop() { server_.stop(); }
-    // "http://127.0.0.1:<port>/api.php".
+    // "https://127.0.0.1:<port>/api.php".
     std::string endpointURL() const { return server_.url("/api.php"); }
+
+    // The deployment values that point the application's account client at
+    // this service: its endpoint, and the CA file its certificate chains to
+    // (the client's trust accepts that CA only when a deployment names it).
+    static constexpr const char* kURLVariable = "KEELBOX_ACCOUNT_SERVICE_URL";
+    static constexpr const char* kCAFileVariable = "KEELBOX_ACCOUNT_SERVICE_CA_FILE";
+    // The test root CA (PEM) that signs the service's own certificate.
+    static std::string caFilePath();
+    // Sets both variables in this process's environment.
+    void exportDeploymentValues() const;
+    // Removes both again.
+    static void clearDeploymentValues();
     HttpServer& server() { return server_; }
     AccountDirectory& accounts() { return *accounts_; }
     const std::shared_ptr<AccountDirectory>& sharedAccounts() const { return accounts_; }

@@ -1,7 +1,6 @@
 #include "emulator/TestPKI.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -9,7 +8,7 @@ namespace emulator {
 
 std::string TestPKI::directory() {
     if (const char* dir = std::getenv("KEELBOX_PKI_DIR"); dir && *dir) return dir;
-    return (std::filesystem::path(__FILE__).parent_path() / "pki").string();
+    return KEELBOX_EMULATOR_PKI_DIR;
 }
 
 std::string TestPKI::path(const std::string& name, const std::string& extension) {

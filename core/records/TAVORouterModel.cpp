@@ -15,12 +15,12 @@ constexpr const char* kAdminPswSeed = "Kb7rAdm";
 
 ns::Data adminPswKey() { return TAVOCommonUtility::getTAVOValue(kAdminPswSeed); }
 
-// A text field of a router object: non-empty text, or absent.
+// A text field of a router object: text, or absent. An entry of another type
+// leaves the field absent rather than failing the record (and with it the
+// whole routers list): the rest of the record is still good.
 std::string textField(const ns::Dictionary& dict, const char* key) {
     const ns::Value& v = dict[key];
-    if (v.isNilOrNull()) return {};
-    if (!v.isString()) throw TAVORouterModel::InvalidRecord(std::string("router field \"") + key + "\" is not text");
-    return v.asString();
+    return v.isString() ? v.asString() : std::string();
 }
 
 std::string nullText(const std::string& s) { return s.empty() ? "(null)" : s; }
@@ -69,12 +69,10 @@ std::shared_ptr<TAVORouterModel> TAVORouterModel::initWithDictionary(const ns::V
     if (!dictionary.isDictionary()) throw InvalidRecord("router record is not an object");
     const ns::Dictionary& d = dictionary.asDictionary();
     auto r = create();
+    // The cloud sends the account id as text or as a number; anything else
+    // cannot be held as an id and stays absent.
     const ns::Value& qid = d["qid"];
-    if (qid.isString() || qid.isNumber()) {
-        r->qid = qid.stringValue();
-    } else if (!qid.isNilOrNull()) {
-        throw InvalidRecord("router field \"qid\" is not text");
-    }
+    if (qid.isString() || qid.isNumber()) r->qid = qid.stringValue();
     r->board_id = textField(d, "board_id");
     r->board_version = textField(d, "board_version");
     r->rom_version = textField(d, "rom_version");

@@ -18,8 +18,7 @@ class TAVORouterRomUpdataInfo;
 
 class TAVORouterModel : public ns::Object {
 public:
-    // A record whose text key holds a value that is neither text nor absent
-    // (a number, an array...), or that is not a dictionary at all.
+    // A record that is not a dictionary at all.
     class InvalidRecord : public std::invalid_argument {
     public:
         using std::invalid_argument::invalid_argument;
@@ -29,10 +28,11 @@ public:
     static std::shared_ptr<TAVORouterModel> create();
     // Reads a router object of a reply. "board_id", "board_version",
     // "rom_version", "mac", "router_id", "rtoken", "ssid" and "ticket" are
-    // taken when they hold non-empty text; empty text, null or a missing key
-    // leave them absent; any other type throws InvalidRecord. "qid" is taken
-    // as stored (a number as its text). "is_online" and "has_bind" take the
-    // integer and boolean value of their entries.
+    // taken when they hold non-empty text; any other entry (empty text, null,
+    // a number, a list...) or a missing key leaves them absent. "qid" is taken
+    // as stored (a number as its text; other kinds leave it absent).
+    // "is_online" and "has_bind" take the integer and boolean value of their
+    // entries. Only a record that is not a dictionary throws InvalidRecord.
     static std::shared_ptr<TAVORouterModel> initWithDictionary(const ns::Value& dictionary);
 
     std::string board_id;

@@ -1,8 +1,12 @@
 #include "management/account/KXHttpOperation.h"
 
+#include "management/account/ZARServiceTrust.h"
 #include "platform/foundation/Clock.h"
 #include "platform/foundation/Perform.h"
 #include "platform/foundation/Thread.h"
+#include "platform/net/URLAuthenticationChallengeSender.h"
+#include "platform/net/URLCredential.h"
+#include "platform/net/URLProtectionSpace.h"
 
 std::shared_ptr<KXHttpOperation> KXHttpOperation::create() {
     return std::shared_ptr<KXHttpOperation>(new KXHttpOperation());
@@ -56,6 +60,19 @@ void KXHttpOperation::endConnection(bool cancelConnection) {
     if (timer_) timer_->invalidate();
     timer_.reset();
     fireNetworkStopped();
+}
+
+void KXHttpOperation::connectionWillSendRequestForAuthenticationChallenge(
+    const ns::URLConnectionPtr&, const ns::URLAuthenticationChallengePtr& challenge) {
+    touch();
+    const auto& space = challenge->protectionSpace();
+    const bool serverTrust = space && space->authenticationMethod() == ns::kURLAuthenticationMethodServerTrust;
+    if (serverTrust && ZARServiceTrust::evaluate(space->serverTrust(), space->host())) {
+        challenge->sender()->useCredential(ns::URLCredential::credentialForTrust(space->serverTrust()), challenge);
+        return;
+    }
+    // Anything else gets the platform's own verdict, and its error.
+    challenge->sender()->performDefaultHandlingForAuthenticationChallenge(challenge);
 }
 
 void KXHttpOperation::connectionDidReceiveResponse(const ns::URLConnectionPtr&, const ns::URLResponsePtr& response) {

@@ -4,7 +4,8 @@
 // target is called back once on the starting thread (never after cancel).
 //
 // Failures: no activity for `timeout` seconds -> "ZAR domain network" -1001;
-// a connection failure -> "ZAR domain network" with its code; an HTTP status
+// a connection failure (an untrusted certificate included, refused before
+// any request byte) -> "ZAR domain network" with its code; an HTTP status
 // other than 200 -> "ZAR domain network" with the status; a reply the
 // response cannot parse -> "ZAR domain parser" -1024.
 #pragma once
@@ -45,6 +46,10 @@ public:
     virtual void fireNetworkStarted() {}
     virtual void fireNetworkStopped() {}
 
+    // The account service's certificate: see ZARServiceTrust.
+    bool implementsWillSendRequestForAuthenticationChallenge() const override { return true; }
+    void connectionWillSendRequestForAuthenticationChallenge(const ns::URLConnectionPtr&,
+                                                             const ns::URLAuthenticationChallengePtr& challenge) override;
     void connectionDidReceiveResponse(const ns::URLConnectionPtr&, const ns::URLResponsePtr& response) override;
     void connectionDidReceiveData(const ns::URLConnectionPtr&, const ns::Data& data) override;
     void connectionDidSendBodyData(const ns::URLConnectionPtr&, std::int64_t bytesWritten,

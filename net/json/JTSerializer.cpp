@@ -246,6 +246,11 @@ bool JTSerializer::encodeString(const std::string& text, bool quotes) {
         }
     }
     if (quotes) out_.push_back('"');
+    // The encoder is knowingly more lenient than the decoder: U+0000 goes out
+    // as the escape \u0000 and, unless writing ASCII only, the non-characters
+    // (U+FFFF, U+FDD0..U+FDEF and the like) as their raw UTF-8 bytes; the
+    // decoder refuses both. The codec's contract keeps that asymmetry, so
+    // only ill-formed UTF-8 fails here.
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     const bool asciiOnly = options_ & kJTSerializeOptionEscapeUnicode;

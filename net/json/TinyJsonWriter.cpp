@@ -10,14 +10,17 @@
 #include "net/json/JTArray.h"
 #include "net/json/JTDictionary.h"
 #include "net/json/JsonClassName.h"
+#include "net/json/JsonUtf8.h"
 
 namespace {
 
-// Characters that need escaping: 0..31, the double quote and the backslash.
+// Bytes that stop a plain run: 0..31, the double quote and the backslash
+// (escaped), and the lead bytes of multi-byte UTF-8 (checked, then copied).
 struct EscapeTable {
     bool needs[256] = {};
     EscapeTable() {
         for (int c = 0; c < 32; ++c) needs[c] = true;
+        for (int c = 0x80; c < 256; ++c) needs[c] = true;
         needs[static_cast<unsigned char>('"')] = needs[static_cast<unsigned char>('\\')] = true;
     }
 };
@@ -69,7 +72,7 @@ bool TinyJsonWriter::writeValue(const ns::Value& value, JsonTextBuffer& out) {
     switch (value.kind()) {
         case ns::ValueKind::Array: return writeArray(value.asArray().data(), value.asArray().size(), out);
         case ns::ValueKind::Dictionary: return writeDictionary(value, out);
-        case ns::ValueKind::String: writeString(value.asString(), out); return true;
+        case ns::ValueKind::String: return writeString(value.asString(), out);
         case ns::ValueKind::Bool: out += value.boolValue() ? "true" : "false"; return true;
         case ns::ValueKind::Integer: {
             char* at = out.room(24);
@@ -153,7 +156,7 @@ bool TinyJsonWriter::writeDictionary(const ns::Value& value, JsonTextBuffer& out
             addErrorWithCode(1, "JSON object key must be string");
             return false;
         }
-        writeString(*key, out);
+        if (!writeString(*key, out)) return false;
         if (humanReadable_)
             out.append(" : ", 3);
         else
@@ -180,13 +183,23 @@ bool TinyJsonWriter::writeDictionary(const ns::Value& value, JsonTextBuffer& out
     return true;
 }
 
-void TinyJsonWriter::writeString(const std::string& text, JsonTextBuffer& out) const {
+bool TinyJsonWriter::writeString(const std::string& text, JsonTextBuffer& out) {
     out.push_back('"');
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
-    while (p < end) {
-        const unsigned char* run = p;
+    const unsigned char* run = p;
+    for (;;) {
         while (p < end && !kEscapes.needs[*p]) ++p;
+        if (p < end && *p >= 0x80) {
+            // Bytes that are not UTF-8 would make text the parser refuses.
+            const jsonutf8::Sequence s = jsonutf8::readSequence(p, end);
+            if (s.status != jsonutf8::SequenceStatus::Ok) {
+                addErrorWithCode(1, "JSON serialisation not supported for text that is not UTF-8");
+                return false;
+            }
+            p += s.length;
+            continue;
+        }
         out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
         if (p == end) break;
         switch (*p) {
@@ -203,7 +216,8 @@ void TinyJsonWriter::writeString(const std::string& text, JsonTextBuffer& out) c
                 out.append(e, 6);
             }
         }
-        ++p;
+        run = ++p;
     }
     out.push_back('"');
+    return true;
 }

@@ -2,6 +2,8 @@
 // request road. Keys in the dictionary's own order unless sortKeys is set;
 // compact unless humanReadable is set. Exact decimals are written as their
 // text, doubles as the shortest text that reads back as the same double.
+// A string or key that is not UTF-8 fails the write, since the parser would
+// refuse the text.
 #pragma once
 
 #include <memory>
@@ -31,7 +33,8 @@ private:
     bool writeValue(const ns::Value& value, JsonTextBuffer& out);
     bool writeArray(const ns::Value* items, std::size_t count, JsonTextBuffer& out);
     bool writeDictionary(const ns::Value& value, JsonTextBuffer& out);
-    void writeString(const std::string& text, JsonTextBuffer& out) const;
+    // False (code 1) for text that is not well-formed UTF-8.
+    bool writeString(const std::string& text, JsonTextBuffer& out);
     void newline(JsonTextBuffer& out, unsigned depth) const;
 
     bool sortKeys_ = false;

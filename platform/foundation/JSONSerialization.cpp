@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/foundation/CocoaError.h"
+#include "platform/foundation/Utf16.h"
 
 namespace ns {
 
@@ -21,14 +22,22 @@ public:
 
     bool null() override { return put(Value::null()); }
     bool boolean(bool b) override { return put(Value(b)); }
-    bool number_integer(number_integer_t i) override { return put(Value(static_cast<std::int64_t>(i))); }
+    bool number_integer(number_integer_t i) override {
+        // The reader hands every non-negative integer to number_unsigned, so a
+        // signed zero can only be the text "-0": it keeps its sign as floating.
+        if (i == 0) return put(Value(-0.0));
+        return put(Value(static_cast<std::int64_t>(i)));
+    }
     bool number_unsigned(number_unsigned_t u) override {
         // Small unsigned numbers are ordinary integers; only values beyond
         // the signed range need the unsigned kind.
         if (u <= static_cast<std::uint64_t>(INT64_MAX)) return put(Value(static_cast<std::int64_t>(u)));
         return put(Value(static_cast<std::uint64_t>(u)));
     }
-    bool number_float(number_float_t d, const string_t&) override {
+    bool number_float(number_float_t d, const string_t& text) override {
+        // An integer too long for 64 bits arrives here too; rounding it to a
+        // double would lose digits, so it stays an exact decimal.
+        if (text.find_first_of(".eE") == string_t::npos) return put(Value::decimal(text));
         if (!std::isfinite(d)) return fail("Number out of range");
         return put(Value(static_cast<double>(d)));
     }
@@ -94,8 +103,10 @@ bool validJSON(const Value& v, int depth) {
         case ValueKind::Integer:
         case ValueKind::Unsigned:
         case ValueKind::Decimal:
-        case ValueKind::String:
             return true;
+        case ValueKind::String:
+            // Text that is not UTF-8 would make JSON the reader refuses.
+            return utf16::isValidUtf8(v.asString());
         case ValueKind::Double:
             return std::isfinite(v.doubleValue());
         case ValueKind::Array:
@@ -103,7 +114,9 @@ bool validJSON(const Value& v, int depth) {
                                [&](const Value& item) { return validJSON(item, depth + 1); });
         case ValueKind::Dictionary:
             return std::all_of(v.asDictionary().begin(), v.asDictionary().end(),
-                               [&](const Dictionary::Entry& e) { return validJSON(e.second, depth + 1); });
+                               [&](const Dictionary::Entry& e) {
+                                   return utf16::isValidUtf8(e.first) && validJSON(e.second, depth + 1);
+                               });
         default:
             return false;
     }
@@ -196,6 +209,13 @@ Value JSONSerialization::JSONObjectWithData(const Data& data, unsigned options, 
     std::string_view text(begin ? begin : "", data.length());
     // A leading UTF-8 byte-order mark is allowed, as the platform allows it.
     if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    // The reader takes a NUL byte for the end of the text, so "[1]\0junk"
+    // would read as "[1]". JSON allows no raw NUL anywhere (inside a string it
+    // must be escaped, and it is no whitespace), so such text is refused.
+    if (text.find('\0') != std::string_view::npos) {
+        setError(error, cocoaError(kPropertyListReadCorruptError, "Invalid JSON text: a NUL byte"));
+        return Value();
+    }
     bool ok = false;
     try {
         ok = nlohmann::json::sax_parse(text.begin(), text.end(), &builder, nlohmann::json::input_format_t::json, true);

@@ -1,10 +1,12 @@
 // ns::JSONSerialization: JSON text <-> ns::Value, as the platform's JSON
 // serialization behaves.
 //
-// Reading keeps the number kinds (integer, unsigned, floating) and the key
+// Reading keeps the number kinds (integer, unsigned, floating; -0 as a
+// floating -0.0; an integer beyond 64 bits as an exact decimal) and the key
 // order of objects (a repeated key keeps its first position, the last value
-// wins). Nesting deeper than kMaxDepth fails cleanly instead of exhausting
-// the stack. Every failure is NSCocoaErrorDomain 3840.
+// wins). Text with a NUL byte is refused. Nesting deeper than kMaxDepth fails
+// cleanly instead of exhausting the stack. Every failure is
+// NSCocoaErrorDomain 3840.
 //
 // Writing escapes "/" as "\/" unless asked not to, as the platform does, and
 // writes dictionaries in their own order (or sorted with kJSONWritingSortedKeys).
@@ -42,8 +44,8 @@ public:
     static std::optional<Data> dataWithJSONObject(const Value& value, unsigned options = 0, ErrorPtr* error = nullptr);
 
     // An array or dictionary (anything with kJSONWritingFragmentsAllowed)
-    // holding only strings, finite numbers, bools, null, arrays and
-    // dictionaries, nested at most kMaxDepth deep.
+    // holding only UTF-8 strings, finite numbers, bools, null, arrays and
+    // dictionaries (with UTF-8 keys), nested at most kMaxDepth deep.
     static bool isValidJSONObject(const Value& value, unsigned writingOptions = 0);
 };
 

@@ -59,4 +59,6 @@ bool TAVOHttpDataParser::parserVData(const ns::Value& vdata) {
     return false;
 }
 
-std::string TAVOHttpDataParser::textForError(int code) const { return TAVORouterErrorUtility::getErrorMsgByErrorCode(code); }
+// The fault table's text, which falls back to "unknown error:<code>": a code
+// without a text of its own still tells the user which code it was.
+std::string TAVOHttpDataParser::textForError(int code) const { return TAVORouterErrorUtility::textDescForBreakdownError(code); }

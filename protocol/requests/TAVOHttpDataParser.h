@@ -21,7 +21,7 @@ public:
     TAVOErrorPtr getSpecificHtmlError(const std::string& text) const;
     // The payload of a successful reply. The base keeps it as the result.
     virtual bool parserVData(const ns::Value& vdata);
-    // The text for a router error code.
+    // The text for a router error code: the fault table's text for it.
     virtual std::string textForError(int code) const;
 
     ns::Value param;  // the request's parameters, for parsers that need them

@@ -49,7 +49,7 @@ protected:
         ASSERT_TRUE(accounts->start());
         ASSERT_TRUE(local->start());
         ASSERT_TRUE(cloud->start());
-        ::setenv("KEELBOX_ACCOUNT_SERVICE_URL", accounts->endpointURL().c_str(), 1);
+        accounts->exportDeploymentValues();
         ::setenv("KEELBOX_ROUTER_LOCAL_HOST", local->host().c_str(), 1);
         ::setenv("KEELBOX_CLOUD_ROUTER_BASE_URL", cloud->baseURL().c_str(), 1);
         ::setenv(TAVORouterWatchViewController::kDemoAccountVariable, "demo:keelbox123", 1);
@@ -69,9 +69,10 @@ protected:
         }, 15.0);
         app->setDelegate(nullptr);
         sc::NetworkInfo::setSource(nullptr);
-        for (const char* name : {"KEELBOX_ACCOUNT_SERVICE_URL", "KEELBOX_ROUTER_LOCAL_HOST", "KEELBOX_CLOUD_ROUTER_BASE_URL",
+        for (const char* name : {"KEELBOX_ROUTER_LOCAL_HOST", "KEELBOX_CLOUD_ROUTER_BASE_URL",
                                  TAVORouterWatchViewController::kDemoAccountVariable})
             ::unsetenv(name);
+        emulator::AccountService::clearDeploymentValues();
     }
 
     // Launches the application and waits until the first screen shows the

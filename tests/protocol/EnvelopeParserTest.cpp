@@ -105,6 +105,9 @@ TEST(BindParserTest, ErrorsPreferTheRouterText) {
         {"{\"errcode\":-1010,\"errdesc\":\"wrong!\",\"vdata\":{\"count\":1}}", -1010, "wrong!"},
         {"{\"errcode\":-1010,\"vdata\":{\"count\":1}}", -1010, retryText(4)},
         {"{\"errcode\":-1018,\"errdesc\":\"\"}", -1018, TAVOLocalizedString("account is locked")},
+        // Other codes without a text of their own: the fault table's text.
+        {"{\"errcode\":7}", 7, TAVOLocalizedString("DNS error")},
+        {"{\"errcode\":-1100}", -1100, TAVOLocalizedString("unknown error") + ":-1100"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.body);

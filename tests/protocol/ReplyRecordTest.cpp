@@ -139,6 +139,19 @@ TEST(ValueParserTest, AccelerateAndAdminPasswordReportTheirOwnErrors) {
     EXPECT_EQ(wrongOld.errorInfo->errorCode(), -9);
     EXPECT_EQ(wrongOld.errorInfo->errorMsg(), TAVOLocalizedString("old pwd is wrong"));
     EXPECT_EQ(wrongOld.errorInfo->sourceError()->domain(), "domain tavo");
+    // Codes other than -9 and -2 take the fault table's text.
+    const std::pair<const char*, std::string> otherCodes[] = {
+        {R"({"type":-2})", TAVOLocalizedString("param is not right")},
+        {R"({"type":7})", TAVOLocalizedString("DNS error")},
+        {R"({"type":1})", TAVOLocalizedString("unknown error")},
+        {R"({"type":-5})", TAVOLocalizedString("unknown error") + ":-5"},
+    };
+    for (const auto& [vdata, message] : otherCodes) {
+        SCOPED_TRACE(vdata);
+        auto failed = parseVData<TAVORouterUpdateAdminPwdResultParser>(vdata);
+        ASSERT_NE(failed.errorInfo, nullptr);
+        EXPECT_EQ(failed.errorInfo->errorMsg(), message);
+    }
     auto changed = parseVData<TAVORouterUpdateAdminPwdResultParser>(R"({"type":0,"ticket":"T2"})");
     EXPECT_EQ(changed.errorInfo, nullptr);
     EXPECT_EQ(changed.dataInfo["ticket"], ns::Value("T2"));
@@ -157,6 +170,14 @@ TEST(ValueParserTest, ValuesTakenAsTheyCome) {
     auto routers = parseVData<TAVORoutersListParser>(R"({"list":[{"router_id":"A"},{"router_id":"B"}]})").dataInfo;
     ASSERT_EQ(routers.count(), 2u);
     EXPECT_EQ(routers[1].as<TAVORouterModel>()->router_id, "B");
+    // A wrong-typed entry costs only that property, not the list.
+    auto odd = parseVData<TAVORoutersListParser>(R"({"list":[{"router_id":7,"ssid":"home"},{"router_id":"B","ssid":5}]})");
+    EXPECT_FALSE(odd.shapeFailure);
+    ASSERT_EQ(odd.dataInfo.count(), 2u);
+    EXPECT_EQ(odd.dataInfo[0].as<TAVORouterModel>()->router_id, "");
+    EXPECT_EQ(odd.dataInfo[0].as<TAVORouterModel>()->ssid, "home");
+    EXPECT_EQ(odd.dataInfo[1].as<TAVORouterModel>()->ssid, "");
+    EXPECT_TRUE(parseVData<TAVORoutersListParser>(R"({"list":[{"router_id":"A"},3]})").shapeFailure);
     EXPECT_TRUE(parseVData<TAVOSetSpeedLimitParser>("[1,2]").dataInfo.isNil());
     EXPECT_EQ(parseVData<TAVOCancelSpeedLimitParser>("{\"a\":1}").errorInfo, nullptr);
     EXPECT_TRUE(parseVData<TAVOGetAccelerateDeviceParser>(R"({"mac":""})").dataInfo.isNil());

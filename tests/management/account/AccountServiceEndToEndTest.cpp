@@ -12,6 +12,7 @@
 #include "management/account/ZAREUserIntfLoginReq.h"
 #include "management/account/ZAREUserIntfLoginResp.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "platform/foundation/Error.h"
 #include "tests/support/Harness.h"
 
 using keelbox::test::advance;
@@ -30,7 +31,7 @@ class AccountServiceEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(service.start());
-        ::setenv("KEELBOX_ACCOUNT_SERVICE_URL", service.endpointURL().c_str(), 1);
+        service.exportDeploymentValues();
         for (const char* name : kAllNotifications) {
             tokens.push_back(ns::NotificationCenter::defaultCenter()->addObserverForName(
                 name, {}, nullptr, [this](const ns::NotificationPtr& n) { posted.push_back(n); }));
@@ -40,7 +41,7 @@ protected:
     }
     void TearDown() override {
         for (auto& token : tokens) ns::NotificationCenter::defaultCenter()->removeObserver(token);
-        ::unsetenv("KEELBOX_ACCOUNT_SERVICE_URL");
+        emulator::AccountService::clearDeploymentValues();
     }
 
     // The next notification; fails the test when none arrives.
@@ -396,6 +397,43 @@ TEST_F(KXHttpOperationTest, CancelDuringTransferClosesTheSocketWithoutCallback) 
     advance(60);
     runMainLoopUntil([] { return false; }, 0.2);
     EXPECT_TRUE(target->completed.empty());
+}
+
+TEST_F(KXHttpOperationTest, TheServiceIsTrustedOnlyThroughTheCANamedByTheDeployment) {
+    ASSERT_EQ(service.endpointURL().rfind("https://", 0), 0u);
+    emulator::AccountService impostor(service.sharedAccounts(), {.identity = emulator::Identity::ForeignServer});
+    ASSERT_TRUE(impostor.start());
+    const std::string missingFile = keelbox::test::sandboxHome() + "/no-such-ca.pem";
+    struct Case {
+        const char* label;
+        std::function<void()> arrange;
+        bool trusted;
+    } cases[] = {
+        {"our CA named", [] {}, true},
+        {"no CA named", [] { ::unsetenv(emulator::AccountService::kCAFileVariable); }, false},
+        {"the named file is missing", [&] { ::setenv(emulator::AccountService::kCAFileVariable, missingFile.c_str(), 1); },
+         false},
+        {"a foreign certificate", [&] { ::setenv(emulator::AccountService::kURLVariable, impostor.endpointURL().c_str(), 1); },
+         false},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        service.exportDeploymentValues();
+        c.arrange();
+        const std::size_t before = target->completed.size();
+        auto op = startLogin(30);
+        ASSERT_TRUE(runMainLoopUntil([&] { return target->completed.size() > before; }, 10.0));
+        if (c.trusted) {
+            EXPECT_FALSE(op->error());
+            continue;
+        }
+        ASSERT_TRUE(op->error());
+        EXPECT_EQ(op->error()->domain(), kZARDomainNetwork);
+        EXPECT_EQ(op->error()->code(), ns::kURLErrorServerCertificateUntrusted);
+    }
+    // Refused in the handshake: not one request reached either server.
+    EXPECT_EQ(service.server().log().count(), 1u);
+    EXPECT_EQ(impostor.server().log().count(), 0u);
 }
 
 TEST_F(KXHttpOperationTest, CancelBeforeConnectingNeverConnects) {

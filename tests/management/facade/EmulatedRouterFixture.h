@@ -43,7 +43,7 @@ protected:
         ASSERT_TRUE(accountService.start());
         ::setenv("KEELBOX_ROUTER_LOCAL_HOST", local->host().c_str(), 1);
         ::setenv("KEELBOX_CLOUD_ROUTER_BASE_URL", cloud->baseURL().c_str(), 1);
-        ::setenv("KEELBOX_ACCOUNT_SERVICE_URL", accountService.endpointURL().c_str(), 1);
+        accountService.exportDeploymentValues();
         accountService.accounts().addAccount("alice", "pw1", "alice@example.org", "", "Al");
         previousSource = sc::NetworkInfo::source();
         wifi = std::make_shared<sc::InjectableNetworkInfoSource>();
@@ -66,8 +66,8 @@ protected:
         }, 15.0);
         ns::NotificationCenter::defaultCenter()->removeObserver(eventsToken);
         sc::NetworkInfo::setSource(previousSource);
-        for (const char* name : {"KEELBOX_ROUTER_LOCAL_HOST", "KEELBOX_CLOUD_ROUTER_BASE_URL", "KEELBOX_ACCOUNT_SERVICE_URL"})
-            ::unsetenv(name);
+        for (const char* name : {"KEELBOX_ROUTER_LOCAL_HOST", "KEELBOX_CLOUD_ROUTER_BASE_URL"}) ::unsetenv(name);
+        emulator::AccountService::clearDeploymentValues();
     }
 
     // Sign-in at the account service; the cloud then knows the account's

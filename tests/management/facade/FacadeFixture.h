@@ -49,14 +49,14 @@ protected:
     }
     void TearDown() override {
         ns::NotificationCenter::defaultCenter()->removeObserver(eventsToken);
-        if (accountServiceStarted) ::unsetenv("KEELBOX_ACCOUNT_SERVICE_URL");
+        if (accountServiceStarted) emulator::AccountService::clearDeploymentValues();
     }
 
     // Signs "alice" in at the emulated account service through the facade.
     void signIn() {
         ASSERT_TRUE(accountService.start());
         accountServiceStarted = true;
-        ::setenv("KEELBOX_ACCOUNT_SERVICE_URL", accountService.endpointURL().c_str(), 1);
+        accountService.exportDeploymentValues();
         accountService.accounts().addAccount("alice", "pw1", "alice@example.org", "", "Al");
         ASSERT_EQ(facade->login("alice", "pw1"), std::nullopt);
         ASSERT_TRUE(runMainLoopUntil([&] { return facade->currentAccountData() != nullptr; }, 10.0));

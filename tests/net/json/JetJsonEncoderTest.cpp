@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "net/json/JSONDecoder.h"
@@ -88,6 +89,17 @@ TEST(JetJsonEncoder, FailsWithTheExactMessage) {
     auto dict = mutableObjectFromJSONString("{}").as<JTMutableDictionary>();
     dict->setObject(ns::Value("v"), ns::Value(1));
     EXPECT_EQ(failureOf(ns::Value(dict)), "Key must be a string object.");
+}
+
+TEST(JetJsonEncoder, WritesNulAndNonCharactersItsDecoderRefuses) {
+    // Kept on purpose: the encoder follows its own contract, which is more
+    // lenient than the decoder's. Should that change, this test says so.
+    for (const auto& [value, text] : {std::pair<std::string, std::string>{std::string("a\0b", 3), "[\"a\\u0000b\"]"},
+                                      {"\xEF\xBF\xBF", "[\"\xEF\xBF\xBF\"]"}}) {
+        const ns::Value written = JSONString(ns::Value::array({value}));
+        EXPECT_EQ(written.asString(), text);
+        EXPECT_TRUE(objectFromJSONString(written.asString()).isNil());
+    }
 }
 
 TEST(JetJsonEncoder, LimitsNestingDepthCleanly) {

@@ -99,3 +99,19 @@ TEST(TinyJsonWriter, FailsWithTheChainedTrace) {
     EXPECT_EQ(traceOf(deep).front(), "7:Nested too deep");
     EXPECT_TRUE(JSONRepresentation(ns::Value::dictionary({{"a", 1}})).isEqual(ns::Value("{\"a\":1}")));
 }
+
+TEST(TinyJsonWriter, NeverWritesTextItsParserRefuses) {
+    const std::string notUtf8 = "1:JSON serialisation not supported for text that is not UTF-8";
+    // A stray continuation byte, a cut sequence, an overlong form, an encoded
+    // surrogate and a code point beyond U+10FFFF, each after valid text.
+    for (const std::string bad : {"a\x80", "\xC3\xA9\xE2\x82", "\xC0\xAF", "x\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(traceOf(ns::Value::array({bad})), (std::vector<std::string>{notUtf8, "4:Not valid type for JSON"}));
+        EXPECT_EQ(traceOf(ns::Value::dictionary({{bad, 1}})), (std::vector<std::string>{notUtf8, "4:Not valid type for JSON"}));
+    }
+    // Everything well-formed, up to the last code point, reads back unchanged.
+    const ns::Value good = ns::Value::dictionary({{"\xC3\xA9", ns::Value::array({"\xF4\x8F\xBF\xBF\xEF\xBF\xBF", "\xE2\x82\xAC\"\x01"})}});
+    const ns::Value text = TinyJsonWriter::create()->stringWithObject(good);
+    ASSERT_TRUE(text.isString());
+    EXPECT_EQ(JSONValue(text.asString()), good);
+}

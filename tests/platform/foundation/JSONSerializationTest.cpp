@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 #include "platform/foundation/CocoaError.h"
 
 namespace {
@@ -33,6 +36,22 @@ TEST(JSONSerialization, NumbersKeepTheirKindAndObjectsTheirOrder) {
     EXPECT_EQ(v["s"].asString(), "\xC3\xA9/x");
 }
 
+TEST(JSONSerialization, NumbersAtTheEdgesKeepSignAndDigits) {
+    ns::Value v = parse(R"([-0,0,-0.0,123456789012345678901234567890,-9223372036854775809,-9223372036854775808])");
+    ASSERT_TRUE(v.isArray());
+    EXPECT_EQ(v[0].kind(), ns::ValueKind::Double);
+    EXPECT_TRUE(std::signbit(v[0].doubleValue()));
+    EXPECT_EQ(v[1].kind(), ns::ValueKind::Integer);
+    EXPECT_TRUE(std::signbit(v[2].doubleValue()));
+    EXPECT_EQ(v[3].kind(), ns::ValueKind::Decimal);
+    EXPECT_EQ(v[3].decimalText(), "123456789012345678901234567890");
+    EXPECT_EQ(v[4].decimalText(), "-9223372036854775809");
+    EXPECT_EQ(v[5].kind(), ns::ValueKind::Integer);
+    EXPECT_EQ(v[5].longLongValue(), INT64_MIN);
+    // The digits survive a write and a second read.
+    EXPECT_EQ(write(ns::Value::array({v[3]})), "[123456789012345678901234567890]");
+}
+
 TEST(JSONSerialization, WritesThePlatformsText) {
     ns::Value v = ns::Value::dictionary({{"b", "a/b\"\n"}, {"a", ns::Value::array({1, 2.5, true, ns::Value::null()})}});
     EXPECT_EQ(write(v), R"({"b":"a\/b\"\n","a":[1,2.5,true,null]})");
@@ -57,6 +76,13 @@ TEST(JSONSerialization, RefusesWhatIsNotJSON) {
         EXPECT_EQ(error->domain(), ns::kCocoaErrorDomain);
         EXPECT_EQ(error->code(), ns::kPropertyListReadCorruptError) << c.text;
     }
+    // A NUL byte ends nothing: the document with what follows it is refused.
+    using namespace std::string_literals;
+    for (const std::string& text : {"[1]\0garbage"s, "{\"a\":1}\0{\"b\":2}"s, "[1]\0"s, "[\"a\0b\"]"s}) {
+        ns::ErrorPtr error;
+        EXPECT_TRUE(parse(text, 0, &error).isNil()) << text.size();
+        EXPECT_TRUE(error) << text.size();
+    }
     EXPECT_EQ(parse("\"frag\"", ns::kJSONReadingFragmentsAllowed).asString(), "frag");
     EXPECT_EQ(parse("12", ns::kJSONReadingFragmentsAllowed).intValue(), 12);
 
@@ -68,6 +94,22 @@ TEST(JSONSerialization, RefusesWhatIsNotJSON) {
     ns::ErrorPtr error;
     EXPECT_FALSE(ns::JSONSerialization::dataWithJSONObject(ns::Value::array({ns::Data{1}}), 0, &error));
     EXPECT_EQ(error->code(), ns::kPropertyListReadCorruptError);
+}
+
+TEST(JSONSerialization, NeverWritesTextItsReaderRefuses) {
+    // A stray continuation byte, a cut sequence, an encoded surrogate: as a
+    // value or as a key, the write fails instead of making unreadable text.
+    for (const std::string bad : {"a\x80", "\xC3\xA9\xE2\x82", "x\xED\xA0\x80"}) {
+        SCOPED_TRACE(bad);
+        for (const ns::Value& value : {ns::Value::array({bad}), ns::Value::dictionary({{bad, 1}})}) {
+            ns::ErrorPtr error;
+            EXPECT_FALSE(ns::JSONSerialization::dataWithJSONObject(value, 0, &error));
+            ASSERT_TRUE(error);
+            EXPECT_EQ(error->code(), ns::kPropertyListReadCorruptError);
+        }
+    }
+    const ns::Value good = ns::Value::dictionary({{"\xC3\xA9", ns::Value::array({"\xF4\x8F\xBF\xBF", std::string("\0", 1)})}});
+    EXPECT_EQ(parse(write(good)), good);
 }
 
 TEST(JSONSerialization, NestingIsLimited) {
