@@ -23,6 +23,13 @@
 
 namespace {
 
+// SDL's video stays connected to the first X server it met for the rest of
+// the process: the tests here share one.
+VirtualDisplay& display() {
+    static VirtualDisplay shared;
+    return shared;
+}
+
 void push(Uint32 type, int x, int y) {
     SDL_Event e{};
     e.type = type;
@@ -65,8 +72,7 @@ void pushKey(SDL_Keycode key) {
 }  // namespace
 
 TEST(DesktopWindow, ClickReachesTheControlAndTheFrameShowsTheStack) {
-    VirtualDisplay display;
-    if (!display.running()) GTEST_SKIP() << "Xvfb is not installed";
+    if (!display().running()) GTEST_SKIP() << "Xvfb is not installed";
     auto screen = ui::Screen::mainScreen()->bounds();
     auto window = ui::Window::create(screen);
     window->setBackgroundColor(ui::Color::whiteColor());
@@ -98,8 +104,7 @@ TEST(DesktopWindow, ClickReachesTheControlAndTheFrameShowsTheStack) {
 }
 
 TEST(DesktopWindow, WheelTypingAndClosingReachTheApplication) {
-    VirtualDisplay display;
-    if (!display.running()) GTEST_SKIP() << "Xvfb is not installed";
+    if (!display().running()) GTEST_SKIP() << "Xvfb is not installed";
     auto app = ui::Application::sharedApplication();
     app->launch();
     auto window = ui::Window::create(ui::Screen::mainScreen()->bounds());
