@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -159,7 +160,10 @@ TEST(ApplicationLaunch, TypingIntoAFieldShowsInTheWindowAndClosingEndsTheProgram
     const cg::Rect field = cg::RectMake(10, 110, 300, 40);
     const cg::Rect textArea = cg::RectInset(field, 4, 4);
     auto dark = [](const XWindow::Pixel& p) { return p.r + p.g + p.b < 1.5; };
-    auto caret = [](const XWindow::Pixel& p) { return p.b > 0.7 && p.r < 0.5; };
+    // The caret is in the tint colour: something neither white, grey nor black.
+    auto caret = [](const XWindow::Pixel& p) {
+        return std::max({p.r, p.g, p.b}) - std::min({p.r, p.g, p.b}) > 0.3;
+    };
     // The field's white inside, within its grey border.
     ASSERT_TRUE(waitForShot(window, [&](const XWindow::Shot& s) {
         auto p = s.at(160, 130);
