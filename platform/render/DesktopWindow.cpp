@@ -7,9 +7,8 @@
 
 #include "platform/render/LayerRenderer.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Responder.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/Screen.h"
-#include "platform/ui/TextField.h"
 
 namespace cg {
 
@@ -43,9 +42,10 @@ std::unique_ptr<DesktopWindow> DesktopWindow::open(const std::string& title) {
     impl->pixelWidth = int(size.width * impl->scale);
     impl->pixelHeight = int(size.height * impl->scale);
     // The desktop window is the screen's size in points; the frame is drawn
-    // at the screen's scale and shrunk to fit.
+    // at the screen's scale, shown pixel for pixel on a high-density display
+    // and shrunk to fit on others.
     impl->window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, int(size.width),
-                                    int(size.height), SDL_WINDOW_SHOWN);
+                                    int(size.height), SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!impl->window) return nullptr;
     impl->renderer = SDL_CreateRenderer(impl->window, -1, SDL_RENDERER_SOFTWARE);
     if (!impl->renderer) return nullptr;
@@ -53,7 +53,10 @@ std::unique_ptr<DesktopWindow> DesktopWindow::open(const std::string& title) {
     impl->texture = SDL_CreateTexture(impl->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                       impl->pixelWidth, impl->pixelHeight);
     if (!impl->texture) return nullptr;
-    SDL_StartTextInput();
+    // Nearest-pixel shrinking would break up the text's strokes.
+    SDL_SetTextureScaleMode(impl->texture, SDL_ScaleModeLinear);
+    // Typing reaches the application only while a text input has the focus.
+    SDL_StopTextInput();
     auto out = std::unique_ptr<DesktopWindow>(new DesktopWindow(std::move(impl)));
     out->redraw();
     return out;
@@ -71,56 +74,71 @@ void DesktopWindow::redraw() {
     SDL_RenderPresent(impl_->renderer);
 }
 
-void DesktopWindow::pointer(bool down, bool up, double x, double y) {
-    Point p{x, y};
-    if (down) {
-        auto app = ui::Application::existing();
-        auto window = app ? app->windowAtPoint(p) : nullptr;
-        if (!window) return;
-        Point local{p.x - window->frame().origin.x, p.y - window->frame().origin.y};
-        driver_.down(window, local);
-        touching_ = true;
-        return;
+namespace {
+
+// How far one notch of the wheel scrolls, in points.
+constexpr double kWheelStep = 40;
+
+}  // namespace
+
+void DesktopWindow::handle(const SDL_Event& e) {
+    switch (e.type) {
+    case SDL_QUIT: closed_ = true; break;
+    case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_CLOSE) closed_ = true;
+        // Released elsewhere, the button would never come up here.
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST && input_.isTouching()) input_.cancel();
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button == SDL_BUTTON_LEFT) input_.press({double(e.button.x), double(e.button.y)}, e.button.clicks);
+        break;
+    case SDL_MOUSEMOTION: input_.move({double(e.motion.x), double(e.motion.y)}); break;
+    case SDL_MOUSEBUTTONUP:
+        if (e.button.button == SDL_BUTTON_LEFT) input_.release({double(e.button.x), double(e.button.y)});
+        break;
+    case SDL_MOUSEWHEEL: {
+        // Rolling the wheel away from the user (positive y) shows what is
+        // above: the offset goes down.
+        double flip = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+        input_.wheel({flip * e.wheel.preciseX * kWheelStep, -flip * e.wheel.preciseY * kWheelStep});
+        break;
     }
-    if (!touching_) return;
-    driver_.moveTo(p);
-    if (up) {
-        driver_.up();
-        touching_ = false;
+    case SDL_TEXTINPUT: input_.text(e.text.text); break;
+    case SDL_KEYDOWN:
+        if (e.key.keysym.sym == SDLK_BACKSPACE) input_.backspace();
+        if ((e.key.keysym.sym == SDLK_RETURN || e.key.keysym.sym == SDLK_KP_ENTER) && !e.key.repeat) input_.returnKey();
+        break;
+    default: break;
     }
 }
 
-bool DesktopWindow::pump() {
-    SDL_Event e;
-    bool open = true;
-    while (SDL_PollEvent(&e)) {
-        switch (e.type) {
-        case SDL_QUIT: open = false; break;
-        case SDL_MOUSEBUTTONDOWN:
-            if (e.button.button == SDL_BUTTON_LEFT) pointer(true, false, e.button.x, e.button.y);
-            break;
-        case SDL_MOUSEMOTION:
-            if (e.motion.state & SDL_BUTTON_LMASK) pointer(false, false, e.motion.x, e.motion.y);
-            break;
-        case SDL_MOUSEBUTTONUP:
-            if (e.button.button == SDL_BUTTON_LEFT) pointer(false, true, e.button.x, e.button.y);
-            break;
-        case SDL_TEXTINPUT:
-            if (auto field = std::dynamic_pointer_cast<ui::TextField>(ui::Responder::currentFirstResponder())) {
-                field->insertText(e.text.text);
-            }
-            break;
-        case SDL_KEYDOWN:
-            if (auto field = std::dynamic_pointer_cast<ui::TextField>(ui::Responder::currentFirstResponder())) {
-                if (e.key.keysym.sym == SDLK_BACKSPACE) field->deleteBackward();
-                if (e.key.keysym.sym == SDLK_RETURN) field->insertText("\n");
-            }
-            break;
-        default: break;
-        }
+void DesktopWindow::followKeyboard() {
+    const bool wanted = ui::Keyboard::isVisible();
+    if (wanted == bool(SDL_IsTextInputActive())) return;
+    if (wanted) {
+        SDL_StartTextInput();
+    } else {
+        SDL_StopTextInput();
     }
+}
+
+void DesktopWindow::leave() {
+    input_.cancel();
+    if (auto app = ui::Application::existing()) app->enterBackground();
+}
+
+bool DesktopWindow::pump() {
+    if (closed_) return false;
+    SDL_Event e;
+    while (!closed_ && SDL_PollEvent(&e)) handle(e);
+    if (closed_) {
+        leave();
+        return false;
+    }
+    input_.flush();
+    followKeyboard();
     redraw();
-    return open;
+    return true;
 }
 
 }  // namespace cg

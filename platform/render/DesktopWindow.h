@@ -1,16 +1,21 @@
 // The application's window stack shown in a desktop window (SDL2), when a
-// display is available: drawn at the main screen's size and scale, redrawn
-// on request, with mouse presses, drags and releases delivered as touches
-// through the touch driver and typed text fed to the first responder when
-// it is a text field. Without a display, open() gives null and the program
-// carries on headless.
+// display is available: the screen's size in points, drawn at the screen's
+// scale, redrawn on every pump. The mouse and keyboard act through
+// DesktopInput (a click is a tap, a drag a pan or swipe, the wheel scrolls,
+// typing goes to the focused text field); desktop text input is on while
+// the phone's keyboard would be up. Closing the window is the user leaving
+// the application: it resigns active and enters the background, and pump()
+// answers false so that the caller terminates it. Without a display, open()
+// gives null and the program carries on headless.
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "platform/graphics/Image.h"
-#include "platform/ui/TouchDriver.h"
+#include "platform/render/DesktopInput.h"
+
+union SDL_Event;
 
 namespace cg {
 
@@ -22,8 +27,8 @@ public:
     DesktopWindow(const DesktopWindow&) = delete;
     DesktopWindow& operator=(const DesktopWindow&) = delete;
 
-    // Handles the desktop events waiting (touches, text, closing) and redraws
-    // the stack. False once the user closed the window.
+    // Handles the desktop events waiting (touches, wheel, text, closing) and
+    // redraws the stack. False once the user closed the window.
     bool pump();
     // Draws the window stack now.
     void redraw();
@@ -34,10 +39,12 @@ public:
 
 private:
     explicit DesktopWindow(std::unique_ptr<Impl> impl);
-    void pointer(bool down, bool up, double x, double y);
+    void handle(const SDL_Event& event);
+    void followKeyboard();
+    void leave();
     std::unique_ptr<Impl> impl_;
-    ui::TouchDriver driver_;
-    bool touching_ = false;
+    DesktopInput input_;
+    bool closed_ = false;
     ImagePtr frame_;
 };
 

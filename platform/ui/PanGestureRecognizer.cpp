@@ -67,6 +67,8 @@ void PanGestureRecognizer::touchesMoved(const TouchSet& touches, const Event* ev
 }
 
 void PanGestureRecognizer::touchesEnded(const TouchSet& touches, const Event* event) {
+    // Otherwise a list let go after the finger stopped would still fly on.
+    if (ca::currentMediaTime() - lastTime_ > kRestBeforeLift) velocity_ = {};
     GestureRecognizer::touchesEnded(touches, event);
     if (state() == GestureRecognizerState::Began || state() == GestureRecognizerState::Changed)
         setState(GestureRecognizerState::Ended);

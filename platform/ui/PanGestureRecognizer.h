@@ -1,7 +1,7 @@
 // Recognizes a drag: begins once the finger has moved 10 points from where
 // it went down, reports each move (translation from the start point,
-// velocity in points per second from the latest move) and ends when the
-// finger lifts.
+// velocity in points per second from the latest move, none once the finger
+// has rested before lifting) and ends when the finger lifts.
 #pragma once
 
 #include "platform/ui/GestureRecognizer.h"
@@ -12,6 +12,8 @@ class PanGestureRecognizer : public GestureRecognizer {
 public:
     static std::shared_ptr<PanGestureRecognizer> create() { return make<PanGestureRecognizer>(); }
     static constexpr double kHysteresis = 10;
+    // A finger held still this long (seconds) before lifting lifts without speed.
+    static constexpr double kRestBeforeLift = 0.1;
 
     std::size_t minimumNumberOfTouches = 1;
     std::size_t maximumNumberOfTouches = static_cast<std::size_t>(-1);

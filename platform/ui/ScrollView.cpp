@@ -184,6 +184,19 @@ void ScrollView::endDragging(const cg::Point& fingerVelocity) {
     });
 }
 
+bool ScrollView::scrollByWheel(const cg::Point& distance) {
+    if (!scrollEnabled_ || dragging_) return false;
+    cg::Point o = contentOffset();
+    cg::Point target = clamped({scrollsHorizontally() ? o.x + distance.x : o.x,
+                                scrollsVertically() ? o.y + distance.y : o.y});
+    if (target == o) return false;
+    auto keep = self<ScrollView>();
+    beginDragging();
+    setContentOffset(target);
+    endDragging({0, 0});
+    return true;
+}
+
 bool ScrollView::gestureRecognizerShouldBegin(GestureRecognizer& recognizer) {
     if (&recognizer != pan_.get()) return View::gestureRecognizerShouldBegin(recognizer);
     cg::Point t = pan_->translationInView(nullptr);

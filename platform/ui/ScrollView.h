@@ -93,6 +93,11 @@ public:
     void endDragging(const cg::Point& fingerVelocity);
     // The status bar tap.
     void scrollToTop();
+    // A mouse wheel: the offset moves by `distance` as far as the content
+    // allows, told to the delegate as a short drag without speed. False
+    // (and nothing happens) when the view cannot move that way, so that the
+    // wheel can go to a scroll view around it.
+    bool scrollByWheel(const cg::Point& distance);
 
     void initWithFrame(const cg::Rect& frame) override;
     // The scroll view is the delegate of its own pan recognizer, as on the

@@ -1,9 +1,28 @@
 #include "platform/ui/TextField.h"
 
+#include <algorithm>
+
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/StringUtils.h"
+#include "platform/graphics/Context.h"
+#include "platform/graphics/GraphicsContextStack.h"
+#include "platform/graphics/Path.h"
+#include "platform/graphics/StringDrawing.h"
 
 namespace ui {
+
+namespace {
+
+// How far the text stays from the left and right edges inside a border.
+constexpr double kBorderTextInset = 7;
+constexpr double kRoundedCornerRadius = 5;
+constexpr double kCaretWidth = 2;
+const Color kPlaceholderColor = Color::white(0.7);
+const Color kDefaultCaretColor = Color::rgba(0.26, 0.42, 0.95);
+
+void setFill(cg::Context& context, const Color& c) { context.setRGBFillColor(c.red(), c.green(), c.blue(), c.alpha()); }
+
+}  // namespace
 
 void TextField::setText(const std::string& text) {
     text_ = text;
@@ -115,6 +134,61 @@ bool TextField::pressReturn() {
     if (auto d = delegate()) answer = d->textFieldShouldReturn(*this);
     if (answer) sendActionsForControlEvents(ControlEventEditingDidEndOnExit);
     return answer;
+}
+
+void TextField::drawRect(const cg::Rect&) {
+    auto context = cg::currentContext();
+    if (!context) return;
+    const cg::Rect b = bounds();
+    double inset = 0;
+    if (borderStyle != TextBorderStyle::None) {
+        inset = kBorderTextInset;
+        cg::Rect edge = cg::RectInset(b, 0.5, 0.5);
+        context->saveGState();
+        context->setLineWidth(1);
+        context->beginPath();
+        if (borderStyle == TextBorderStyle::RoundedRect) {
+            context->addPath(cg::Path::withRoundedRect(edge, kRoundedCornerRadius, kRoundedCornerRadius));
+            context->setGrayFillColor(1, 1);
+            context->setGrayStrokeColor(0.75, 1);
+            context->drawPath(cg::PathDrawingMode::FillStroke);
+        } else {
+            context->addRect(edge);
+            context->setGrayStrokeColor(borderStyle == TextBorderStyle::Line ? 0 : 0.5, 1);
+            context->strokePath();
+        }
+        context->restoreGState();
+    }
+    const cg::Rect area = cg::RectInset(b, inset, 0);
+    if (area.size.width <= 0) return;
+    const bool showsPlaceholder = text_.empty();
+    const std::string shown = showsPlaceholder ? placeholder_ : displayedText();
+    const auto ctFont = font_.ctFont();
+    const double width = shown.empty() ? 0 : ct::sizeWithFont(shown, ctFont).width;
+    const double height = font_.lineHeight();
+    const double top = area.origin.y + std::floor((area.size.height - height) / 2);
+    auto startFor = [&](double w) {
+        if (textAlignment == TextAlignment::Center) return area.origin.x + (area.size.width - w) / 2;
+        if (textAlignment == TextAlignment::Right) return cg::RectGetMaxX(area) - w;
+        return area.origin.x;
+    };
+    // Typing past the right edge keeps the end, where the caret is, in view.
+    const bool keepsEnd = editing_ && !showsPlaceholder && width + kCaretWidth > area.size.width;
+    const double x = keepsEnd ? cg::RectGetMaxX(area) - width - kCaretWidth : std::max(startFor(width), area.origin.x);
+    context->saveGState();
+    context->clipToRect(area);
+    if (!shown.empty()) {
+        Color color = showsPlaceholder ? kPlaceholderColor : textColor_.value_or(Color::blackColor());
+        setFill(*context, isEnabled() ? color : color.colorWithAlphaComponent(color.alpha() * 0.5));
+        if (keepsEnd) ct::drawAtPoint(*context, shown, {x, top}, ctFont);
+        else ct::drawAtPoint(*context, shown, {x, top}, cg::RectGetMaxX(area) - x, ctFont, ct::LineBreakMode::TruncatingTail);
+    }
+    if (editing_) {
+        const double caretX = showsPlaceholder ? startFor(0) : x + width;
+        setFill(*context, tintColor().value_or(kDefaultCaretColor));
+        context->fillRect(cg::RectMake(std::min(caretX, cg::RectGetMaxX(area) - kCaretWidth), top, kCaretWidth, height));
+    }
+    context->restoreGState();
 }
 
 void TextField::touchesEnded(const TouchSet& touches, const Event* event) {

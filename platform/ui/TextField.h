@@ -3,6 +3,9 @@
 // typing goes through insertText / deleteBackward (the delegate may refuse
 // each change); pressReturn asks the delegate what Return does.
 //
+// A field wider text than it has room for shows its end while editing (where
+// the caret is) and is cut off at the end otherwise.
+//
 // Delegate methods are optional: a delegate that does not implement a
 // should-method agrees.
 #pragma once
@@ -97,6 +100,9 @@ public:
     bool resignFirstResponder() override;
     bool needsKeyboard() const override { return true; }
     void touchesEnded(const TouchSet& touches, const Event* event) override;
+    // The border style's frame, the text (or the placeholder, in grey) and,
+    // while editing, the caret after the last character.
+    void drawRect(const cg::Rect& rect) override;
 
 private:
     void postTextNotification(const std::string& name);
