@@ -14,6 +14,7 @@ namespace {
 
 class NamedScreen : public ui::ViewController {
 public:
+    using ui::ViewController::ViewController;
     std::string name;
 };
 

@@ -234,6 +234,7 @@ namespace {
 // A sideways strip that lets the table scroll along with it, as a swipeable
 // row does.
 struct SharingStrip : ScrollView {
+    using ScrollView::ScrollView;
     int asked = 0;
     bool shouldRecognizeSimultaneously(GestureRecognizer&, GestureRecognizer&) override {
         ++asked;
