@@ -93,7 +93,8 @@ bool IncludeRules::mayInclude(const std::string& library, const std::string& inc
 }
 
 std::vector<std::string> IncludeRules::violations(const fs::path& root) const {
-    static const std::regex include(R"(^\s*#\s*include\s*["<]([^">]+)[">])");
+    // Our headers are included in quotes; angle brackets are the system's.
+    static const std::regex include(R"re(^\s*#\s*include\s*"([^"]+)")re");
     std::vector<fs::path> files;
     for (const auto& [name, library] : libraries_) {
         fs::path folder = root / library.folder;
