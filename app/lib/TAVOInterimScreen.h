@@ -18,6 +18,7 @@ class Label;
 
 class TAVOInterimScreen : public ui::ViewController {
 public:
+    using ui::ViewController::ViewController;
     static std::shared_ptr<TAVOInterimScreen> create(const std::string& title);
 
     void viewDidLoad() override;
@@ -34,6 +35,7 @@ protected:
 // earlier handlers are skipped, as the real bind screen does.
 class TAVOInterimBindScreen : public TAVOInterimScreen {
 public:
+    using TAVOInterimScreen::TAVOInterimScreen;
     static std::shared_ptr<TAVOInterimBindScreen> create(bool checkRouterArdoAccount);
     ~TAVOInterimBindScreen() override;
 
@@ -49,6 +51,7 @@ private:
 // The main tab screen: one tab, itself.
 class TAVOInterimTabScreen : public TAVOInterimScreen, public TAVOTabScreen {
 public:
+    using TAVOInterimScreen::TAVOInterimScreen;
     static std::shared_ptr<TAVOInterimTabScreen> create();
     std::shared_ptr<ui::ViewController> selectedViewController() const override;
 };

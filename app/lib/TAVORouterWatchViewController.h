@@ -27,6 +27,7 @@ class Label;
 
 class TAVORouterWatchViewController : public ui::ViewController, public TAVORouterGetSpeedListenerDelegate {
 public:
+    using ui::ViewController::ViewController;
     enum class Stage { Starting, SigningIn, ListingRouters, WaitingForStatus, StatusShown, Failed };
     using Printer = std::function<void(const std::string& line)>;
 
@@ -61,8 +62,6 @@ public:
     void lisenerSpeed(TAVORouterGetSpeedListener& lisener, const ns::Array& speed) override;
     void lisenerDownSpeedUpSpeed(TAVORouterGetSpeedListener& lisener, int downSpeed, int upSpeed) override;
     void lisenerError(TAVORouterGetSpeedListener& lisener, const TAVOErrorPtr& error) override;
-
-    std::string className() const override { return "TAVORouterWatchViewController"; }
 
 private:
     void start();

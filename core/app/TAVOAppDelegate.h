@@ -48,8 +48,6 @@ public:
     bool apnsStartup() const { return apnsStartup_; }
     const std::shared_ptr<TAVOAppUpdateChecker>& appChecker() const { return appChecker_; }
 
-    std::string className() const override { return kClassName; }
-
 private:
     TAVOAppDelegate() = default;
 

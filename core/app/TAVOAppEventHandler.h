@@ -57,8 +57,6 @@ public:
     const std::shared_ptr<ns::Timer>& timer() const { return timer_; }
     const std::shared_ptr<TAVOAppUpdateChecker>& appChecker() const { return appChecker_; }
 
-    std::string className() const override { return "TAVOAppEventHandler"; }
-
 private:
     TAVOAppEventHandler() = default;
     void init();

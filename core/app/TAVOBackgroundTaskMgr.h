@@ -33,8 +33,6 @@ public:
     ui::BackgroundTaskIdentifier backgroundTask() const;
     std::shared_ptr<ns::OperationQueue> operationQueue();
 
-    std::string className() const override { return "TAVOBackgroundTaskMgr"; }
-
 private:
     TAVOBackgroundTaskMgr() = default;
     // Ends the task only when it is still the given one.

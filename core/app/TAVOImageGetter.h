@@ -34,8 +34,6 @@ public:
     // The device-model table read from the bundle's "devicematchment.plist".
     const ns::Array& deviceMathmentArray() const { return deviceMathmentArray_; }
 
-    std::string className() const override { return "TAVOImageGetter"; }
-
 private:
     TAVOImageGetter() = default;
     ns::Array deviceMathmentArray_;

@@ -25,8 +25,6 @@ public:
     std::uintptr_t unsafeObject() const { return unsafeObject_; }
     ns::ObjectPtr observer() const { return observer_.lock(); }
 
-    std::string className() const override { return "TAVOObserverHolder"; }
-
 private:
     TAVOObserverHolder() = default;
     std::string notification_;

@@ -13,6 +13,7 @@ class Label;
 
 class TAVOPlaceholderRootViewController : public ui::ViewController {
 public:
+    using ui::ViewController::ViewController;
     static std::shared_ptr<TAVOPlaceholderRootViewController> create() {
         return ui::ViewController::make<TAVOPlaceholderRootViewController>();
     }

@@ -83,8 +83,6 @@ public:
     // Blocks until every queued file operation has finished (tests, shutdown).
     void waitForFileOperations() const;
 
-    std::string className() const override { return "TAVORouterPreference"; }
-
 private:
     TAVORouterPreference() = default;
     void readData();

@@ -19,8 +19,6 @@ public:
     // 1 (light content) for "White"; 0 (default) otherwise.
     int getStatusBarStyleByViewControllerName(const std::string& className) const;
 
-    std::string className() const override { return "TAVOStatusTextColorUtility"; }
-
 private:
     TAVOStatusTextColorUtility() = default;
     std::map<std::string, std::string> colorDictionary_;

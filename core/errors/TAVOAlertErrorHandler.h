@@ -11,7 +11,6 @@ public:
         return std::shared_ptr<TAVOAlertErrorHandler>(new TAVOAlertErrorHandler());
     }
     bool run() override;
-    std::string className() const override { return "TAVOAlertErrorHandler"; }
 
 protected:
     TAVOAlertErrorHandler() = default;

@@ -16,8 +16,6 @@ public:
     // Back to the tabs, then the local bind screen.
     void jumpToLocalAccountPage();
 
-    std::string className() const override { return "TAVOAppJumper"; }
-
 private:
     TAVOAppJumper() = default;
 };

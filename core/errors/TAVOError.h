@@ -36,7 +36,6 @@ public:
     // that screens do not show them a second time.
     bool errorHasProcess() const;
 
-    std::string className() const override { return "TAVOError"; }
     std::string description() const override;
 
 private:

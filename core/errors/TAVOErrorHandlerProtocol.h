@@ -15,8 +15,6 @@ public:
     // true: not handled, ask the next handler; false: handled, stop.
     virtual bool run() { return true; }
 
-    std::string className() const override { return "TAVOErrorHandlerProtocol"; }
-
 private:
     TAVOErrorPtr error_;
 };

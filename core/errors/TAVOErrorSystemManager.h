@@ -40,8 +40,6 @@ public:
     bool shouldIgnorePreErrorHandler() const { return shouldIgnorePreErrorHandler_; }
     void setShouldIgnorePreErrorHandler(bool ignore) { shouldIgnorePreErrorHandler_ = ignore; }
 
-    std::string className() const override { return "TAVOErrorSystemManager"; }
-
 private:
     TAVOErrorSystemManager() = default;
     std::map<int, std::vector<TAVOErrorHandlerPtr>> errorHandlerContainer_;

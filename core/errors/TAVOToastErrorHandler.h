@@ -12,7 +12,6 @@ public:
     bool run() override;
     // Shows the text unless this handler's previous toast is still up.
     void showToast(const std::string& text);
-    std::string className() const override { return "TAVOToastErrorHandler"; }
 
 private:
     TAVOToastErrorHandler() = default;

@@ -32,7 +32,6 @@ public:
     // The first non-empty of nickname, username and login e-mail.
     std::string accountName() const;
 
-    std::string className() const override { return "TAVOAccountModel"; }
     std::string description() const override;
 
 protected:

@@ -15,8 +15,6 @@ public:
     // registered or no current router.
     bool isLocalRouter() const;
 
-    std::string className() const override { return "TAVORouterManager"; }
-
 protected:
     TAVORouterManager() = default;
 };

@@ -72,7 +72,6 @@ public:
     // with a last octet at most three below the MAC's (or any above it).
     bool isEqualBSSID(const std::string& bssid) const;
 
-    std::string className() const override { return "TAVORouterModel"; }
     std::string description() const override;
 
     // The user-defaults key of the stored admin password.

@@ -26,6 +26,7 @@ public:
 
 class ActionSheet : public View {
 public:
+    using View::View;
     static std::shared_ptr<ActionSheet> create(const std::string& title,
                                                const std::shared_ptr<ActionSheetDelegate>& delegate,
                                                const std::optional<std::string>& cancelButtonTitle,

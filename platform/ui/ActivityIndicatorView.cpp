@@ -16,8 +16,7 @@ void ActivityIndicatorView::initWithFrame(const cg::Rect& frame) {
 }
 
 void ActivityIndicatorView::setStyle(ActivityIndicatorViewStyle style) {
-    style_ = style;
-    setNeedsDisplay();
+    setProperty(style_, style, PropertyEffectsDisplay);
 }
 
 void ActivityIndicatorView::startAnimating() {

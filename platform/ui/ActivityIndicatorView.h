@@ -10,6 +10,7 @@ enum class ActivityIndicatorViewStyle { WhiteLarge = 0, White = 1, Gray = 2 };
 
 class ActivityIndicatorView : public View {
 public:
+    using View::View;
     static std::shared_ptr<ActivityIndicatorView> createWithStyle(ActivityIndicatorViewStyle style);
     static std::shared_ptr<ActivityIndicatorView> create(const cg::Rect& frame = {}) {
         return make<ActivityIndicatorView>(frame);

@@ -31,6 +31,7 @@ enum class AlertViewStyle { Default = 0, SecureTextInput = 1, PlainTextInput = 2
 
 class AlertView : public View {
 public:
+    using View::View;
     static std::shared_ptr<AlertView> create(const std::string& title, const std::string& message,
                                              const std::shared_ptr<AlertViewDelegate>& delegate,
                                              const std::optional<std::string>& cancelButtonTitle,

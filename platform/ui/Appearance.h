@@ -5,8 +5,9 @@
 // they first enter a window, which for a controller's views is after
 // viewDidLoad. Defaults of base classes apply before those of subclasses,
 // defaults of one class in the order registered; a property set on the
-// instance itself (View::markExplicitValue, called by the setters that take
-// part) is left alone.
+// instance itself is left alone: the setters that take part name the
+// property to View::setProperty, which marks it (View::markExplicitValue)
+// even when the value equals the current one.
 //
 //   ui::Appearance::set<ProgressRing>("trackColor",
 //       [](ProgressRing& v) { v.setTrackColor(ui::Color::grayColor()); });

@@ -36,36 +36,31 @@ T Button::lookup(const std::map<unsigned, T>& table, unsigned state, const T& no
 }
 
 void Button::setTitle(const std::optional<std::string>& title, unsigned state) {
-    titles_[state] = title;
-    refresh();
+    if (setProperty(titles_[state], title, PropertyEffectsLayout)) refresh();
 }
 std::optional<std::string> Button::titleForState(unsigned state) const {
     return lookup(titles_, state, std::optional<std::string>{});
 }
 void Button::setTitleColor(const OptionalColor& color, unsigned state) {
-    markExplicitValue(statePropertyName("titleColor", state));
-    titleColors_[state] = color;
-    refresh();
+    if (setProperty(titleColors_[state], color, PropertyEffectsDisplay, statePropertyName("titleColor", state)))
+        refresh();
 }
 OptionalColor Button::titleColorForState(unsigned state) const { return lookup(titleColors_, state, OptionalColor{}); }
 void Button::setTitleShadowColor(const OptionalColor& color, unsigned state) {
-    markExplicitValue(statePropertyName("titleShadowColor", state));
-    shadowColors_[state] = color;
-    refresh();
+    if (setProperty(shadowColors_[state], color, PropertyEffectsDisplay,
+                    statePropertyName("titleShadowColor", state)))
+        refresh();
 }
 OptionalColor Button::titleShadowColorForState(unsigned state) const {
     return lookup(shadowColors_, state, OptionalColor{});
 }
 void Button::setImage(const ImagePtr& image, unsigned state) {
-    markExplicitValue(statePropertyName("image", state));
-    images_[state] = image;
-    refresh();
+    if (setProperty(images_[state], image, PropertyEffectsLayout, statePropertyName("image", state))) refresh();
 }
 ImagePtr Button::imageForState(unsigned state) const { return lookup(images_, state, ImagePtr{}); }
 void Button::setBackgroundImage(const ImagePtr& image, unsigned state) {
-    markExplicitValue(statePropertyName("backgroundImage", state));
-    backgrounds_[state] = image;
-    refresh();
+    if (setProperty(backgrounds_[state], image, PropertyEffectsLayout, statePropertyName("backgroundImage", state)))
+        refresh();
 }
 ImagePtr Button::backgroundImageForState(unsigned state) const { return lookup(backgrounds_, state, ImagePtr{}); }
 
@@ -103,18 +98,9 @@ const ImageViewPtr& Button::backgroundImageView() {
     return backgroundView_;
 }
 
-void Button::setContentEdgeInsets(const cg::EdgeInsets& i) {
-    contentInsets_ = i;
-    setNeedsLayout();
-}
-void Button::setTitleEdgeInsets(const cg::EdgeInsets& i) {
-    titleInsets_ = i;
-    setNeedsLayout();
-}
-void Button::setImageEdgeInsets(const cg::EdgeInsets& i) {
-    imageInsets_ = i;
-    setNeedsLayout();
-}
+void Button::setContentEdgeInsets(const cg::EdgeInsets& i) { setProperty(contentInsets_, i, PropertyEffectsLayout); }
+void Button::setTitleEdgeInsets(const cg::EdgeInsets& i) { setProperty(titleInsets_, i, PropertyEffectsLayout); }
+void Button::setImageEdgeInsets(const cg::EdgeInsets& i) { setProperty(imageInsets_, i, PropertyEffectsLayout); }
 
 void Button::stateDidChange() { refresh(); }
 
@@ -146,15 +132,15 @@ cg::Rect Button::imageRectForContentRect(const cg::Rect& content) const {
     cg::Size ts = titleSize();
     double total = is.width + ts.width;
     double x = content.origin.x;
-    switch (contentHorizontalAlignment) {
+    switch (contentHorizontalAlignment()) {
         case ControlContentHorizontalAlignment::Center:
         case ControlContentHorizontalAlignment::Fill: x += (content.size.width - total) / 2; break;
         case ControlContentHorizontalAlignment::Right: x += content.size.width - total; break;
         case ControlContentHorizontalAlignment::Left: break;
     }
     double y = content.origin.y + (content.size.height - is.height) / 2;
-    if (contentVerticalAlignment == ControlContentVerticalAlignment::Top) y = content.origin.y;
-    if (contentVerticalAlignment == ControlContentVerticalAlignment::Bottom)
+    if (contentVerticalAlignment() == ControlContentVerticalAlignment::Top) y = content.origin.y;
+    if (contentVerticalAlignment() == ControlContentVerticalAlignment::Bottom)
         y = content.origin.y + content.size.height - is.height;
     cg::Rect r{{x, y}, is};
     return cg::EdgeInsetsInsetRect(r, imageInsets_);

@@ -18,6 +18,7 @@ enum class ButtonType { Custom = 0, RoundedRect = 1, DetailDisclosure = 2, InfoL
 
 class Button : public Control {
 public:
+    using Control::Control;
     static std::shared_ptr<Button> buttonWithType(ButtonType type);
     static std::shared_ptr<Button> create(const cg::Rect& frame = {}) { return make<Button>(frame); }
 

@@ -19,6 +19,7 @@ struct CollectionViewFlowLayout {
 
 class CollectionView : public ScrollView {
 public:
+    using ScrollView::ScrollView;
     static std::shared_ptr<CollectionView> create(const cg::Rect& frame,
                                                   std::shared_ptr<CollectionViewFlowLayout> layout = nullptr) {
         auto v = make<CollectionView>(frame);

@@ -24,28 +24,20 @@ void Control::sendActionsForControlEvents(unsigned events) {
 }
 
 void Control::setEnabled(bool enabled) {
-    if (enabled_ == enabled) return;
-    enabled_ = enabled;
+    if (!setProperty(enabled_, enabled, PropertyEffectsDisplay)) return;
     if (!enabled) {
         highlighted_ = false;
         tracking_ = false;
     }
     stateDidChange();
-    setNeedsDisplay();
 }
 
 void Control::setSelected(bool selected) {
-    if (selected_ == selected) return;
-    selected_ = selected;
-    stateDidChange();
-    setNeedsDisplay();
+    if (setProperty(selected_, selected, PropertyEffectsDisplay)) stateDidChange();
 }
 
 void Control::setHighlighted(bool highlighted) {
-    if (highlighted_ == highlighted) return;
-    highlighted_ = highlighted;
-    stateDidChange();
-    setNeedsDisplay();
+    if (setProperty(highlighted_, highlighted, PropertyEffectsDisplay)) stateDidChange();
 }
 
 unsigned Control::state() const {

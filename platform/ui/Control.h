@@ -46,6 +46,7 @@ enum class ControlContentVerticalAlignment { Center, Top, Bottom, Fill };
 
 class Control : public View {
 public:
+    using View::View;
     static std::shared_ptr<Control> create(const cg::Rect& frame = {}) { return make<Control>(frame); }
     static constexpr double kTouchSlop = 70;
 
@@ -71,6 +72,9 @@ public:
     void removeTarget(const std::shared_ptr<ns::Object>& target, const std::string& name, unsigned events);
     std::vector<std::string> actionsForTarget(const std::shared_ptr<ns::Object>& target, unsigned events) const;
     std::vector<std::shared_ptr<ns::Object>> allTargets() const { return actions_.allTargets(); }
+    // Only a person's touches (and the user gestures of subclasses) send
+    // actions: a value set by code, a setter, never does, so a control
+    // moved from data never talks back as if the user had moved it.
     void sendActionsForControlEvents(unsigned events);
 
     bool isEnabled() const { return enabled_; }
@@ -82,8 +86,15 @@ public:
     unsigned state() const;
     bool isTracking() const { return tracking_; }
     bool isTouchInside() const { return touchInside_; }
-    ControlContentHorizontalAlignment contentHorizontalAlignment = ControlContentHorizontalAlignment::Center;
-    ControlContentVerticalAlignment contentVerticalAlignment = ControlContentVerticalAlignment::Center;
+    // Where the content sits within the control: a change lays it out again.
+    ControlContentHorizontalAlignment contentHorizontalAlignment() const { return horizontalAlignment_; }
+    void setContentHorizontalAlignment(ControlContentHorizontalAlignment alignment) {
+        setProperty(horizontalAlignment_, alignment, PropertyEffectsLayout);
+    }
+    ControlContentVerticalAlignment contentVerticalAlignment() const { return verticalAlignment_; }
+    void setContentVerticalAlignment(ControlContentVerticalAlignment alignment) {
+        setProperty(verticalAlignment_, alignment, PropertyEffectsLayout);
+    }
 
     // Tracking hooks (the platform's begin/continue/end/cancel tracking).
     virtual bool beginTrackingWithTouch(Touch&, const Event*) { return true; }
@@ -106,6 +117,8 @@ private:
     bool isInsideTrackingArea(const Touch& touch) const;
 
     TargetActionList<Control> actions_;
+    ControlContentHorizontalAlignment horizontalAlignment_ = ControlContentHorizontalAlignment::Center;
+    ControlContentVerticalAlignment verticalAlignment_ = ControlContentVerticalAlignment::Center;
     bool enabled_ = true;
     bool selected_ = false;
     bool highlighted_ = false;

@@ -14,6 +14,7 @@ enum class DatePickerMode { Time = 0, Date = 1, DateAndTime = 2, CountDownTimer 
 
 class DatePicker : public Control {
 public:
+    using Control::Control;
     static std::shared_ptr<DatePicker> create(const cg::Rect& frame = {}) { return make<DatePicker>(frame); }
 
     DatePickerMode datePickerMode = DatePickerMode::DateAndTime;

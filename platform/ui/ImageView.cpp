@@ -14,20 +14,18 @@ void ImageView::initWithFrame(const cg::Rect& frame) {
 }
 
 void ImageView::setImage(const ImagePtr& image) {
-    image_ = image;
-    layer()->setContents(displayedImage());
-    setNeedsDisplay();
+    if (setProperty(image_, image, PropertyEffectsDisplay)) showDisplayedImage();
 }
 
 void ImageView::setHighlightedImage(const ImagePtr& image) {
-    highlightedImage_ = image;
-    layer()->setContents(displayedImage());
+    if (setProperty(highlightedImage_, image, PropertyEffectsDisplay)) showDisplayedImage();
 }
 
 void ImageView::setHighlighted(bool h) {
-    highlighted_ = h;
-    layer()->setContents(displayedImage());
+    if (setProperty(highlighted_, h, PropertyEffectsDisplay)) showDisplayedImage();
 }
+
+void ImageView::showDisplayedImage() { layer()->setContents(displayedImage()); }
 
 ImagePtr ImageView::displayedImage() const {
     if (highlighted_ && highlightedImage_) return highlightedImage_;

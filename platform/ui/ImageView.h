@@ -12,6 +12,7 @@ namespace ui {
 
 class ImageView : public View {
 public:
+    using View::View;
     static std::shared_ptr<ImageView> create(const cg::Rect& frame = {}) { return make<ImageView>(frame); }
     static std::shared_ptr<ImageView> createWithImage(const ImagePtr& image);
 
@@ -35,6 +36,9 @@ public:
     void initWithFrame(const cg::Rect& frame) override;
 
 private:
+    // The layer shows the image of the moment.
+    void showDisplayedImage();
+
     ImagePtr image_;
     ImagePtr highlightedImage_;
     bool highlighted_ = false;

@@ -29,64 +29,37 @@ void Label::initWithFrame(const cg::Rect& frame) {
     setOpaque(false);
 }
 
-void Label::setText(const std::string& text) {
-    if (text == text_) return;
-    text_ = text;
-    setNeedsDisplay();
+void Label::setText(const std::string& text) { setProperty(text_, text, PropertyEffectsDisplay); }
+
+void Label::setFont(const Font& font) { setProperty(font_, font, PropertyEffectsDisplay, "font"); }
+
+void Label::setTextColor(const Color& color) { setProperty(textColor_, color, PropertyEffectsDisplay, "textColor"); }
+
+void Label::setHighlightedTextColor(const OptionalColor& color) {
+    setProperty(highlightedTextColor_, color, PropertyEffectsDisplay, "highlightedTextColor");
 }
 
-void Label::setFont(const Font& font) {
-    markExplicitValue("font");
-    font_ = font;
-    setNeedsDisplay();
-}
+void Label::setHighlighted(bool h) { setProperty(highlighted_, h, PropertyEffectsDisplay); }
 
-void Label::setTextColor(const Color& color) {
-    markExplicitValue("textColor");
-    textColor_ = color;
-    setNeedsDisplay();
-}
+void Label::setEnabled(bool e) { setProperty(enabled_, e, PropertyEffectsDisplay); }
 
-void Label::setHighlighted(bool h) {
-    highlighted_ = h;
-    setNeedsDisplay();
-}
+void Label::setTextAlignment(TextAlignment a) { setProperty(alignment_, a, PropertyEffectsDisplay); }
 
-void Label::setEnabled(bool e) {
-    enabled_ = e;
-    setNeedsDisplay();
-}
+void Label::setLineBreakMode(LineBreakMode m) { setProperty(lineBreakMode_, m, PropertyEffectsDisplay); }
 
-void Label::setTextAlignment(TextAlignment a) {
-    alignment_ = a;
-    setNeedsDisplay();
-}
+void Label::setNumberOfLines(long n) { setProperty(numberOfLines_, std::max(0L, n), PropertyEffectsDisplay); }
 
-void Label::setLineBreakMode(LineBreakMode m) {
-    lineBreakMode_ = m;
-    setNeedsDisplay();
-}
+void Label::setAdjustsFontSizeToFitWidth(bool on) { setProperty(adjustsFontSize_, on, PropertyEffectsDisplay); }
 
-void Label::setNumberOfLines(long n) {
-    numberOfLines_ = std::max(0L, n);
-    setNeedsDisplay();
-}
+void Label::setMinimumFontSize(double size) { setProperty(minimumFontSize_, size, PropertyEffectsDisplay); }
 
-void Label::setAdjustsFontSizeToFitWidth(bool on) {
-    adjustsFontSize_ = on;
-    setNeedsDisplay();
-}
+void Label::setMinimumScaleFactor(double f) { setProperty(minimumScaleFactor_, f, PropertyEffectsDisplay); }
 
 void Label::setShadowColor(const OptionalColor& c) {
-    markExplicitValue("shadowColor");
-    shadowColor_ = c;
-    setNeedsDisplay();
+    setProperty(shadowColor_, c, PropertyEffectsDisplay, "shadowColor");
 }
 
-void Label::setShadowOffset(const cg::Size& s) {
-    shadowOffset_ = s;
-    setNeedsDisplay();
-}
+void Label::setShadowOffset(const cg::Size& s) { setProperty(shadowOffset_, s, PropertyEffectsDisplay); }
 
 Color Label::currentTextColor() const {
     if (highlighted_ && highlightedTextColor_) return *highlightedTextColor_;

@@ -19,6 +19,7 @@ using LineBreakMode = ct::LineBreakMode;
 
 class Label : public View {
 public:
+    using View::View;
     static std::shared_ptr<Label> create(const cg::Rect& frame = {}) { return make<Label>(frame); }
 
     const std::string& text() const { return text_; }
@@ -28,10 +29,7 @@ public:
     const Color& textColor() const { return textColor_; }
     void setTextColor(const Color& color);
     const OptionalColor& highlightedTextColor() const { return highlightedTextColor_; }
-    void setHighlightedTextColor(const OptionalColor& color) {
-        markExplicitValue("highlightedTextColor");
-        highlightedTextColor_ = color;
-    }
+    void setHighlightedTextColor(const OptionalColor& color);
     bool isHighlighted() const { return highlighted_; }
     void setHighlighted(bool h);
     bool isEnabled() const { return enabled_; }
@@ -45,10 +43,10 @@ public:
     bool adjustsFontSizeToFitWidth() const { return adjustsFontSize_; }
     void setAdjustsFontSizeToFitWidth(bool on);
     double minimumFontSize() const { return minimumFontSize_; }
-    void setMinimumFontSize(double size) { minimumFontSize_ = size; }
+    void setMinimumFontSize(double size);
     // The platform's later form: the minimum as a fraction of the font size.
     double minimumScaleFactor() const { return minimumScaleFactor_; }
-    void setMinimumScaleFactor(double f) { minimumScaleFactor_ = f; }
+    void setMinimumScaleFactor(double f);
     const OptionalColor& shadowColor() const { return shadowColor_; }
     void setShadowColor(const OptionalColor& c);
     cg::Size shadowOffset() const { return shadowOffset_; }

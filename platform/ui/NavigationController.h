@@ -27,6 +27,7 @@ public:
 
 class NavigationController : public ViewController {
 public:
+    using ViewController::ViewController;
     static std::shared_ptr<NavigationController> create(const ViewControllerPtr& root);
     static constexpr double kBarHeight = 44;
 

@@ -2,7 +2,11 @@
 // top-level objects, wires outlets and actions to the owner it is given,
 // and returns the top-level objects in file order. Builders register under
 // the file's name ("TAVOLoginViewController", "...-568h" for the tall
-// screen's variant), usually through a static NibRegistration.
+// screen's variant) from their module's registration function, which the
+// application calls at start-up. A static registrar in a library would be
+// dropped by the linker with the object file nobody else references, and
+// its builder would silently be missing; NibRegistration is only for a
+// translation unit that is linked for sure (a test's own file).
 #pragma once
 
 #include <functional>

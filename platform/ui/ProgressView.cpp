@@ -7,8 +7,7 @@ namespace ui {
 
 void ProgressView::setProgress(double progress, bool) {
     if (std::isnan(progress)) progress = 0;
-    progress_ = std::clamp(progress, 0.0, 1.0);
-    setNeedsDisplay();
+    setProperty(progress_, std::clamp(progress, 0.0, 1.0), PropertyEffectsDisplay);
 }
 
 cg::Size ProgressView::sizeThatFits(const cg::Size& size) const { return {size.width, 2}; }

@@ -8,6 +8,7 @@ namespace ui {
 
 class ProgressView : public View {
 public:
+    using View::View;
     static std::shared_ptr<ProgressView> create(const cg::Rect& frame = {}) { return make<ProgressView>(frame); }
 
     double progress() const { return progress_; }

@@ -10,6 +10,7 @@ namespace ui {
 
 class RefreshControl : public Control {
 public:
+    using Control::Control;
     static std::shared_ptr<RefreshControl> create() { return make<RefreshControl>(cg::RectMake(0, -60, 320, 60)); }
 
     bool isRefreshing() const { return refreshing_; }

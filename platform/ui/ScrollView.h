@@ -37,6 +37,7 @@ public:
 
 class ScrollView : public View, public GestureRecognizerDelegate {
 public:
+    using View::View;
     static std::shared_ptr<ScrollView> create(const cg::Rect& frame = {}) { return make<ScrollView>(frame); }
     // Duration of animated scrolls and of deceleration, on the clock.
     static constexpr double kScrollAnimationDuration = 0.3;

@@ -17,9 +17,13 @@ void TableView::initWithFrameStyle(const cg::Rect& frame, TableViewStyle style) 
     style_ = style;
     alwaysBounceVertical = true;
     if (style == TableViewStyle::Grouped) {
-        sectionHeaderHeight = 10;
-        sectionFooterHeight = 10;
+        sectionHeaderHeight_ = 10;
+        sectionFooterHeight_ = 10;
     }
+}
+
+void TableView::setHeight(double& storage, double height) {
+    if (setProperty(storage, height, PropertyEffectsLayout)) heightsChanged_ = true;
 }
 
 void TableView::setTableDelegate(const std::shared_ptr<TableViewDelegate>& d) {
@@ -94,13 +98,13 @@ void TableView::computeLayout() {
         std::optional<double> hh = d ? d->heightForHeaderInSection(*this, s) : std::nullopt;
         std::optional<double> fh = d ? d->heightForFooterInSection(*this, s) : std::nullopt;
         bool grouped = style_ == TableViewStyle::Grouped;
-        sec.headerHeight = std::max(0.0, hh.value_or(hv || grouped ? sectionHeaderHeight : 0));
-        sec.footerHeight = std::max(0.0, fh.value_or(fv || grouped ? sectionFooterHeight : 0));
+        sec.headerHeight = std::max(0.0, hh.value_or(hv || grouped ? sectionHeaderHeight_ : 0));
+        sec.footerHeight = std::max(0.0, fh.value_or(fv || grouped ? sectionFooterHeight_ : 0));
         sec.headerY = y;
         y += sec.headerHeight;
         long rows = std::max(0L, ds->numberOfRowsInSection(*this, s));
         for (long r = 0; r < rows; ++r) {
-            double h = rowHeight;
+            double h = rowHeight_;
             if (d)
                 if (auto given = d->heightForRowAtIndexPath(*this, {s, r})) h = std::max(0.0, *given);
             sec.rowY.push_back(y);
@@ -137,6 +141,7 @@ void TableView::reloadSectionIndexTitles() {
 void TableView::reloadData() {
     auto keep = self<TableView>();
     loaded_ = true;
+    heightsChanged_ = false;
     auto old = std::move(visible_);
     visible_.clear();
     for (auto& [ip, cell] : old) enqueue(cell);
@@ -302,6 +307,12 @@ void TableView::layoutSubviews() {
     if (!loaded_) {
         reloadData();
         return;
+    }
+    if (heightsChanged_) {
+        // The rows keep their cells; only their places change.
+        heightsChanged_ = false;
+        computeLayout();
+        if (selected_ && !validIndexPath(*selected_)) selected_.reset();
     }
     layoutVisibleCells();
 }

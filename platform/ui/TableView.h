@@ -68,13 +68,14 @@ public:
 
 class TableView : public ScrollView {
 public:
+    using ScrollView::ScrollView;
     static std::shared_ptr<TableView> create(const cg::Rect& frame, TableViewStyle style = TableViewStyle::Plain);
     // How long animated row updates take (their transaction completes then).
     static constexpr double kRowAnimationDuration = 0.3;
 
     template <class T = TableView>
     static std::shared_ptr<T> makeTable(const cg::Rect& frame, TableViewStyle style) {
-        auto t = std::shared_ptr<T>(new T());
+        auto t = construct<T>();
         t->initWithFrameStyle(frame, style);
         return t;
     }
@@ -87,9 +88,14 @@ public:
     // Also the scroll view's delegate.
     void setTableDelegate(const std::shared_ptr<TableViewDelegate>& d);
 
-    double rowHeight = 44;
-    double sectionHeaderHeight = 22;
-    double sectionFooterHeight = 22;
+    // The heights of rows and of section headers and footers where the
+    // delegate gives none; a change lays the rows out again.
+    double rowHeight() const { return rowHeight_; }
+    void setRowHeight(double height) { setHeight(rowHeight_, height); }
+    double sectionHeaderHeight() const { return sectionHeaderHeight_; }
+    void setSectionHeaderHeight(double height) { setHeight(sectionHeaderHeight_, height); }
+    double sectionFooterHeight() const { return sectionFooterHeight_; }
+    void setSectionFooterHeight(double height) { setHeight(sectionFooterHeight_, height); }
     int separatorStyle = 1;
     OptionalColor separatorColor;
     bool allowsSelection = true;
@@ -160,6 +166,7 @@ private:
         std::vector<double> rowY, rowHeight;
         std::optional<std::string> headerTitle, footerTitle;
     };
+    void setHeight(double& storage, double height);
     void computeLayout();
     void layoutVisibleCells();
     void placeSectionHeadersAndFooters();
@@ -181,7 +188,12 @@ private:
     ViewPtr headerView_, footerView_, backgroundView_;
     std::optional<IndexPath> selected_;
     std::optional<IndexPath> touchedRow_;
+    double rowHeight_ = 44;
+    double sectionHeaderHeight_ = 22;
+    double sectionFooterHeight_ = 22;
     bool loaded_ = false;
+    // A height changed since the rows were placed.
+    bool heightsChanged_ = false;
     bool editing_ = false;
     int updateDepth_ = 0;
     std::vector<long> countsBeforeUpdate_;

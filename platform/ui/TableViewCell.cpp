@@ -53,8 +53,7 @@ const ImageViewPtr& TableViewCell::imageView() {
 }
 
 void TableViewCell::setAccessoryType(TableViewCellAccessoryType t) {
-    accessoryType_ = t;
-    setNeedsLayout();
+    setProperty(accessoryType_, t, PropertyEffectsLayout);
 }
 
 void TableViewCell::setAccessoryView(const ViewPtr& v) {
@@ -111,10 +110,7 @@ void TableViewCell::setHighlighted(bool highlighted, bool animated) {
     showSelectionLook(selected_ || highlighted_, animated);
 }
 
-void TableViewCell::setEditing(bool editing, bool) {
-    editing_ = editing;
-    setNeedsLayout();
-}
+void TableViewCell::setEditing(bool editing, bool) { setProperty(editing_, editing, PropertyEffectsLayout); }
 
 void TableViewCell::prepareForReuse() {
     setSelected(false, false);

@@ -18,9 +18,10 @@ enum class TableViewCellSelectionStyle { None = 0, Blue = 1, Gray = 2, Default =
 
 class TableViewCell : public View {
 public:
+    using View::View;
     template <class T = TableViewCell>
     static std::shared_ptr<T> makeCell(TableViewCellStyle style, const std::string& reuseIdentifier) {
-        auto cell = std::shared_ptr<T>(new T());
+        auto cell = construct<T>();
         cell->initWithStyle(style, reuseIdentifier);
         return cell;
     }

@@ -7,6 +7,9 @@
 
 namespace ui {
 
-class TableViewCellContentView : public View {};
+class TableViewCellContentView : public View {
+public:
+    using View::View;
+};
 
 }  // namespace ui

@@ -24,27 +24,13 @@ void setFill(cg::Context& context, const Color& c) { context.setRGBFillColor(c.r
 
 }  // namespace
 
-void TextField::setText(const std::string& text) {
-    text_ = text;
-    setNeedsDisplay();
-}
+void TextField::setText(const std::string& text) { setProperty(text_, text, PropertyEffectsDisplay); }
 
-void TextField::setPlaceholder(const std::string& p) {
-    placeholder_ = p;
-    setNeedsDisplay();
-}
+void TextField::setPlaceholder(const std::string& p) { setProperty(placeholder_, p, PropertyEffectsDisplay); }
 
-void TextField::setFont(const Font& f) {
-    markExplicitValue("font");
-    font_ = f;
-    setNeedsDisplay();
-}
+void TextField::setFont(const Font& f) { setProperty(font_, f, PropertyEffectsDisplay, "font"); }
 
-void TextField::setTextColor(const OptionalColor& c) {
-    markExplicitValue("textColor");
-    textColor_ = c;
-    setNeedsDisplay();
-}
+void TextField::setTextColor(const OptionalColor& c) { setProperty(textColor_, c, PropertyEffectsDisplay, "textColor"); }
 
 std::string TextField::displayedText() const {
     if (!traits.secureTextEntry) return text_;

@@ -46,6 +46,7 @@ enum class TextFieldViewMode { Never = 0, WhileEditing = 1, UnlessEditing = 2, A
 
 class TextField : public Control {
 public:
+    using Control::Control;
     static std::shared_ptr<TextField> create(const cg::Rect& frame = {}) { return make<TextField>(frame); }
 
     const std::string& text() const { return text_; }

@@ -5,10 +5,7 @@
 
 namespace ui {
 
-void TextView::setText(const std::string& text) {
-    text_ = text;
-    setNeedsDisplay();
-}
+void TextView::setText(const std::string& text) { setProperty(text_, text, PropertyEffectsDisplay); }
 
 void TextView::setTextDelegate(const std::shared_ptr<TextViewDelegate>& d) {
     textDelegate_ = d;

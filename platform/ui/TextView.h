@@ -29,6 +29,7 @@ inline const std::string TextViewTextDidChangeNotification = "UITextViewTextDidC
 
 class TextView : public ScrollView {
 public:
+    using ScrollView::ScrollView;
     static std::shared_ptr<TextView> create(const cg::Rect& frame = {}) { return make<TextView>(frame); }
 
     const std::string& text() const { return text_; }

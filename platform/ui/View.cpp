@@ -326,6 +326,11 @@ void View::sizeToFit() {
     setFrame(f);
 }
 
+void View::propertyDidChange(unsigned effects) {
+    if (effects & PropertyEffectsDisplay) setNeedsDisplay();
+    if (effects & PropertyEffectsLayout) setNeedsLayout();
+}
+
 void View::setNeedsDisplay() { layer_->setNeedsDisplay(); }
 void View::setNeedsDisplayInRect(const cg::Rect&) { layer_->setNeedsDisplay(); }
 void View::drawRect(const cg::Rect&) {}

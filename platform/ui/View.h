@@ -4,7 +4,14 @@
 // Create views with View::make<T>(frame) (or T::create where a class offers
 // it): the object is built first, then initWithFrame runs with `self`
 // available, as the platform's initialisers do. Subclasses override
-// initWithFrame and call the base first.
+// initWithFrame and call the base first. Only the factories hold the key the
+// constructor takes, so no view skips its initialiser; a subclass takes the
+// constructor over with `using Base::Base;`.
+//
+// Properties change through setProperty: a value equal to the current one
+// changes nothing, a new one asks for display and/or layout as the property
+// needs, and a value set on the instance counts as set for appearance
+// defaults (Appearance.h).
 //
 // Geometry lives in the view's layer: frame and centre are the layer's
 // frame and position, the transform is the layer's affine transform.
@@ -13,6 +20,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/graphics/Geometry.h"
@@ -41,6 +50,13 @@ enum AutoresizingMask : unsigned {
 // the superview's.
 enum class TintAdjustmentMode { Automatic = 0, Normal = 1, Dimmed = 2 };
 
+// What a property's change asks of its view.
+enum PropertyEffects : unsigned {
+    PropertyEffectsNone = 0,
+    PropertyEffectsDisplay = 1 << 0,  // it shows differently: draw again
+    PropertyEffectsLayout = 1 << 1,   // its subviews move: lay them out again
+};
+
 enum class ContentMode {
     ScaleToFill,
     ScaleAspectFit,
@@ -59,15 +75,21 @@ enum class ContentMode {
 
 class View : public Responder, public ca::LayerDelegate {
 public:
+    // Held only by the factories (see construct).
+    class FactoryKey {
+        FactoryKey() = default;
+        friend class View;
+    };
+
     template <class T = View>
     static std::shared_ptr<T> make(const cg::Rect& frame = {}) {
-        auto view = std::shared_ptr<T>(new T());
+        auto view = construct<T>();
         view->initWithFrame(frame);
         return view;
     }
     static std::shared_ptr<View> create(const cg::Rect& frame = {}) { return make<View>(frame); }
 
-    View() = default;
+    explicit View(FactoryKey) {}
     ~View() override;
 
     // Geometry.
@@ -141,11 +163,12 @@ public:
     virtual void setBackgroundColor(const OptionalColor& color);
     const OptionalColor& tintColor() const { return tintColor_; }
     void setTintColor(const OptionalColor& color) {
-        markExplicitValue("tintColor");
-        tintColor_ = color;
+        setProperty(tintColor_, color, PropertyEffectsDisplay, "tintColor");
     }
     TintAdjustmentMode tintAdjustmentMode() const { return tintAdjustmentMode_; }
-    void setTintAdjustmentMode(TintAdjustmentMode mode) { tintAdjustmentMode_ = mode; }
+    void setTintAdjustmentMode(TintAdjustmentMode mode) {
+        setProperty(tintAdjustmentMode_, mode, PropertyEffectsDisplay);
+    }
     bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
     void setUserInteractionEnabled(bool on) { userInteractionEnabled_ = on; }
     bool isMultipleTouchEnabled() const { return multipleTouchEnabled_; }
@@ -155,7 +178,7 @@ public:
     long tag() const { return tag_; }
     void setTag(long tag) { tag_ = tag; }
     ContentMode contentMode() const { return contentMode_; }
-    virtual void setContentMode(ContentMode mode) { contentMode_ = mode; }
+    virtual void setContentMode(ContentMode mode) { setProperty(contentMode_, mode, PropertyEffectsDisplay); }
     double contentScaleFactor() const { return layer_->contentsScale(); }
     void setContentScaleFactor(double s) { layer_->setContentsScale(s); }
     const ca::LayerPtr& layer() const { return layer_; }
@@ -200,6 +223,28 @@ public:
     virtual void initWithFrame(const cg::Rect& frame);
 
 protected:
+    // Builds a view for a factory, before its initialiser runs (for classes
+    // whose factories call another initialiser than initWithFrame).
+    template <class T>
+    static std::shared_ptr<T> construct() {
+        return std::shared_ptr<T>(new T(FactoryKey{}));
+    }
+
+    // The setter of every view property: a value set on the instance is
+    // marked as set under `appearanceName` (when given), equal or not; an
+    // equal value then changes nothing; a new one is stored and the view
+    // asks for what `effects` says. True when the value changed, so that a
+    // setter can go on with what else the change needs.
+    template <class T, class V>
+    bool setProperty(T& storage, V&& value, unsigned effects, std::string_view appearanceName = {}) {
+        if (!appearanceName.empty()) markExplicitValue(std::string(appearanceName));
+        if (storage == value) return false;
+        storage = std::forward<V>(value);
+        propertyDidChange(effects);
+        return true;
+    }
+    void propertyDidChange(unsigned effects);
+
     // The class of layer this view creates (the platform's layerClass).
     virtual ca::LayerPtr makeLayer() const { return ca::Layer::create(); }
     // Resizes subviews after this view's size changed (autoresizing).

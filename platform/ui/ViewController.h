@@ -4,7 +4,9 @@
 // the status-bar and rotation questions.
 //
 // Create controllers with ViewController::make<T>(nibName): the object is
-// built first, then initWithNibName runs (override it to pick a nib).
+// built first, then initWithNibName runs (override it to pick a nib). Only
+// make holds the key the constructor takes; a subclass takes the constructor
+// over with `using Base::Base;`.
 //
 // Appearance calls: viewWillAppear / viewDidAppear / viewWillDisappear /
 // viewDidDisappear come from whoever shows the controller (a window, a
@@ -32,9 +34,15 @@ enum class StatusBarStyle { Default = 0, LightContent = 1 };
 
 class ViewController : public Responder {
 public:
+    // Held only by make, so that no controller skips initWithNibName.
+    class FactoryKey {
+        FactoryKey() = default;
+        friend class ViewController;
+    };
+
     template <class T = ViewController>
     static std::shared_ptr<T> make(const std::string& nibName = "") {
-        auto vc = std::shared_ptr<T>(new T());
+        auto vc = std::shared_ptr<T>(new T(FactoryKey{}));
         vc->initWithNibName(nibName);
         return vc;
     }
@@ -43,7 +51,7 @@ public:
     // How long animated presentations and navigation transitions take.
     static constexpr double kTransitionDuration = 0.35;
 
-    ViewController() = default;
+    explicit ViewController(FactoryKey) {}
     ~ViewController() override;
 
     virtual void initWithNibName(const std::string& nibName) { nibName_ = nibName; }

@@ -33,6 +33,7 @@ public:
 
 class WebView : public View {
 public:
+    using View::View;
     static std::shared_ptr<WebView> create(const cg::Rect& frame = {}) { return make<WebView>(frame); }
 
     std::shared_ptr<WebViewDelegate> delegate() const { return delegate_.lock(); }

@@ -19,6 +19,7 @@ inline constexpr double WindowLevelAlert = 2000;
 
 class Window : public View {
 public:
+    using View::View;
     static std::shared_ptr<Window> create(const cg::Rect& frame = {}) { return make<Window>(frame); }
     ~Window() override;
 

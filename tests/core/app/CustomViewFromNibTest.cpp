@@ -7,7 +7,9 @@
 
 namespace {
 
-class SpeedupHeaderView : public ui::View {};
+class SpeedupHeaderView : public ui::View {
+    using ui::View::View;
+};
 
 // The file holds a plain view first, then the header view; the tall
 // variant's header is taller so the two can be told apart.
@@ -22,8 +24,12 @@ ui::NibRegistration labelsOnly("LabelsOnlyView", [](const ns::ObjectPtr&) {
     return std::vector<ns::ObjectPtr>{ui::Label::create()};
 });
 
-class NoFileView : public ui::View {};
-class LabelsOnlyView : public ui::View {};
+class NoFileView : public ui::View {
+    using ui::View::View;
+};
+class LabelsOnlyView : public ui::View {
+    using ui::View::View;
+};
 
 }  // namespace
 

@@ -14,6 +14,7 @@ namespace {
 
 class NamedScreen : public ui::ViewController {
 public:
+    using ui::ViewController::ViewController;
     std::string name;
 };
 
@@ -30,6 +31,7 @@ std::string nameOf(const std::shared_ptr<ui::ViewController>& vc) {
 
 class FakeTab : public NamedScreen, public TAVOTabScreen {
 public:
+    using NamedScreen::NamedScreen;
     std::shared_ptr<ui::ViewController> selected = named("tab-home");
     std::shared_ptr<ui::ViewController> selectedViewController() const override { return selected; }
 };

@@ -20,7 +20,9 @@ namespace {
 using keelbox::test::drainMainLoop;
 using keelbox::test::runMainLoopUntil;
 
-class FancyImageView : public ui::ImageView {};
+class FancyImageView : public ui::ImageView {
+    using ui::ImageView::ImageView;
+};
 
 class TNViewExtensionsTest : public ::testing::Test {
 protected:

@@ -17,6 +17,7 @@ namespace {
 
 class TextView : public ui::View {
 public:
+    using ui::View::View;
     std::string text;
     void drawRect(const cg::Rect& rect) override {
         auto ctx = cg::currentContext();

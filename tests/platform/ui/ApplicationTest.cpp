@@ -149,6 +149,7 @@ TEST(ApplicationObject, WindowsAreOrderedByLevelAndTheTopVisibleOneTakesTouches)
 TEST(NibRegistryTest, ControllersBuildTheirViewFromARegisteredBuilder) {
     class Owner : public ViewController {
     public:
+        using ViewController::ViewController;
         ViewPtr header;
     };
     static NibRegistration registration("OwnerScreen", [](const ns::ObjectPtr& owner) {

@@ -20,6 +20,7 @@ std::vector<std::string> gLog;
 
 class Screen : public ViewController {
 public:
+    using ViewController::ViewController;
     std::string name = "screen";
     void viewDidLoad() override { gLog.push_back(name + ".viewDidLoad"); }
     void viewWillAppear(bool) override {
@@ -159,6 +160,7 @@ TEST(Containment, ChildrenHearAppearanceWhenTheirViewsEnterAShownParent) {
 namespace {
 class Ring : public View {
 public:
+    using View::View;
     std::vector<std::string> applied;
     OptionalColor trackColor;
     void setTrackColor(const Color& c) {
@@ -167,7 +169,9 @@ public:
         applied.push_back("trackColor");
     }
 };
-class SpecialRing : public Ring {};
+class SpecialRing : public Ring {
+    using Ring::Ring;
+};
 }  // namespace
 
 TEST(AppearanceProxy, BaseClassDefaultsFirstInstanceValuesWin) {
@@ -226,6 +230,7 @@ TEST(AppearanceProxy, PlatformSettersCountAsInstanceValuesButBuiltInDefaultsDoNo
 namespace {
 class StatusScreen : public Screen {
 public:
+    using Screen::Screen;
     StatusBarStyle style = StatusBarStyle::Default;
     bool hidesBar = false;
     ViewControllerPtr forward;  // decides in this one's place

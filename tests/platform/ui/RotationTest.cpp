@@ -23,6 +23,7 @@ std::string number(InterfaceOrientation o) { return std::to_string(static_cast<i
 
 class Turning : public ViewController {
 public:
+    using ViewController::ViewController;
     unsigned supported = (1u << 1) | (1u << 3) | (1u << 4);
     bool autorotates = true;
     unsigned supportedInterfaceOrientations() const override { return supported; }
@@ -114,6 +115,7 @@ TEST(Rotation, TheInterfaceStaysWhenTheControllerRefusesOrTheDeviceLiesFlat) {
 
 namespace {
 struct TurningNavigation : NavigationController {
+    using NavigationController::NavigationController;
     unsigned supportedInterfaceOrientations() const override { return 0x1e; }
 };
 }  // namespace

@@ -92,6 +92,24 @@ TEST(TableViewTest, SectionHeadersFootersAndIndexTitlesTakeTheirPlace) {
     EXPECT_FALSE(s.table->indexPathForRowAtPoint({10, 2 * 44 + 5}).has_value());
 }
 
+TEST(TableViewTest, ANewRowHeightPlacesTheRowsAgainAtTheNextLayoutKeepingTheirCells) {
+    TableScreen s;
+    s.table->selectRowAtIndexPath(IndexPath{0, 2}, false, TableViewScrollPosition::None);
+    auto third = s.table->cellForRowAtIndexPath({0, 2});
+    s.table->setRowHeight(88);
+    s.table->layoutIfNeeded();
+    EXPECT_EQ(s.table->contentSize(), cg::SizeMake(320, 30 * 88));
+    EXPECT_EQ(s.table->cellForRowAtIndexPath({0, 2}), third);
+    EXPECT_EQ(third->frame(), cg::RectMake(0, 2 * 88, 320, 88));
+    EXPECT_EQ(s.table->visibleCells().size(), 5u);  // 440 / 88
+    EXPECT_EQ(s.table->indexPathForSelectedRow(), (IndexPath{0, 2}));
+    s.rows->counts = {2, 3};
+    s.table->reloadData();
+    s.table->setSectionHeaderHeight(30);
+    s.table->layoutIfNeeded();
+    EXPECT_EQ(s.table->rectForRowAtIndexPath({1, 0}), cg::RectMake(0, 2 * 88 + 30, 320, 88));
+}
+
 TEST(TableViewTest, TappingARowSelectsItThroughTheDelegateAndDragsDoNot) {
     TableScreen s;
     TouchDriver finger(keelbox::test::advance);
@@ -234,6 +252,7 @@ namespace {
 // A sideways strip that lets the table scroll along with it, as a swipeable
 // row does.
 struct SharingStrip : ScrollView {
+    using ScrollView::ScrollView;
     int asked = 0;
     bool shouldRecognizeSimultaneously(GestureRecognizer&, GestureRecognizer&) override {
         ++asked;

@@ -11,6 +11,7 @@ namespace {
 
 class RecordingView : public View {
 public:
+    using View::View;
     std::vector<std::string>* log = nullptr;
     std::string name;
     void willMoveToSuperview(const ViewPtr& s) override { note(std::string("willMoveToSuperview:") + (s ? "view" : "nil")); }

@@ -1,4 +1,4 @@
-#include "net/reachability/TNNetworkActivityIndicatorManager.h"
+#include "net/http/TNNetworkActivityIndicatorManager.h"
 
 #include "net/http/TNNetworkingNotifications.h"
 #include "net/http/TNURLConnectionOperation.h"

@@ -2,7 +2,7 @@
 
 #include "net/http/TNNetworkingNotifications.h"
 #include "net/http/TNURLConnectionOperation.h"
-#include "net/reachability/TNNetworkActivityIndicatorManager.h"
+#include "net/http/TNNetworkActivityIndicatorManager.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/Application.h"
 #include "tests/support/Harness.h"
