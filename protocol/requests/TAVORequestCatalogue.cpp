@@ -1,6 +1,8 @@
 #include "protocol/requests/TAVORequestCatalogue.h"
 
+#include <map>
 #include <mutex>
+#include <typeindex>
 
 #include "platform/foundation/ClassRegistry.h"
 #include "protocol/requests/catalogue/TAVORoutersListRequest.h"
@@ -72,148 +74,170 @@
 
 const std::vector<TAVORequestCatalogue::Row>& TAVORequestCatalogue::rows() {
     static const std::vector<Row> table = {
-        {0, 0, "TAVORoutersListRequest", "router list notification"},
-        {1, 0, "TAVORouterUnbindRequest", "unbind router notification"},
-        {3, 1, "TAVORouterQueryStatusRequest", "status of router notification"},
-        {4, 1, "TAVORouterInitCheckRequest", "router init check notification"},
-        {5, 1, "TAVORouterTicketVerificationRequest", "router ticket check notification"},
-        {6, 1, "TAVORouterBindRequest", "bind router local notification"},
-        {7, 1, "TAVORouterBindToAccountRequest", "bind router remote notification"},
-        {8, 1, "TAVORouterRestartRequest", "restart router notification"},
-        {9, 1, "TAVORouterDiagnoseRequest", "diagnose router notification"},
-        {10, 1, "TAVORouterDiagnoseFixRequest", "diagnose fix router notification"},
-        {11, 1, "TAVORouterNetDiagnoseRequest", "net diagnose router notification"},
-        {12, 1, "TAVORouterFixNetDiagnoseRequest", "net diagnose fix router notification"},
-        {13, 1, "TAVORouterQueryBlackListRequest", "router query blacklist notification"},
-        {14, 1, "TAVORouterPermitDeviceRequest", "router restore from blacklist notification"},
-        {15, 1, "TAVORouterOpenDeviceRequest", "router open device notification"},
-        {16, 1, "TAVORouterCloseDeviceRequest", "router close device notification"},
-        {17, 1, "TAVODeviceKickRequest", "router kick device notification"},
-        {18, 1, "TAVORouterTrustDeviceRequest", "router trust device notification"},
-        {19, 1, "TAVORouterDenyDeviceRequest", "router deny device notification"},
-        {20, 1, "TAVODeviceSetAliasNameRequest", "router set alias device notification"},
-        {21, 1, "TAVORouterQueryDeviceListRequest", "router query devicelist notification"},
-        {22, 1, "TAVOGuestListRequest", "router query guestlist notification"},
-        {23, 1, "TAVOGuestKickDeviceRequest", "router kick guest notification"},
-        {24, 1, "TAVOGuestStartRequest", "router start guest mode notification"},
-        {25, 1, "TAVORouterQueryRomUpdateRequest", "router check rom update notification"},
-        {26, 1, "TAVORouterUpdateRomRequest", "router update rom notification"},
-        {27, 1, "TAVORouterRomUpdateProgressRequest", "router update progress rom notification"},
-        {28, 1, "TAVORouterSetCommonSWRequest", "router common sw notification"},
-        {29, 1, "TAVORouterLedControlRequest", "router led changed notification"},
-        {30, 1, "TAVORouterWIFIWorkControlRequest", "router wifi changed notification"},
-        {31, 1, "TAVORouterGetWIFITimeRequest", "router get wifi time changed notification"},
-        {32, 1, "TAVORouterSetWIFITimeRequest", "router set wifi time changed notification"},
-        {33, 1, "TAVORouterCloseWIFITimerRequest", "router close wifi time changed notification"},
-        {34, 1, "TAVORouterQueryRadioPower", "router get radio changed notification"},
-        {35, 1, "TAVORouterSetRadioPowerRequest", "router set radio changed notification"},
-        {36, 1, "TAVORouterSetNeedPermitRequest", "router set permit notification"},
-        {37, 1, "TAVORouterSetPermitAdvanceRequest", "router set permit advance notification"},
-        {38, 1, "TAVORouterGetSpeedRequest", "router get speed notification"},
-        {39, 1, "TAVORouterTestSpeedRequest", "router test speed notification"},
-        {40, 1, "TAVOGetChannelQualityRequest", "router get channel quality notification"},
-        {41, 1, "TAVOWIFIOptimizeChannel", "router opt channel notification"},
-        {42, 1, "TAVOGetChannelPromotionRequest", "router get opt promotion notification"},
-        {43, 1, "TAVORouterAccelerateDevice", "router accelerate device notification"},
-        {44, 1, "TAVOCancelAccelerateRequest", "router cancel accelerate device notification"},
-        {45, 1, "TAVOGetAccelerateDeviceRequest", "router get accelerate device notification"},
-        {46, 1, "TAVORouterGetSafetyLogRequest", "router get safety log notification"},
-        {47, 1, "TAVOWIFIGetChannelDeviceNumRequest", "router query channel notification"},
-        {48, 1, "TAVOUpdateWifiPwdRequest", "router update wifi pwd notification"},
-        {49, 1, "TAVOWIFIWifiPwdStengthRequest", "router query wifi pwd strength notification"},
-        {50, 1, "TAVOSetChannelRequest", "router wifi set channel notification"},
-        {51, 1, "TAVOSetWifiBandWidthRequest", "router wifi set band width notification"},
-        {52, 1, "TAVORouterUpdateAdminPwdRequest", "router update admin pwd notification"},
-        {53, 1, "TAVOQueryAdminPwdSafetyRequest", "router query admin pwd safety notification"},
-        {54, 1, "TAVORouterGetProtectElapseRequest", "router get protection elapse notification"},
-        {55, 1, "TAVORouterGetSafetyIndicatorsRequest", "router get safety indicators notification"},
-        {56, 1, "TAVORouterGetVirusLibraryInfo", "router get virus info notification"},
-        {57, 1, "TAVORouterUpdateVirusLibrary", "router update virus notification"},
-        {58, 1, "TAVORegDeviceTokenRequest", "router reg device token notofication"},
-        {59, 1, "TAVOClearDeviceTokenRequest", "router clear device token notofication"},
-        {61, 1, "TAVORouterSetSpeedLimitRequest", "device set speed limit notification"},
-        {62, 1, "TAVORouterCancelSpeedLimitRequest", "device cancel speed limit notification"},
-        {63, 1, "TAVORouterFactoryResetRequest", "reset router notification"},
-        {61, 2, "TAVORemoteQueryAppUpdateRequest", "version of app notification"},
-        {62, 2, "TAVOAppFeedbackRequest", "feedback notification"},
+        {TAVORequestNumber::RoutersList, TAVODataProviderId::Account, "TAVORoutersListRequest", "router list notification"},
+        {TAVORequestNumber::RouterUnbind, TAVODataProviderId::Account, "TAVORouterUnbindRequest", "unbind router notification"},
+        {TAVORequestNumber::RouterQueryStatus, TAVODataProviderId::Device, "TAVORouterQueryStatusRequest", "status of router notification"},
+        {TAVORequestNumber::RouterInitCheck, TAVODataProviderId::Device, "TAVORouterInitCheckRequest", "router init check notification"},
+        {TAVORequestNumber::RouterTicketVerification, TAVODataProviderId::Device, "TAVORouterTicketVerificationRequest", "router ticket check notification"},
+        {TAVORequestNumber::RouterBind, TAVODataProviderId::Device, "TAVORouterBindRequest", "bind router local notification"},
+        {TAVORequestNumber::RouterBindToAccount, TAVODataProviderId::Device, "TAVORouterBindToAccountRequest", "bind router remote notification"},
+        {TAVORequestNumber::RouterRestart, TAVODataProviderId::Device, "TAVORouterRestartRequest", "restart router notification"},
+        {TAVORequestNumber::RouterDiagnose, TAVODataProviderId::Device, "TAVORouterDiagnoseRequest", "diagnose router notification"},
+        {TAVORequestNumber::RouterDiagnoseFix, TAVODataProviderId::Device, "TAVORouterDiagnoseFixRequest", "diagnose fix router notification"},
+        {TAVORequestNumber::RouterNetDiagnose, TAVODataProviderId::Device, "TAVORouterNetDiagnoseRequest", "net diagnose router notification"},
+        {TAVORequestNumber::RouterFixNetDiagnose, TAVODataProviderId::Device, "TAVORouterFixNetDiagnoseRequest", "net diagnose fix router notification"},
+        {TAVORequestNumber::RouterQueryBlackList, TAVODataProviderId::Device, "TAVORouterQueryBlackListRequest", "router query blacklist notification"},
+        {TAVORequestNumber::RouterPermitDevice, TAVODataProviderId::Device, "TAVORouterPermitDeviceRequest", "router restore from blacklist notification"},
+        {TAVORequestNumber::RouterOpenDevice, TAVODataProviderId::Device, "TAVORouterOpenDeviceRequest", "router open device notification"},
+        {TAVORequestNumber::RouterCloseDevice, TAVODataProviderId::Device, "TAVORouterCloseDeviceRequest", "router close device notification"},
+        {TAVORequestNumber::DeviceKick, TAVODataProviderId::Device, "TAVODeviceKickRequest", "router kick device notification"},
+        {TAVORequestNumber::RouterTrustDevice, TAVODataProviderId::Device, "TAVORouterTrustDeviceRequest", "router trust device notification"},
+        {TAVORequestNumber::RouterDenyDevice, TAVODataProviderId::Device, "TAVORouterDenyDeviceRequest", "router deny device notification"},
+        {TAVORequestNumber::DeviceSetAliasName, TAVODataProviderId::Device, "TAVODeviceSetAliasNameRequest", "router set alias device notification"},
+        {TAVORequestNumber::RouterQueryDeviceList, TAVODataProviderId::Device, "TAVORouterQueryDeviceListRequest", "router query devicelist notification"},
+        {TAVORequestNumber::GuestList, TAVODataProviderId::Device, "TAVOGuestListRequest", "router query guestlist notification"},
+        {TAVORequestNumber::GuestKickDevice, TAVODataProviderId::Device, "TAVOGuestKickDeviceRequest", "router kick guest notification"},
+        {TAVORequestNumber::GuestStart, TAVODataProviderId::Device, "TAVOGuestStartRequest", "router start guest mode notification"},
+        {TAVORequestNumber::RouterQueryRomUpdate, TAVODataProviderId::Device, "TAVORouterQueryRomUpdateRequest", "router check rom update notification"},
+        {TAVORequestNumber::RouterUpdateRom, TAVODataProviderId::Device, "TAVORouterUpdateRomRequest", "router update rom notification"},
+        {TAVORequestNumber::RouterRomUpdateProgress, TAVODataProviderId::Device, "TAVORouterRomUpdateProgressRequest", "router update progress rom notification"},
+        {TAVORequestNumber::RouterSetCommonSW, TAVODataProviderId::Device, "TAVORouterSetCommonSWRequest", "router common sw notification"},
+        {TAVORequestNumber::RouterLedControl, TAVODataProviderId::Device, "TAVORouterLedControlRequest", "router led changed notification"},
+        {TAVORequestNumber::RouterWIFIWorkControl, TAVODataProviderId::Device, "TAVORouterWIFIWorkControlRequest", "router wifi changed notification"},
+        {TAVORequestNumber::RouterGetWIFITime, TAVODataProviderId::Device, "TAVORouterGetWIFITimeRequest", "router get wifi time changed notification"},
+        {TAVORequestNumber::RouterSetWIFITime, TAVODataProviderId::Device, "TAVORouterSetWIFITimeRequest", "router set wifi time changed notification"},
+        {TAVORequestNumber::RouterCloseWIFITimer, TAVODataProviderId::Device, "TAVORouterCloseWIFITimerRequest", "router close wifi time changed notification"},
+        {TAVORequestNumber::RouterQueryRadioPower, TAVODataProviderId::Device, "TAVORouterQueryRadioPower", "router get radio changed notification"},
+        {TAVORequestNumber::RouterSetRadioPower, TAVODataProviderId::Device, "TAVORouterSetRadioPowerRequest", "router set radio changed notification"},
+        {TAVORequestNumber::RouterSetNeedPermit, TAVODataProviderId::Device, "TAVORouterSetNeedPermitRequest", "router set permit notification"},
+        {TAVORequestNumber::RouterSetPermitAdvance, TAVODataProviderId::Device, "TAVORouterSetPermitAdvanceRequest", "router set permit advance notification"},
+        {TAVORequestNumber::RouterGetSpeed, TAVODataProviderId::Device, "TAVORouterGetSpeedRequest", "router get speed notification"},
+        {TAVORequestNumber::RouterTestSpeed, TAVODataProviderId::Device, "TAVORouterTestSpeedRequest", "router test speed notification"},
+        {TAVORequestNumber::GetChannelQuality, TAVODataProviderId::Device, "TAVOGetChannelQualityRequest", "router get channel quality notification"},
+        {TAVORequestNumber::WIFIOptimizeChannel, TAVODataProviderId::Device, "TAVOWIFIOptimizeChannel", "router opt channel notification"},
+        {TAVORequestNumber::GetChannelPromotion, TAVODataProviderId::Device, "TAVOGetChannelPromotionRequest", "router get opt promotion notification"},
+        {TAVORequestNumber::RouterAccelerateDevice, TAVODataProviderId::Device, "TAVORouterAccelerateDevice", "router accelerate device notification"},
+        {TAVORequestNumber::CancelAccelerate, TAVODataProviderId::Device, "TAVOCancelAccelerateRequest", "router cancel accelerate device notification"},
+        {TAVORequestNumber::GetAccelerateDevice, TAVODataProviderId::Device, "TAVOGetAccelerateDeviceRequest", "router get accelerate device notification"},
+        {TAVORequestNumber::RouterGetSafetyLog, TAVODataProviderId::Device, "TAVORouterGetSafetyLogRequest", "router get safety log notification"},
+        {TAVORequestNumber::WIFIGetChannelDeviceNum, TAVODataProviderId::Device, "TAVOWIFIGetChannelDeviceNumRequest", "router query channel notification"},
+        {TAVORequestNumber::UpdateWifiPwd, TAVODataProviderId::Device, "TAVOUpdateWifiPwdRequest", "router update wifi pwd notification"},
+        {TAVORequestNumber::WIFIWifiPwdStength, TAVODataProviderId::Device, "TAVOWIFIWifiPwdStengthRequest", "router query wifi pwd strength notification"},
+        {TAVORequestNumber::SetChannel, TAVODataProviderId::Device, "TAVOSetChannelRequest", "router wifi set channel notification"},
+        {TAVORequestNumber::SetWifiBandWidth, TAVODataProviderId::Device, "TAVOSetWifiBandWidthRequest", "router wifi set band width notification"},
+        {TAVORequestNumber::RouterUpdateAdminPwd, TAVODataProviderId::Device, "TAVORouterUpdateAdminPwdRequest", "router update admin pwd notification"},
+        {TAVORequestNumber::QueryAdminPwdSafety, TAVODataProviderId::Device, "TAVOQueryAdminPwdSafetyRequest", "router query admin pwd safety notification"},
+        {TAVORequestNumber::RouterGetProtectElapse, TAVODataProviderId::Device, "TAVORouterGetProtectElapseRequest", "router get protection elapse notification"},
+        {TAVORequestNumber::RouterGetSafetyIndicators, TAVODataProviderId::Device, "TAVORouterGetSafetyIndicatorsRequest", "router get safety indicators notification"},
+        {TAVORequestNumber::RouterGetVirusLibraryInfo, TAVODataProviderId::Device, "TAVORouterGetVirusLibraryInfo", "router get virus info notification"},
+        {TAVORequestNumber::RouterUpdateVirusLibrary, TAVODataProviderId::Device, "TAVORouterUpdateVirusLibrary", "router update virus notification"},
+        {TAVORequestNumber::RegDeviceToken, TAVODataProviderId::Device, "TAVORegDeviceTokenRequest", "router reg device token notofication"},
+        {TAVORequestNumber::ClearDeviceToken, TAVODataProviderId::Device, "TAVOClearDeviceTokenRequest", "router clear device token notofication"},
+        {TAVORequestNumber::RouterSetSpeedLimit, TAVODataProviderId::Device, "TAVORouterSetSpeedLimitRequest", "device set speed limit notification"},
+        {TAVORequestNumber::RouterCancelSpeedLimit, TAVODataProviderId::Device, "TAVORouterCancelSpeedLimitRequest", "device cancel speed limit notification"},
+        {TAVORequestNumber::RouterFactoryReset, TAVODataProviderId::Device, "TAVORouterFactoryResetRequest", "reset router notification"},
+        {TAVORequestNumber::RemoteQueryAppUpdate, TAVODataProviderId::AppInfo, "TAVORemoteQueryAppUpdateRequest", "version of app notification"},
+        {TAVORequestNumber::AppFeedback, TAVODataProviderId::AppInfo, "TAVOAppFeedbackRequest", "feedback notification"},
     };
     return table;
+}
+
+namespace {
+
+// Filled once, with the class registry, and only read afterwards.
+std::map<std::type_index, std::string>& classNamesByType() {
+    static std::map<std::type_index, std::string> names;
+    return names;
+}
+
+}  // namespace
+
+template <class Request>
+void TAVORequestCatalogue::registerRequestClass(const char* className) {
+    ns::ClassRegistry<TAVORemoteHttpDataRequest>::registerClass<Request>(className);
+    classNamesByType()[std::type_index(typeid(Request))] = className;
 }
 
 void TAVORequestCatalogue::registerRequestClasses() {
     static std::once_flag once;
     std::call_once(once, [] {
-        using Registry = ns::ClassRegistry<TAVORemoteHttpDataRequest>;
-        Registry::registerClass<TAVORoutersListRequest>("TAVORoutersListRequest");
-        Registry::registerClass<TAVORouterUnbindRequest>("TAVORouterUnbindRequest");
-        Registry::registerClass<TAVORouterQueryStatusRequest>("TAVORouterQueryStatusRequest");
-        Registry::registerClass<TAVORouterInitCheckRequest>("TAVORouterInitCheckRequest");
-        Registry::registerClass<TAVORouterTicketVerificationRequest>("TAVORouterTicketVerificationRequest");
-        Registry::registerClass<TAVORouterBindRequest>("TAVORouterBindRequest");
-        Registry::registerClass<TAVORouterBindToAccountRequest>("TAVORouterBindToAccountRequest");
-        Registry::registerClass<TAVORouterRestartRequest>("TAVORouterRestartRequest");
-        Registry::registerClass<TAVORouterDiagnoseRequest>("TAVORouterDiagnoseRequest");
-        Registry::registerClass<TAVORouterDiagnoseFixRequest>("TAVORouterDiagnoseFixRequest");
-        Registry::registerClass<TAVORouterNetDiagnoseRequest>("TAVORouterNetDiagnoseRequest");
-        Registry::registerClass<TAVORouterFixNetDiagnoseRequest>("TAVORouterFixNetDiagnoseRequest");
-        Registry::registerClass<TAVORouterQueryBlackListRequest>("TAVORouterQueryBlackListRequest");
-        Registry::registerClass<TAVORouterPermitDeviceRequest>("TAVORouterPermitDeviceRequest");
-        Registry::registerClass<TAVORouterOpenDeviceRequest>("TAVORouterOpenDeviceRequest");
-        Registry::registerClass<TAVORouterCloseDeviceRequest>("TAVORouterCloseDeviceRequest");
-        Registry::registerClass<TAVODeviceKickRequest>("TAVODeviceKickRequest");
-        Registry::registerClass<TAVORouterTrustDeviceRequest>("TAVORouterTrustDeviceRequest");
-        Registry::registerClass<TAVORouterDenyDeviceRequest>("TAVORouterDenyDeviceRequest");
-        Registry::registerClass<TAVODeviceSetAliasNameRequest>("TAVODeviceSetAliasNameRequest");
-        Registry::registerClass<TAVORouterQueryDeviceListRequest>("TAVORouterQueryDeviceListRequest");
-        Registry::registerClass<TAVOGuestListRequest>("TAVOGuestListRequest");
-        Registry::registerClass<TAVOGuestKickDeviceRequest>("TAVOGuestKickDeviceRequest");
-        Registry::registerClass<TAVOGuestStartRequest>("TAVOGuestStartRequest");
-        Registry::registerClass<TAVORouterQueryRomUpdateRequest>("TAVORouterQueryRomUpdateRequest");
-        Registry::registerClass<TAVORouterUpdateRomRequest>("TAVORouterUpdateRomRequest");
-        Registry::registerClass<TAVORouterRomUpdateProgressRequest>("TAVORouterRomUpdateProgressRequest");
-        Registry::registerClass<TAVORouterSetCommonSWRequest>("TAVORouterSetCommonSWRequest");
-        Registry::registerClass<TAVORouterLedControlRequest>("TAVORouterLedControlRequest");
-        Registry::registerClass<TAVORouterWIFIWorkControlRequest>("TAVORouterWIFIWorkControlRequest");
-        Registry::registerClass<TAVORouterGetWIFITimeRequest>("TAVORouterGetWIFITimeRequest");
-        Registry::registerClass<TAVORouterSetWIFITimeRequest>("TAVORouterSetWIFITimeRequest");
-        Registry::registerClass<TAVORouterCloseWIFITimerRequest>("TAVORouterCloseWIFITimerRequest");
-        Registry::registerClass<TAVORouterQueryRadioPower>("TAVORouterQueryRadioPower");
-        Registry::registerClass<TAVORouterSetRadioPowerRequest>("TAVORouterSetRadioPowerRequest");
-        Registry::registerClass<TAVORouterSetNeedPermitRequest>("TAVORouterSetNeedPermitRequest");
-        Registry::registerClass<TAVORouterSetPermitAdvanceRequest>("TAVORouterSetPermitAdvanceRequest");
-        Registry::registerClass<TAVORouterGetSpeedRequest>("TAVORouterGetSpeedRequest");
-        Registry::registerClass<TAVORouterTestSpeedRequest>("TAVORouterTestSpeedRequest");
-        Registry::registerClass<TAVOGetChannelQualityRequest>("TAVOGetChannelQualityRequest");
-        Registry::registerClass<TAVOWIFIOptimizeChannel>("TAVOWIFIOptimizeChannel");
-        Registry::registerClass<TAVOGetChannelPromotionRequest>("TAVOGetChannelPromotionRequest");
-        Registry::registerClass<TAVORouterAccelerateDevice>("TAVORouterAccelerateDevice");
-        Registry::registerClass<TAVOCancelAccelerateRequest>("TAVOCancelAccelerateRequest");
-        Registry::registerClass<TAVOGetAccelerateDeviceRequest>("TAVOGetAccelerateDeviceRequest");
-        Registry::registerClass<TAVORouterGetSafetyLogRequest>("TAVORouterGetSafetyLogRequest");
-        Registry::registerClass<TAVOWIFIGetChannelDeviceNumRequest>("TAVOWIFIGetChannelDeviceNumRequest");
-        Registry::registerClass<TAVOUpdateWifiPwdRequest>("TAVOUpdateWifiPwdRequest");
-        Registry::registerClass<TAVOWIFIWifiPwdStengthRequest>("TAVOWIFIWifiPwdStengthRequest");
-        Registry::registerClass<TAVOSetChannelRequest>("TAVOSetChannelRequest");
-        Registry::registerClass<TAVOSetWifiBandWidthRequest>("TAVOSetWifiBandWidthRequest");
-        Registry::registerClass<TAVORouterUpdateAdminPwdRequest>("TAVORouterUpdateAdminPwdRequest");
-        Registry::registerClass<TAVOQueryAdminPwdSafetyRequest>("TAVOQueryAdminPwdSafetyRequest");
-        Registry::registerClass<TAVORouterGetProtectElapseRequest>("TAVORouterGetProtectElapseRequest");
-        Registry::registerClass<TAVORouterGetSafetyIndicatorsRequest>("TAVORouterGetSafetyIndicatorsRequest");
-        Registry::registerClass<TAVORouterGetVirusLibraryInfo>("TAVORouterGetVirusLibraryInfo");
-        Registry::registerClass<TAVORouterUpdateVirusLibrary>("TAVORouterUpdateVirusLibrary");
-        Registry::registerClass<TAVORegDeviceTokenRequest>("TAVORegDeviceTokenRequest");
-        Registry::registerClass<TAVOClearDeviceTokenRequest>("TAVOClearDeviceTokenRequest");
-        Registry::registerClass<TAVORouterSetSpeedLimitRequest>("TAVORouterSetSpeedLimitRequest");
-        Registry::registerClass<TAVORouterCancelSpeedLimitRequest>("TAVORouterCancelSpeedLimitRequest");
-        Registry::registerClass<TAVORouterFactoryResetRequest>("TAVORouterFactoryResetRequest");
-        Registry::registerClass<TAVORemoteQueryAppUpdateRequest>("TAVORemoteQueryAppUpdateRequest");
-        Registry::registerClass<TAVOAppFeedbackRequest>("TAVOAppFeedbackRequest");
-        Registry::registerClass<TAVORouterClearInterceptRequest>("TAVORouterClearInterceptRequest");
-        Registry::registerClass<TAVORouterInterceptListRequest>("TAVORouterInterceptListRequest");
+        registerRequestClass<TAVORoutersListRequest>("TAVORoutersListRequest");
+        registerRequestClass<TAVORouterUnbindRequest>("TAVORouterUnbindRequest");
+        registerRequestClass<TAVORouterQueryStatusRequest>("TAVORouterQueryStatusRequest");
+        registerRequestClass<TAVORouterInitCheckRequest>("TAVORouterInitCheckRequest");
+        registerRequestClass<TAVORouterTicketVerificationRequest>("TAVORouterTicketVerificationRequest");
+        registerRequestClass<TAVORouterBindRequest>("TAVORouterBindRequest");
+        registerRequestClass<TAVORouterBindToAccountRequest>("TAVORouterBindToAccountRequest");
+        registerRequestClass<TAVORouterRestartRequest>("TAVORouterRestartRequest");
+        registerRequestClass<TAVORouterDiagnoseRequest>("TAVORouterDiagnoseRequest");
+        registerRequestClass<TAVORouterDiagnoseFixRequest>("TAVORouterDiagnoseFixRequest");
+        registerRequestClass<TAVORouterNetDiagnoseRequest>("TAVORouterNetDiagnoseRequest");
+        registerRequestClass<TAVORouterFixNetDiagnoseRequest>("TAVORouterFixNetDiagnoseRequest");
+        registerRequestClass<TAVORouterQueryBlackListRequest>("TAVORouterQueryBlackListRequest");
+        registerRequestClass<TAVORouterPermitDeviceRequest>("TAVORouterPermitDeviceRequest");
+        registerRequestClass<TAVORouterOpenDeviceRequest>("TAVORouterOpenDeviceRequest");
+        registerRequestClass<TAVORouterCloseDeviceRequest>("TAVORouterCloseDeviceRequest");
+        registerRequestClass<TAVODeviceKickRequest>("TAVODeviceKickRequest");
+        registerRequestClass<TAVORouterTrustDeviceRequest>("TAVORouterTrustDeviceRequest");
+        registerRequestClass<TAVORouterDenyDeviceRequest>("TAVORouterDenyDeviceRequest");
+        registerRequestClass<TAVODeviceSetAliasNameRequest>("TAVODeviceSetAliasNameRequest");
+        registerRequestClass<TAVORouterQueryDeviceListRequest>("TAVORouterQueryDeviceListRequest");
+        registerRequestClass<TAVOGuestListRequest>("TAVOGuestListRequest");
+        registerRequestClass<TAVOGuestKickDeviceRequest>("TAVOGuestKickDeviceRequest");
+        registerRequestClass<TAVOGuestStartRequest>("TAVOGuestStartRequest");
+        registerRequestClass<TAVORouterQueryRomUpdateRequest>("TAVORouterQueryRomUpdateRequest");
+        registerRequestClass<TAVORouterUpdateRomRequest>("TAVORouterUpdateRomRequest");
+        registerRequestClass<TAVORouterRomUpdateProgressRequest>("TAVORouterRomUpdateProgressRequest");
+        registerRequestClass<TAVORouterSetCommonSWRequest>("TAVORouterSetCommonSWRequest");
+        registerRequestClass<TAVORouterLedControlRequest>("TAVORouterLedControlRequest");
+        registerRequestClass<TAVORouterWIFIWorkControlRequest>("TAVORouterWIFIWorkControlRequest");
+        registerRequestClass<TAVORouterGetWIFITimeRequest>("TAVORouterGetWIFITimeRequest");
+        registerRequestClass<TAVORouterSetWIFITimeRequest>("TAVORouterSetWIFITimeRequest");
+        registerRequestClass<TAVORouterCloseWIFITimerRequest>("TAVORouterCloseWIFITimerRequest");
+        registerRequestClass<TAVORouterQueryRadioPower>("TAVORouterQueryRadioPower");
+        registerRequestClass<TAVORouterSetRadioPowerRequest>("TAVORouterSetRadioPowerRequest");
+        registerRequestClass<TAVORouterSetNeedPermitRequest>("TAVORouterSetNeedPermitRequest");
+        registerRequestClass<TAVORouterSetPermitAdvanceRequest>("TAVORouterSetPermitAdvanceRequest");
+        registerRequestClass<TAVORouterGetSpeedRequest>("TAVORouterGetSpeedRequest");
+        registerRequestClass<TAVORouterTestSpeedRequest>("TAVORouterTestSpeedRequest");
+        registerRequestClass<TAVOGetChannelQualityRequest>("TAVOGetChannelQualityRequest");
+        registerRequestClass<TAVOWIFIOptimizeChannel>("TAVOWIFIOptimizeChannel");
+        registerRequestClass<TAVOGetChannelPromotionRequest>("TAVOGetChannelPromotionRequest");
+        registerRequestClass<TAVORouterAccelerateDevice>("TAVORouterAccelerateDevice");
+        registerRequestClass<TAVOCancelAccelerateRequest>("TAVOCancelAccelerateRequest");
+        registerRequestClass<TAVOGetAccelerateDeviceRequest>("TAVOGetAccelerateDeviceRequest");
+        registerRequestClass<TAVORouterGetSafetyLogRequest>("TAVORouterGetSafetyLogRequest");
+        registerRequestClass<TAVOWIFIGetChannelDeviceNumRequest>("TAVOWIFIGetChannelDeviceNumRequest");
+        registerRequestClass<TAVOUpdateWifiPwdRequest>("TAVOUpdateWifiPwdRequest");
+        registerRequestClass<TAVOWIFIWifiPwdStengthRequest>("TAVOWIFIWifiPwdStengthRequest");
+        registerRequestClass<TAVOSetChannelRequest>("TAVOSetChannelRequest");
+        registerRequestClass<TAVOSetWifiBandWidthRequest>("TAVOSetWifiBandWidthRequest");
+        registerRequestClass<TAVORouterUpdateAdminPwdRequest>("TAVORouterUpdateAdminPwdRequest");
+        registerRequestClass<TAVOQueryAdminPwdSafetyRequest>("TAVOQueryAdminPwdSafetyRequest");
+        registerRequestClass<TAVORouterGetProtectElapseRequest>("TAVORouterGetProtectElapseRequest");
+        registerRequestClass<TAVORouterGetSafetyIndicatorsRequest>("TAVORouterGetSafetyIndicatorsRequest");
+        registerRequestClass<TAVORouterGetVirusLibraryInfo>("TAVORouterGetVirusLibraryInfo");
+        registerRequestClass<TAVORouterUpdateVirusLibrary>("TAVORouterUpdateVirusLibrary");
+        registerRequestClass<TAVORegDeviceTokenRequest>("TAVORegDeviceTokenRequest");
+        registerRequestClass<TAVOClearDeviceTokenRequest>("TAVOClearDeviceTokenRequest");
+        registerRequestClass<TAVORouterSetSpeedLimitRequest>("TAVORouterSetSpeedLimitRequest");
+        registerRequestClass<TAVORouterCancelSpeedLimitRequest>("TAVORouterCancelSpeedLimitRequest");
+        registerRequestClass<TAVORouterFactoryResetRequest>("TAVORouterFactoryResetRequest");
+        registerRequestClass<TAVORemoteQueryAppUpdateRequest>("TAVORemoteQueryAppUpdateRequest");
+        registerRequestClass<TAVOAppFeedbackRequest>("TAVOAppFeedbackRequest");
+        registerRequestClass<TAVORouterClearInterceptRequest>("TAVORouterClearInterceptRequest");
+        registerRequestClass<TAVORouterInterceptListRequest>("TAVORouterInterceptListRequest");
     });
 }
 
 TAVORemoteHttpDataRequestPtr TAVORequestCatalogue::createRequest(const std::string& className) {
     registerRequestClasses();
     return ns::ClassRegistry<TAVORemoteHttpDataRequest>::create(className);
+}
+
+std::string TAVORequestCatalogue::classNameOf(const std::type_info& requestType) {
+    registerRequestClasses();
+    const auto& names = classNamesByType();
+    auto it = names.find(std::type_index(requestType));
+    return it == names.end() ? std::string() : it->second;
 }
