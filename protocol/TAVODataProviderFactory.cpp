@@ -13,7 +13,9 @@ TAVODataProviderPtr TAVODataProviderFactory::getDataProviderById(int id) {
     if (auto existing = findExistingDataProvider(id)) return existing;
     TAVODataProviderPtr provider;
     switch (id) {
-        case TAVODataProviderIdValue(TAVODataProviderId::Account): provider = TAVOAccountSRInfosDataProvider::create(); break;
+        case TAVODataProviderIdValue(TAVODataProviderId::Account):
+            provider = TAVOAccountSRInfosDataProvider::create();
+            break;
         case TAVODataProviderIdValue(TAVODataProviderId::Device): provider = TAVODeviceDataProvider::create(); break;
         case TAVODataProviderIdValue(TAVODataProviderId::AppInfo): provider = TAVOAppInfoProvider::create(); break;
         default: return nullptr;

@@ -17,7 +17,9 @@ public:
     }
     // The cached provider, made on the first call for its id.
     TAVODataProviderPtr getDataProviderById(int id);
-    TAVODataProviderPtr getDataProviderById(TAVODataProviderId id) { return getDataProviderById(TAVODataProviderIdValue(id)); }
+    TAVODataProviderPtr getDataProviderById(TAVODataProviderId id) {
+        return getDataProviderById(TAVODataProviderIdValue(id));
+    }
     void removeDataProviderById(int id) { dataProviders_.erase(id); }
     TAVODataProviderPtr findExistingDataProvider(int id) const;
 

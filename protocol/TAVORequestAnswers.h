@@ -3,8 +3,9 @@
 // from the catalogue row, a failure always arrives as a TAVOError, and the
 // registrations end with the owner.
 //
-//     TAVORequestAnswers::listen<TAVORoutersListRequest>(self, [this](const ns::Value& routers, const ns::Dictionary&) {...},
-//                                                        [this](const TAVOErrorPtr& error, const ns::Dictionary&) {...});
+//     TAVORequestAnswers::listen<TAVORoutersListRequest>(
+//         self, [this](const ns::Value& routers, const ns::Dictionary& userInfo) {...},
+//         [this](const TAVOErrorPtr& error, const ns::Dictionary& userInfo) {...});
 //
 // The owner is held weakly and kept alive while one of its handlers runs;
 // once it is freed nothing more reaches it. stopListening (or

@@ -231,7 +231,8 @@ void TAVORouterWatchViewController::say(const std::shared_ptr<ui::Label>& label,
 
 void TAVORouterWatchViewController::observe(const std::string& name,
                                             std::function<void(const ns::NotificationPtr&)> action) {
-    ns::NotificationCenter::defaultCenter()->addObserver(self<TAVORouterWatchViewController>(), std::move(action), name);
+    auto center = ns::NotificationCenter::defaultCenter();
+    center->addObserver(self<TAVORouterWatchViewController>(), std::move(action), name);
 }
 
 void TAVORouterWatchViewController::stopObserving() { ns::NotificationCenter::defaultCenter()->removeObserver(this); }

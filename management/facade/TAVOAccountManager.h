@@ -53,16 +53,17 @@ public:
 
     // --- Account (forwarded to the adapter) ---------------------------------
     // Each returns the text naming refused input, or nullopt when sent.
-    std::optional<std::string> login(const std::string& userName, const std::string& psw);
-    std::optional<std::string> loginWithCode(const std::string& userName, const std::string& psw,
-                                             const std::string& code, const std::string& sc);
-    std::optional<std::string> autoLogin(const std::string& q, const std::string& t);
-    std::optional<std::string> regUsingEmail(const std::string& email, const std::string& psw);
-    std::optional<std::string> regUsingEmailWithCode(const std::string& email, const std::string& psw,
-                                                     const std::string& code, const std::string& sc);
-    std::optional<std::string> requestRegSmsCode(const std::string& phoneNumber);
-    std::optional<std::string> regUsingPhoneNumber(const std::string& phoneNumber, const std::string& psw,
-                                                   const std::string& smsCode);
+    [[nodiscard]] std::optional<std::string> login(const std::string& userName, const std::string& psw);
+    [[nodiscard]] std::optional<std::string> loginWithCode(const std::string& userName, const std::string& psw,
+                                                           const std::string& code, const std::string& sc);
+    [[nodiscard]] std::optional<std::string> autoLogin(const std::string& q, const std::string& t);
+    [[nodiscard]] std::optional<std::string> regUsingEmail(const std::string& email, const std::string& psw);
+    [[nodiscard]] std::optional<std::string> regUsingEmailWithCode(const std::string& email,
+                                                                   const std::string& psw, const std::string& code,
+                                                                   const std::string& sc);
+    [[nodiscard]] std::optional<std::string> requestRegSmsCode(const std::string& phoneNumber);
+    [[nodiscard]] std::optional<std::string> regUsingPhoneNumber(const std::string& phoneNumber,
+                                                                 const std::string& psw, const std::string& smsCode);
     void getZARAuthCode(double width, double height);
     // Signs out: the account, the routers list, the saved cookies and the
     // current router are dropped.
@@ -144,9 +145,10 @@ public:
     [[nodiscard]] std::int32_t getSafetyLogs(int type);
     [[nodiscard]] std::int32_t getChannelProbedDevices();
     // The old password is the user's confirmation on screen; it is not sent.
-    [[nodiscard]] std::int32_t updateWIFIPwd(const std::string& newPwd, const std::string& oldPwd, const std::string& ssid);
-    [[nodiscard]] std::int32_t updateWIFIPwd(const std::string& newPwd, const std::string& oldPwd, const std::string& ssid,
-                               bool isCombine);
+    [[nodiscard]] std::int32_t updateWIFIPwd(const std::string& newPwd, const std::string& oldPwd,
+                                             const std::string& ssid);
+    [[nodiscard]] std::int32_t updateWIFIPwd(const std::string& newPwd, const std::string& oldPwd,
+                                             const std::string& ssid, bool isCombine);
     [[nodiscard]] std::int32_t queryWIFIPwdStrength();
     [[nodiscard]] std::int32_t setWifiChannel(int type, int channel);
     [[nodiscard]] std::int32_t setWifiBandWidth(int bandWidth, bool needRestart);
@@ -179,7 +181,8 @@ private:
     // BASE: {"qt", "router_id"}, or an empty dictionary.
     ns::Dictionary base() const;
     // BASE with the given keys set over it.
-    std::int32_t sendBase(TAVORequestNumber number, std::initializer_list<std::pair<std::string, ns::Value>> keys) const;
+    std::int32_t sendBase(TAVORequestNumber number,
+                          std::initializer_list<std::pair<std::string, ns::Value>> keys) const;
     std::int32_t setCommonSwitch(int sw, int type);
     std::string accountQt() const;
     // Registers the push token for the local router and the routers list.

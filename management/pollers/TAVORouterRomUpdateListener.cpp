@@ -74,7 +74,8 @@ std::int32_t TAVORouterRomUpdateListener::checkUpdateProgress() {
     const ns::Dictionary param = routerParam();
     auto provider = TAVOAccountManager::shareInstance()->dataProvider(TAVODataProviderId::Device);
     if (!provider) return 0;
-    return provider->reqData(TAVORequestNumber::RouterRomUpdateProgress, param.empty() ? ns::Value() : ns::Value(param));
+    return provider->reqData(TAVORequestNumber::RouterRomUpdateProgress,
+                             param.empty() ? ns::Value() : ns::Value(param));
 }
 
 void TAVORouterRomUpdateListener::endCheckUpdateProgress() {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "core/errors/TAVOError.h"
 #include "core/records/TAVORouterModel.h"
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Value.h"

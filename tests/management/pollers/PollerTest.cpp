@@ -170,7 +170,7 @@ TEST_F(Pollers, AChangedCurrentRouterEndsTheSharedStatusPoller) {
     facade->setStatusLisener(poller);
     poller->startLisener(facade->currentRouter(), nullptr);
     answer(kStatus, ns::Value(statusWith("1", "2", "3.1.0")));
-    facade->checkRouterRomUpdate();
+    (void)facade->checkRouterRomUpdate();
     EXPECT_EQ(lastParam(25)["rom_version"].asString(), "3.1.0");
 
     facade->setCurrentRouter(router("R1", "AA:BB:CC:00:00:01"));  // same router: keeps polling

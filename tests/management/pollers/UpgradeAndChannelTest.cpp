@@ -53,13 +53,13 @@ TEST_F(UpgradeAndChannel, TheUpgradeOrderCarriesTheFirmwareAndItsAnswerIsReporte
     auto rom = TAVORouterRomUpdateListener::create();
     auto delegate = std::make_shared<UpgradeRecorder>();
     rom->delegate = delegate;
-    rom->requestUpdateRom(r1, "");  // no update info, signed out
+    (void)rom->requestUpdateRom(r1, "");  // no update info, signed out
     EXPECT_TRUE(lastParam(26) == ns::Value(ns::Dictionary{{"uri", ""}, {"md5", ""}, {"reboot", "1"}}));
 
     r1->updateInfo = TAVORouterRomUpdataInfo::create();
     r1->updateInfo->verUri = "http://fw/2.0.bin";
     r1->updateInfo->verMd5 = "abc";
-    rom->requestUpdateRom(r1, "Q;T");
+    (void)rom->requestUpdateRom(r1, "Q;T");
     EXPECT_EQ(lastParam(26)["router_id"], ns::Value("R1"));
     EXPECT_EQ(lastParam(26)["qt"], ns::Value("Q;T"));
     EXPECT_EQ(lastParam(26)["uri"], ns::Value("http://fw/2.0.bin"));
