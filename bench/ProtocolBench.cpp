@@ -117,7 +117,7 @@ std::size_t fullRequest() {
     };
     ns::ScopedObserver ok(center, center->addObserverForName("router query devicelist notification_OK", {}, nullptr, onResult));
     ns::ScopedObserver ng(center, center->addObserverForName("router query devicelist notification_NG", {}, nullptr, onResult));
-    provider->reqData(21, ns::Value::dictionary({}));
+    (void)provider->reqData(21, ns::Value::dictionary({}));
     auto loop = ns::RunLoop::main();
     while (!done) loop->runMode(ns::kDefaultRunLoopMode, ns::Date::withTimeIntervalSince1970(ns::Clock::now() + 0.05));
     return delivered;

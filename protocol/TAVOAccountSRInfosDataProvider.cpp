@@ -7,9 +7,9 @@
 
 std::int32_t TAVOAccountSRInfosDataProvider::execReq(int no, const ns::Value& param) {
     TAVORemoteHttpDataRequestPtr request;
-    if (no == 0)
+    if (TAVORequestNumber{no} == TAVORequestNumber::RoutersList)
         request = TAVORoutersListRequest::create();
-    else if (no == 1)
+    else if (TAVORequestNumber{no} == TAVORequestNumber::RouterUnbind)
         request = TAVORouterUnbindRequest::create();
     else
         return 0;

@@ -25,10 +25,10 @@ int TAVOAppInfoProvider::currentAppVersionCode() {
 std::int32_t TAVOAppInfoProvider::execReq(int no, const ns::Value& param) {
     TAVORemoteHttpDataRequestPtr request;
     ns::Value sent = param;
-    if (no == 61) {
+    if (TAVORequestNumber{no} == TAVORequestNumber::RemoteQueryAppUpdate) {
         request = TAVORemoteQueryAppUpdateRequest::create();
         sent = ns::Value::dictionary({{"cur_version_code", ns::format("%d", currentAppVersionCode())}, {"app_id", "2"}});
-    } else if (no == 62) {
+    } else if (TAVORequestNumber{no} == TAVORequestNumber::AppFeedback) {
         request = TAVOAppFeedbackRequest::create();
     } else {
         return 0;

@@ -21,7 +21,7 @@ public:
     const std::shared_ptr<TAVOAppUpdateInfo>& currentAppVersionInfo() const { return currentAppVersionInfo_; }
     const std::shared_ptr<TAVOAppUpdateInfo>& nextAppVersionInfo() const { return nextAppVersionInfo_; }
     bool hasNewVersion() const { return nextAppVersionInfo_ && nextAppVersionInfo_->isNewer(currentAppVersionInfo_); }
-    std::int32_t sendFeedback(const ns::Value& param) { return reqData(62, param); }
+    [[nodiscard]] std::int32_t sendFeedback(const ns::Value& param) { return reqData(TAVORequestNumber::AppFeedback, param); }
     bool shouldShowIntroduce() const { return false; }
 
     std::string className() const override { return "TAVOAppInfoProvider"; }

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
-#include "core/app/TAVOLocalizedString.h"
 #include "core/errors/TAVOErrorSystemManager.h"
 #include "platform/foundation/DispatchQueue.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "protocol/TAVODataProviderCommon.h"
+#include "protocol/TAVORequestAnswers.h"
+
+std::int32_t TAVODataProvider::reqData(TAVORequestNumber no, const ns::Value& param) {
+    return reqData(TAVORequestNumberValue(no), param);
+}
 
 std::int32_t TAVODataProvider::reqData(int no, const ns::Value& param) {
     std::int32_t result;
@@ -18,8 +22,7 @@ std::int32_t TAVODataProvider::reqData(int no, const ns::Value& param) {
         result = execReq(no, param);
     if (result >= 0) return result;
 
-    auto source = ns::Error::create("domain tavo", result);
-    auto error = TAVOError::errorWithType(TAVOErrorTypeParse, result, TAVOLocalizedString("architecture error param invalid"), source);
+    auto error = TAVORequestAnswers::refusalError(result);
     const std::string name = failedNotificationName(TAVODataProviderCommon::shareInstance()->classNameForRequest(no));
     auto self = this->self<TAVODataProvider>();
     dispatch::Queue::main()->async([self, name, error] { self->notify(name, ns::Value(error), nullptr); });
@@ -75,11 +78,11 @@ void TAVODataProvider::resetDataProvider() {
 }
 
 std::string TAVODataProvider::successfulNotificationName(const std::string& requestClassName) {
-    return TAVODataProviderCommon::shareInstance()->notificationBase(requestClassName) + "_OK";
+    return TAVORequestAnswers::succeededName(requestClassName);
 }
 
 std::string TAVODataProvider::failedNotificationName(const std::string& requestClassName) {
-    return TAVODataProviderCommon::shareInstance()->notificationBase(requestClassName) + "_NG";
+    return TAVORequestAnswers::failedName(requestClassName);
 }
 
 void TAVODataProvider::notify(const std::string& name, const ns::Value& object, const TAVODataRequestPtr& request) {

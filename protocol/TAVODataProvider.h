@@ -12,19 +12,24 @@
 
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Value.h"
+#include "protocol/TAVORequestNumber.h"
 #include "protocol/requests/TAVODataRequest.h"
 #include "protocol/requests/TAVODataRequestDelegate.h"
 
 class TAVODataProvider : public ns::Object, public TAVODataRequestDelegate {
 public:
-    // The refusals reqData posts as failures (type 3).
+    // The refusals reqData posts as failures (type 3). kRefusedParam shares
+    // its number with a facade's kTAVONothingSent, not its meaning.
     static constexpr int kRefusedParam = -99999;
     static constexpr int kRefusedStatus = -100000;
     static constexpr int kRefusedNotImplemented = -99998;
 
     static std::shared_ptr<TAVODataProvider> create() { return std::shared_ptr<TAVODataProvider>(new TAVODataProvider()); }
 
-    std::int32_t reqData(int no, const ns::Value& param);
+    // The token is how a caller cancels the request; a caller that only
+    // listens for the answer says so with (void).
+    [[nodiscard]] std::int32_t reqData(int no, const ns::Value& param);
+    [[nodiscard]] std::int32_t reqData(TAVORequestNumber no, const ns::Value& param);
     virtual bool checkParam(int no, const ns::Value& param);
     virtual bool checkRequestStatus(int no, const ns::Value& param);
     // A token (>= 0; 0 when no request was made) or a negative refusal code.

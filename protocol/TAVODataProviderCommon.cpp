@@ -12,7 +12,8 @@ std::shared_ptr<TAVODataProviderCommon> TAVODataProviderCommon::create() {
     for (const auto& row : TAVORequestCatalogue::rows()) {
         common->dpNotifications_[row.className] = row.notificationBase;
         // The application-information provider's own classes have no number row.
-        if (row.provider != 2) common->requestIDMatchTabel_[row.number] = row.className;
+        if (row.provider != TAVODataProviderId::AppInfo)
+            common->requestIDMatchTabel_[TAVORequestNumberValue(row.number)] = row.className;
     }
     return common;
 }

@@ -13,9 +13,11 @@ TAVODataProviderPtr TAVODataProviderFactory::getDataProviderById(int id) {
     if (auto existing = findExistingDataProvider(id)) return existing;
     TAVODataProviderPtr provider;
     switch (id) {
-        case 0: provider = TAVOAccountSRInfosDataProvider::create(); break;
-        case 1: provider = TAVODeviceDataProvider::create(); break;
-        case 2: provider = TAVOAppInfoProvider::create(); break;
+        case TAVODataProviderIdValue(TAVODataProviderId::Account):
+            provider = TAVOAccountSRInfosDataProvider::create();
+            break;
+        case TAVODataProviderIdValue(TAVODataProviderId::Device): provider = TAVODeviceDataProvider::create(); break;
+        case TAVODataProviderIdValue(TAVODataProviderId::AppInfo): provider = TAVOAppInfoProvider::create(); break;
         default: return nullptr;
     }
     dataProviders_[id] = provider;

@@ -7,6 +7,7 @@
 
 #include "platform/foundation/Object.h"
 #include "protocol/TAVODataProvider.h"
+#include "protocol/TAVODataProviderId.h"
 
 class TAVODataProviderFactory : public ns::Object {
 public:
@@ -16,6 +17,9 @@ public:
     }
     // The cached provider, made on the first call for its id.
     TAVODataProviderPtr getDataProviderById(int id);
+    TAVODataProviderPtr getDataProviderById(TAVODataProviderId id) {
+        return getDataProviderById(TAVODataProviderIdValue(id));
+    }
     void removeDataProviderById(int id) { dataProviders_.erase(id); }
     TAVODataProviderPtr findExistingDataProvider(int id) const;
 

@@ -6,7 +6,7 @@
 #include "protocol/requests/TAVORequestCatalogue.h"
 
 bool TAVODeviceDataProvider::checkParam(int no, const ns::Value& param) {
-    if (no == 14) return param["mac"].isString() && !param["mac"].asString().empty();
+    if (TAVORequestNumber{no} == TAVORequestNumber::RouterPermitDevice) return param["mac"].isString() && !param["mac"].asString().empty();
     return true;
 }
 
@@ -45,7 +45,8 @@ std::int32_t TAVODeviceDataProvider::execReq(int no, const ns::Value& param) {
     if (!request) return 0;
 
     ns::Dictionary sent;
-    if (no == 6 || no == 7) {
+    if (const TAVORequestNumber number{no};
+        number == TAVORequestNumber::RouterBind || number == TAVORequestNumber::RouterBindToAccount) {
         if (const ns::Value& qt = d["qt"]; qt.isString() && !qt.asString().empty()) sent.set("qt", qt);
         setLocalParam(sent, true);
         local = true;

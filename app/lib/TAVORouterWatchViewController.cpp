@@ -11,10 +11,10 @@
 #include "platform/foundation/Bundle.h"
 #include "platform/foundation/DispatchQueue.h"
 #include "platform/ui/Label.h"
+#include "protocol/TAVORequestAnswers.h"
+#include "protocol/requests/catalogue/TAVORoutersListRequest.h"
 
 namespace {
-
-constexpr const char* kRoutersListNotification = "router list notification";
 
 std::string channelText(const TAVORouterModelPtr& router) {
     return router->isLocalRouter ? "over the home network" : "over the cloud";
@@ -162,11 +162,14 @@ void TAVORouterWatchViewController::signedIn() {
     say(headlineLabel_, "Signed in as " + who);
 
     stage_ = Stage::ListingRouters;
-    observe(std::string(kRoutersListNotification) + "_OK", [this](const ns::NotificationPtr&) { routersListed(); });
-    observe(std::string(kRoutersListNotification) + "_NG", [this](const ns::NotificationPtr& n) {
-        fail("The routers list failed: " + errorText(n->object().as<TAVOError>()));
-    });
-    if (facade->requestRoutersList() <= 0) fail("The routers list could not be asked for");
+    auto listFailed = [this](const TAVOErrorPtr& error, const ns::Dictionary&) {
+        fail("The routers list failed: " + errorText(error));
+    };
+    auto self = this->self<TAVORouterWatchViewController>();
+    TAVORequestAnswers::listen<TAVORoutersListRequest>(
+        self, [this](const ns::Value&, const ns::Dictionary&) { routersListed(); }, listFailed);
+    // Refused by the facade or by the provider, the failure arrives the same way.
+    (void)TAVORequestAnswers::deliverRefusal(facade->requestRoutersList(), self, listFailed);
 }
 
 void TAVORouterWatchViewController::routersListed() {
@@ -228,15 +231,8 @@ void TAVORouterWatchViewController::say(const std::shared_ptr<ui::Label>& label,
 
 void TAVORouterWatchViewController::observe(const std::string& name,
                                             std::function<void(const ns::NotificationPtr&)> action) {
-    std::weak_ptr<TAVORouterWatchViewController> weak = self<TAVORouterWatchViewController>();
-    observers_.push_back(ns::NotificationCenter::defaultCenter()->addObserverForName(
-        name, {}, nullptr, [weak, action](const ns::NotificationPtr& n) {
-            if (auto screen = weak.lock()) action(n);
-        }));
+    auto center = ns::NotificationCenter::defaultCenter();
+    center->addObserver(self<TAVORouterWatchViewController>(), std::move(action), name);
 }
 
-void TAVORouterWatchViewController::stopObserving() {
-    auto center = ns::NotificationCenter::defaultCenter();
-    for (const auto& token : observers_) center->removeObserver(token);
-    observers_.clear();
-}
+void TAVORouterWatchViewController::stopObserving() { ns::NotificationCenter::defaultCenter()->removeObserver(this); }

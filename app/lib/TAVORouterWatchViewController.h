@@ -70,6 +70,8 @@ private:
     void routersListed();
     void fail(const std::string& message);
     void say(const std::shared_ptr<ui::Label>& label, const std::string& text);
+    // Registrations are the screen's own (it is their observer): they end
+    // with it, or all at once with stopObserving.
     void observe(const std::string& name, std::function<void(const ns::NotificationPtr&)> action);
     void stopObserving();
 
@@ -77,7 +79,6 @@ private:
     bool showedIntroduction_ = false;
     bool triedDemoAccount_ = false;
     Printer printer_;
-    std::vector<ns::ObjectPtr> observers_;
     std::shared_ptr<TAVORouterGetSpeedListener> speedListener_;
     std::shared_ptr<ui::Label> headlineLabel_, routerLabel_, statusLabel_, speedLabel_;
 };

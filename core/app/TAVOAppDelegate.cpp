@@ -113,6 +113,6 @@ void TAVOAppDelegate::handleAPNS(const ns::Value& payload) {
     app->setApplicationIconBadgeNumber(0);
     dispatch::Queue::main()->async([payload] {
         if (auto inbox = TAVOPushInbox::shared()) inbox->addPushInfo(payload.asDictionary());
-        TAVOAppEventHandler::shareInstance()->handleGlobalRouterEvent(3);
+        TAVOAppEventHandler::shareInstance()->handleGlobalRouterEvent(TAVOGlobalEvent::PushInfoWaiting);
     });
 }

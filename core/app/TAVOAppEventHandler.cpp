@@ -12,7 +12,6 @@
 #include "platform/foundation/Format.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Singleton.h"
-#include "platform/foundation/Timer.h"
 #include "platform/ui/Application.h"
 
 std::shared_ptr<TAVOAppEventHandler> TAVOAppEventHandler::shareInstance() {
@@ -40,7 +39,6 @@ void TAVOAppEventHandler::init() {
 }
 
 TAVOAppEventHandler::~TAVOAppEventHandler() {
-    if (timer_) timer_->invalidate();
     if (reachabilityObserver_) center_->removeObserver(reachabilityObserver_);
     if (reachability_) reachability_->stopNotifier();
 }
@@ -48,7 +46,7 @@ TAVOAppEventHandler::~TAVOAppEventHandler() {
 // ---- events ----
 
 void TAVOAppEventHandler::handleGlobalRouterEvent(int event) {
-    if (event == 3 && handlePushInfo()) return;
+    if (event == TAVOGlobalEventValue(TAVOGlobalEvent::PushInfoWaiting) && handlePushInfo()) return;
     notifyGloabalRouterEvent(event);
 }
 
@@ -72,10 +70,7 @@ void TAVOAppEventHandler::startMornitorWifi() {
     if (reachability_ && reachability_->currentReachabilityStatus() == ReachableViaWiFi) checkWifiInfo();
 }
 
-void TAVOAppEventHandler::stopMornitorWifi() {
-    if (timer_) timer_->invalidate();
-    timer_.reset();
-}
+void TAVOAppEventHandler::stopMornitorWifi() { wifiWatch_.stop(); }
 
 void TAVOAppEventHandler::handleReachabilityChanged() {
     if (!reachability_) return;
@@ -89,7 +84,7 @@ void TAVOAppEventHandler::handleReachabilityChanged() {
         if (facade && facade->localRouter()) {
             facade->setDropedLocalRouter(facade->localRouter());
             facade->setLocalRouter(nullptr);
-            handleGlobalRouterEvent(4);
+            handleGlobalRouterEvent(TAVOGlobalEvent::LocalRouterChanged);
         }
         stopMornitorWifi();
     }
@@ -107,18 +102,15 @@ void TAVOAppEventHandler::checkWifiInfo() {
                 facade->setLocalRouter(dropped);
                 dropped->ssid = info["SSID"].stringValue();
                 facade->setDropedLocalRouter(nullptr);
-                handleGlobalRouterEvent(4);
+                handleGlobalRouterEvent(TAVOGlobalEvent::LocalRouterChanged);
             }
         } else if (local && !local->isEqualBSSID(bssid)) {
             facade->setDropedLocalRouter(local);
             facade->setLocalRouter(nullptr);
-            handleGlobalRouterEvent(4);
+            handleGlobalRouterEvent(TAVOGlobalEvent::LocalRouterChanged);
         }
     }
-    std::weak_ptr<TAVOAppEventHandler> weak = self<TAVOAppEventHandler>();
-    timer_ = ns::Timer::scheduledTimerWithTimeInterval(kWifiCheckInterval, false, [weak](std::shared_ptr<ns::Timer>) {
-        if (auto hub = weak.lock()) hub->checkWifiInfo();
-    });
+    wifiWatch_.start(kWifiCheckInterval, false, [this] { checkWifiInfo(); });
 }
 
 // ---- push and new versions ----

@@ -5,22 +5,23 @@
 // "tavo global event notification" (the event number as the object) and
 // shows the new-version alert.
 //
-// Global events: 1 the current router left the account, 2 the current
-// router changed, 3 a push record waits, 4 the local router was dropped or
-// restored; other values are broadcast unchanged. App events: 0 show the
+// Global events (TAVOGlobalEvent): 1 the current router left the account,
+// 2 the current router changed, 3 a push record waits, 4 the local router
+// was dropped or restored; other values are broadcast unchanged. App events: 0 show the
 // new-version alert, 1 the same forced, 2 start the Wi-Fi watch, 3 stop it.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "core/app/TAVOGlobalEvent.h"
 #include "core/services/TAVOAppUpdateChecker.h"
 #include "platform/foundation/Object.h"
+#include "platform/foundation/ScopedTimer.h"
 
 class Reachability;
 namespace ns {
 class NotificationCenter;
-class Timer;
 }  // namespace ns
 
 inline const std::string kTAVOGlobalEventNotification = "tavo global event notification";
@@ -34,6 +35,7 @@ public:
     ~TAVOAppEventHandler() override;
 
     void handleGlobalRouterEvent(int event);
+    void handleGlobalRouterEvent(TAVOGlobalEvent event) { handleGlobalRouterEvent(TAVOGlobalEventValue(event)); }
     // Posts the global event on the calling thread.
     void notifyGloabalRouterEvent(int event);
     void handleAppEvent(int appEvent);
@@ -53,8 +55,8 @@ public:
 
     // The local Wi-Fi reachability: status 2 while on Wi-Fi, else 0.
     const std::shared_ptr<Reachability>& reachability() const { return reachability_; }
-    // The pending Wi-Fi check; nullptr while the watch is off.
-    const std::shared_ptr<ns::Timer>& timer() const { return timer_; }
+    // A Wi-Fi check is pending: the watch is on.
+    bool isWatchingWifi() const { return wifiWatch_.isRunning(); }
     const std::shared_ptr<TAVOAppUpdateChecker>& appChecker() const { return appChecker_; }
 
 private:
@@ -62,7 +64,7 @@ private:
     void init();
 
     std::shared_ptr<Reachability> reachability_;
-    std::shared_ptr<ns::Timer> timer_;
+    ns::ScopedTimer wifiWatch_;
     std::shared_ptr<TAVOAppUpdateChecker> appChecker_;
     // Kept so that the registration can be ended even when the hub outlives
     // the process-wide centre's own slot (at exit).

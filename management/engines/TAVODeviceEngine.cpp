@@ -1,10 +1,22 @@
 #include "management/engines/TAVODeviceEngine.h"
 
 #include "core/app/TAVOLocalizedString.h"
-#include "core/errors/TAVOError.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Perform.h"
+#include "protocol/TAVORequestAnswers.h"
+#include "protocol/requests/catalogue/TAVODeviceKickRequest.h"
+#include "protocol/requests/catalogue/TAVODeviceSetAliasNameRequest.h"
+#include "protocol/requests/catalogue/TAVOGuestKickDeviceRequest.h"
+#include "protocol/requests/catalogue/TAVOGuestListRequest.h"
+#include "protocol/requests/catalogue/TAVOGuestStartRequest.h"
+#include "protocol/requests/catalogue/TAVORouterCancelSpeedLimitRequest.h"
+#include "protocol/requests/catalogue/TAVORouterCloseDeviceRequest.h"
+#include "protocol/requests/catalogue/TAVORouterDenyDeviceRequest.h"
+#include "protocol/requests/catalogue/TAVORouterOpenDeviceRequest.h"
+#include "protocol/requests/catalogue/TAVORouterQueryDeviceListRequest.h"
+#include "protocol/requests/catalogue/TAVORouterSetSpeedLimitRequest.h"
+#include "protocol/requests/catalogue/TAVORouterTrustDeviceRequest.h"
 
 namespace {
 
@@ -12,25 +24,29 @@ constexpr const char* kDevicePollName = "startQueryDevicesListQuitely";
 constexpr const char* kGuestPollName = "startQueryGuestListQuitely";
 
 struct Answer {
-    const char* base;
+    std::string requestClass;
     int code;
     bool carriesData;
 };
 
-constexpr Answer kAnswers[] = {
-    {"router query devicelist notification", TAVODeviceEngine::DeviceList, true},
-    {"router query guestlist notification", TAVODeviceEngine::GuestList, true},
-    {"router kick device notification", TAVODeviceEngine::KickDevice, false},
-    {"router open device notification", TAVODeviceEngine::OpenDevice, false},
-    {"router close device notification", TAVODeviceEngine::CloseDevice, false},
-    {"router kick guest notification", TAVODeviceEngine::KickGuest, false},
-    {"router trust device notification", TAVODeviceEngine::TrustDevice, false},
-    {"router deny device notification", TAVODeviceEngine::DenyDevice, false},
-    {"router set alias device notification", TAVODeviceEngine::RenameDevice, false},
-    {"router start guest mode notification", TAVODeviceEngine::StartGuestMode, false},
-    {"device set speed limit notification", TAVODeviceEngine::SetSpeedLimit, false},
-    {"device cancel speed limit notification", TAVODeviceEngine::CancelSpeedLimit, false},
-};
+const std::vector<Answer>& answers() {
+    static const std::vector<Answer> table = {
+        {TAVORequestCatalogue::classNameOf<TAVORouterQueryDeviceListRequest>(), TAVODeviceEngine::DeviceList, true},
+        {TAVORequestCatalogue::classNameOf<TAVOGuestListRequest>(), TAVODeviceEngine::GuestList, true},
+        {TAVORequestCatalogue::classNameOf<TAVODeviceKickRequest>(), TAVODeviceEngine::KickDevice, false},
+        {TAVORequestCatalogue::classNameOf<TAVORouterOpenDeviceRequest>(), TAVODeviceEngine::OpenDevice, false},
+        {TAVORequestCatalogue::classNameOf<TAVORouterCloseDeviceRequest>(), TAVODeviceEngine::CloseDevice, false},
+        {TAVORequestCatalogue::classNameOf<TAVOGuestKickDeviceRequest>(), TAVODeviceEngine::KickGuest, false},
+        {TAVORequestCatalogue::classNameOf<TAVORouterTrustDeviceRequest>(), TAVODeviceEngine::TrustDevice, false},
+        {TAVORequestCatalogue::classNameOf<TAVORouterDenyDeviceRequest>(), TAVODeviceEngine::DenyDevice, false},
+        {TAVORequestCatalogue::classNameOf<TAVODeviceSetAliasNameRequest>(), TAVODeviceEngine::RenameDevice, false},
+        {TAVORequestCatalogue::classNameOf<TAVOGuestStartRequest>(), TAVODeviceEngine::StartGuestMode, false},
+        {TAVORequestCatalogue::classNameOf<TAVORouterSetSpeedLimitRequest>(), TAVODeviceEngine::SetSpeedLimit, false},
+        {TAVORequestCatalogue::classNameOf<TAVORouterCancelSpeedLimitRequest>(), TAVODeviceEngine::CancelSpeedLimit,
+         false},
+    };
+    return table;
+}
 
 }  // namespace
 
@@ -46,56 +62,66 @@ TAVODeviceEngine::~TAVODeviceEngine() {
 }
 
 void TAVODeviceEngine::observeAnswers() {
-    auto center = ns::NotificationCenter::defaultCenter();
     auto self = shared_from_this();
-    for (const Answer& answer : kAnswers) {
-        const std::string base = answer.base;
+    for (const Answer& answer : answers()) {
         const int code = answer.code;
         const bool carriesData = answer.carriesData;
-        center->addObserver(
-            self,
-            [this, code, carriesData](const ns::NotificationPtr& n) {
-                succeeded(code, carriesData ? n->object() : ns::Value());
+        TAVORequestAnswers::listen(
+            answer.requestClass, self,
+            [this, code, carriesData](const ns::Value& result, const ns::Dictionary&) {
+                succeeded(code, carriesData ? result : ns::Value());
             },
-            base + "_OK");
-        center->addObserver(
-            self,
-            [this, code](const ns::NotificationPtr& n) {
-                auto error = n->object().as<TAVOError>();
+            [this, code](const TAVOErrorPtr& error, const ns::Dictionary&) {
                 failed(code, error ? error->errorMsg() : std::string());
-            },
-            base + "_NG");
+            });
     }
 }
 
-std::int32_t TAVODeviceEngine::send(int requestNo, std::initializer_list<std::pair<std::string, ns::Value>> keys) {
+std::int32_t TAVODeviceEngine::send(TAVORequestNumber number,
+                                    std::initializer_list<std::pair<std::string, ns::Value>> keys) {
     auto facade = TAVOAccountManager::shareInstance();
     ns::Dictionary param = facade->createQtAndRouterIdDic().asDictionary();
     for (const auto& [key, value] : keys) param.set(key, value);
-    auto provider = facade->dataProvider(1);
-    return provider ? provider->reqData(requestNo, ns::Value(param)) : 0;
+    auto provider = facade->dataProvider(TAVODataProviderId::Device);
+    return provider ? provider->reqData(number, ns::Value(param)) : 0;
 }
 
-std::int32_t TAVODeviceEngine::queryFamilyList() { return send(21, {{"need_check", 1}}); }
-std::int32_t TAVODeviceEngine::queryGuestList() { return send(22, {}); }
-std::int32_t TAVODeviceEngine::kickDevice(const std::string& mac) { return send(17, {{"mac", mac}}); }
-std::int32_t TAVODeviceEngine::openDevice(const std::string& mac) { return send(15, {{"mac", mac}}); }
-std::int32_t TAVODeviceEngine::closeDevice(const std::string& mac) { return send(16, {{"mac", mac}}); }
-std::int32_t TAVODeviceEngine::kickGuest(const std::string& mac) { return send(23, {{"mac", mac}}); }
-std::int32_t TAVODeviceEngine::trustDevice(const std::string& mac) { return send(18, {{"mac", mac}}); }
+std::int32_t TAVODeviceEngine::queryFamilyList() {
+    return send(TAVORequestNumber::RouterQueryDeviceList, {{"need_check", 1}});
+}
+std::int32_t TAVODeviceEngine::queryGuestList() { return send(TAVORequestNumber::GuestList, {}); }
+std::int32_t TAVODeviceEngine::kickDevice(const std::string& mac) {
+    return send(TAVORequestNumber::DeviceKick, {{"mac", mac}});
+}
+std::int32_t TAVODeviceEngine::openDevice(const std::string& mac) {
+    return send(TAVORequestNumber::RouterOpenDevice, {{"mac", mac}});
+}
+std::int32_t TAVODeviceEngine::closeDevice(const std::string& mac) {
+    return send(TAVORequestNumber::RouterCloseDevice, {{"mac", mac}});
+}
+std::int32_t TAVODeviceEngine::kickGuest(const std::string& mac) {
+    return send(TAVORequestNumber::GuestKickDevice, {{"mac", mac}});
+}
+std::int32_t TAVODeviceEngine::trustDevice(const std::string& mac) {
+    return send(TAVORequestNumber::RouterTrustDevice, {{"mac", mac}});
+}
 std::int32_t TAVODeviceEngine::denyDevice(const std::string& mac) {
-    return send(19, {{"mac", mac}, {"to_black", "1"}});
+    return send(TAVORequestNumber::RouterDenyDevice, {{"mac", mac}, {"to_black", "1"}});
 }
 std::int32_t TAVODeviceEngine::renameDevice(const std::string& mac, const std::string& alias) {
-    return send(20, {{"mac", mac}, {"alias", alias}});
+    return send(TAVORequestNumber::DeviceSetAliasName, {{"mac", mac}, {"alias", alias}});
 }
-std::int32_t TAVODeviceEngine::startGuestMode(int waitTime) { return send(24, {{"waittime", waitTime}}); }
+std::int32_t TAVODeviceEngine::startGuestMode(int waitTime) {
+    return send(TAVORequestNumber::GuestStart, {{"waittime", waitTime}});
+}
 std::int32_t TAVODeviceEngine::setSpeedLimit(const std::string& mac, int upSpeed, int downSpeed) {
     const auto up = static_cast<std::int32_t>(static_cast<std::int64_t>(upSpeed) * 1024);
     const auto down = static_cast<std::int32_t>(static_cast<std::int64_t>(downSpeed) * 1024);
-    return send(61, {{"mac", mac}, {"upload", up}, {"download", down}});
+    return send(TAVORequestNumber::RouterSetSpeedLimit, {{"mac", mac}, {"upload", up}, {"download", down}});
 }
-std::int32_t TAVODeviceEngine::cancelSpeedLimit(const std::string& mac) { return send(62, {{"mac", mac}}); }
+std::int32_t TAVODeviceEngine::cancelSpeedLimit(const std::string& mac) {
+    return send(TAVORequestNumber::RouterCancelSpeedLimit, {{"mac", mac}});
+}
 
 void TAVODeviceEngine::succeeded(int code, const ns::Value& data) {
     if (isEnd_) return;
@@ -144,7 +170,7 @@ void TAVODeviceEngine::rearmGuestPoll() {
 void TAVODeviceEngine::startQueryDevicesListQuitely() {
     isQuietly_ = true;
     isEnd_ = false;
-    queryFamilyList();
+    (void)queryFamilyList();  // the answer arrives as the quiet list
 }
 
 void TAVODeviceEngine::endQueryDevicesListQuitely() {
@@ -156,7 +182,7 @@ void TAVODeviceEngine::endQueryDevicesListQuitely() {
 void TAVODeviceEngine::startQueryGuestListQuitely() {
     guestQuitely_ = true;
     isEnd_ = false;
-    queryGuestList();
+    (void)queryGuestList();  // the answer arrives as the quiet list
 }
 
 void TAVODeviceEngine::endQueryGuestListQuitely() {

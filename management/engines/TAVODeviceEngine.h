@@ -15,6 +15,7 @@
 
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Value.h"
+#include "protocol/TAVORequestNumber.h"
 
 class TAVODeviceEngine;
 
@@ -40,19 +41,21 @@ public:
     static std::shared_ptr<TAVODeviceEngine> create();
     ~TAVODeviceEngine() override;
 
-    std::int32_t queryFamilyList();
-    std::int32_t queryGuestList();
-    std::int32_t kickDevice(const std::string& mac);
-    std::int32_t openDevice(const std::string& mac);
-    std::int32_t closeDevice(const std::string& mac);
-    std::int32_t kickGuest(const std::string& mac);
-    std::int32_t trustDevice(const std::string& mac);
-    std::int32_t denyDevice(const std::string& mac);
-    std::int32_t renameDevice(const std::string& mac, const std::string& alias);
-    std::int32_t startGuestMode(int waitTime);
+    // Each returns the request token (0 when refused; the failure then
+    // arrives as an answer like any other).
+    [[nodiscard]] std::int32_t queryFamilyList();
+    [[nodiscard]] std::int32_t queryGuestList();
+    [[nodiscard]] std::int32_t kickDevice(const std::string& mac);
+    [[nodiscard]] std::int32_t openDevice(const std::string& mac);
+    [[nodiscard]] std::int32_t closeDevice(const std::string& mac);
+    [[nodiscard]] std::int32_t kickGuest(const std::string& mac);
+    [[nodiscard]] std::int32_t trustDevice(const std::string& mac);
+    [[nodiscard]] std::int32_t denyDevice(const std::string& mac);
+    [[nodiscard]] std::int32_t renameDevice(const std::string& mac, const std::string& alias);
+    [[nodiscard]] std::int32_t startGuestMode(int waitTime);
     // Speeds in KB/s; sent in bytes per second.
-    std::int32_t setSpeedLimit(const std::string& mac, int upSpeed, int downSpeed);
-    std::int32_t cancelSpeedLimit(const std::string& mac);
+    [[nodiscard]] std::int32_t setSpeedLimit(const std::string& mac, int upSpeed, int downSpeed);
+    [[nodiscard]] std::int32_t cancelSpeedLimit(const std::string& mac);
 
     void startQueryDevicesListQuitely();
     void endQueryDevicesListQuitely();
@@ -70,7 +73,7 @@ public:
 private:
     TAVODeviceEngine() = default;
     void observeAnswers();
-    std::int32_t send(int requestNo, std::initializer_list<std::pair<std::string, ns::Value>> keys);
+    std::int32_t send(TAVORequestNumber number, std::initializer_list<std::pair<std::string, ns::Value>> keys);
     void succeeded(int code, const ns::Value& data);
     void failed(int code, std::string text);
     void rearmDevicePoll();

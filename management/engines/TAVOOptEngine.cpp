@@ -3,7 +3,10 @@
 #include "management/engines/TAVORouterOptConfig.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "protocol/TAVORequestAnswers.h"
 #include "protocol/records/TAVODGBaseDiagnoseItem.h"
+#include "protocol/requests/catalogue/TAVORouterDiagnoseFixRequest.h"
+#include "protocol/requests/catalogue/TAVORouterDiagnoseRequest.h"
 
 namespace {
 
@@ -25,32 +28,33 @@ std::shared_ptr<TAVOOptEngine> TAVOOptEngine::create() { return std::shared_ptr<
 
 TAVOOptEngine::~TAVOOptEngine() { ns::NotificationCenter::defaultCenter()->removeObserver(this); }
 
-std::int32_t TAVOOptEngine::send(int requestNo, const char* key, const std::string& value) {
+std::int32_t TAVOOptEngine::send(TAVORequestNumber number, const char* key, const std::string& value) {
     auto facade = TAVOAccountManager::shareInstance();
     ns::Dictionary param = facade->createQtAndRouterIdDic().asDictionary();
     param.set(key, value);
-    auto provider = facade->dataProvider(1);
+    auto provider = facade->dataProvider(TAVODataProviderId::Device);
     isRequesting_ = true;
-    return provider ? provider->reqData(requestNo, ns::Value(param)) : 0;
+    return provider ? provider->reqData(number, ns::Value(param)) : 0;
 }
 
-void TAVOOptEngine::observe(const char* base, bool fixing) {
-    auto center = ns::NotificationCenter::defaultCenter();
-    auto self = shared_from_this();
-    const std::string name = base;
-    auto handler = [this, fixing](bool ok) {
-        return [this, fixing, ok](const ns::NotificationPtr& n) {
-            if (!isRequesting_) return;
-            isRequesting_ = false;
-            auto keepAlive = shared_from_this();
-            if (fixing)
-                completeOneFixRequest(ok, n->object());
-            else
-                completeOneCheckRequest(ok, n->object());
-        };
+void TAVOOptEngine::observe(bool fixing) {
+    auto complete = [this, fixing](bool ok, const ns::Value& object) {
+        if (!isRequesting_) return;
+        isRequesting_ = false;
+        auto keepAlive = shared_from_this();
+        if (fixing)
+            completeOneFixRequest(ok, object);
+        else
+            completeOneCheckRequest(ok, object);
     };
-    center->addObserver(self, handler(true), name + "_OK");
-    center->addObserver(self, handler(false), name + "_NG");
+    auto succeeded = [complete](const ns::Value& result, const ns::Dictionary&) { complete(true, result); };
+    // A failed answer only counts as "not usable": its error is not read.
+    auto failed = [complete](const TAVOErrorPtr&, const ns::Dictionary&) { complete(false, {}); };
+    auto self = shared_from_this();
+    if (fixing)
+        TAVORequestAnswers::listen<TAVORouterDiagnoseFixRequest>(self, succeeded, failed);
+    else
+        TAVORequestAnswers::listen<TAVORouterDiagnoseRequest>(self, succeeded, failed);
 }
 
 void TAVOOptEngine::stopObserving() { ns::NotificationCenter::defaultCenter()->removeObserver(this); }
@@ -74,13 +78,13 @@ void TAVOOptEngine::startCheck() {
     currentScore_ = TAVORouterOptConfig::scoreBasedOn();
     if (auto d = delegate.lock()) d->notityCheckingStart(currentScore_);
     stopObserving();
-    observe(kCheckNotification, false);
-    checkRouterHealthy();
+    observe(false);
+    (void)checkRouterHealthy();  // the answer (or the refusal) arrives as a notification
 }
 
 std::int32_t TAVOOptEngine::checkRouterHealthy() {
-    if (needToCheckItems_.empty()) return TAVOAccountManager::kRefused;
-    return send(9, "tasks", needToCheckItems_.front());
+    if (needToCheckItems_.empty()) return TAVOAccountManager::kNothingSent;
+    return send(TAVORequestNumber::RouterDiagnose, "tasks", needToCheckItems_.front());
 }
 
 void TAVOOptEngine::completeOneCheckRequest(bool ok, const ns::Value& object) {
@@ -99,7 +103,7 @@ void TAVOOptEngine::completeOneCheckRequest(bool ok, const ns::Value& object) {
     }
     if (!needToCheckItems_.empty()) {
         if (auto d = delegate.lock()) d->notityCheckingUpdate(currentScore_);
-        checkRouterHealthy();
+        (void)checkRouterHealthy();
         return;
     }
     stopObserving();
@@ -116,8 +120,8 @@ void TAVOOptEngine::startFixing() {
     lastFixItem_.reset();
     if (auto d = delegate.lock()) d->notityFixingStart(createItemUINeeded());
     stopObserving();
-    observe(kFixNotification, true);
-    fixRouterHealthy();
+    observe(true);
+    (void)fixRouterHealthy();  // the answer (or the refusal) arrives as a notification
 }
 
 std::int32_t TAVOOptEngine::fixRouterHealthy() {
@@ -125,9 +129,9 @@ std::int32_t TAVOOptEngine::fixRouterHealthy() {
         // Nothing to fix: the run ends at once, as after a failed answer.
         auto keepAlive = shared_from_this();
         completeOneFixRequest(false, {});
-        return TAVOAccountManager::kRefused;
+        return TAVOAccountManager::kNothingSent;
     }
-    return send(10, "task", bitPosition(idOf(unOptOperationItems_.front())));
+    return send(TAVORequestNumber::RouterDiagnoseFix, "task", bitPosition(idOf(unOptOperationItems_.front())));
 }
 
 void TAVOOptEngine::completeOneFixRequest(bool ok, const ns::Value& object) {
@@ -149,7 +153,7 @@ void TAVOOptEngine::completeOneFixRequest(bool ok, const ns::Value& object) {
     }
     if (!unOptOperationItems_.empty()) {
         if (auto d = delegate.lock()) d->notityFixingUpdate(createItemUINeeded());
-        fixRouterHealthy();
+        (void)fixRouterHealthy();
         return;
     }
     stopObserving();

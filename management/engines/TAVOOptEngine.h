@@ -16,6 +16,7 @@
 #include "management/engines/TAVOFixItem.h"
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Value.h"
+#include "protocol/TAVORequestNumber.h"
 
 // Every operation is optional: the default does nothing.
 class TAVOOptEngineDelegate {
@@ -31,9 +32,6 @@ public:
 
 class TAVOOptEngine : public ns::Object {
 public:
-    static constexpr const char* kCheckNotification = "diagnose router notification";
-    static constexpr const char* kFixNotification = "diagnose fix router notification";
-
     static std::shared_ptr<TAVOOptEngine> create();
     ~TAVOOptEngine() override;
 
@@ -60,10 +58,11 @@ public:
 
 private:
     TAVOOptEngine() = default;
-    std::int32_t checkRouterHealthy();
-    std::int32_t fixRouterHealthy();
-    std::int32_t send(int requestNo, const char* key, const std::string& value);
-    void observe(const char* base, bool fixing);
+    [[nodiscard]] std::int32_t checkRouterHealthy();
+    [[nodiscard]] std::int32_t fixRouterHealthy();
+    std::int32_t send(TAVORequestNumber number, const char* key, const std::string& value);
+    // Hears the answers of the check (fixing: the fix) request.
+    void observe(bool fixing);
     void stopObserving();
     // The answer's first diagnose record's state, or nullopt for a failed or
     // empty answer.

@@ -1,28 +1,23 @@
 #include "management/engines/TAVORouterProtectCommonSWEngine.h"
 
-#include "core/errors/TAVOError.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/foundation/NotificationCenter.h"
+#include "protocol/TAVORequestAnswers.h"
+#include "protocol/requests/catalogue/TAVORouterSetCommonSWRequest.h"
 
 std::shared_ptr<TAVORouterProtectCommonSWEngine> TAVORouterProtectCommonSWEngine::create() {
     auto engine = std::shared_ptr<TAVORouterProtectCommonSWEngine>(new TAVORouterProtectCommonSWEngine());
     auto* raw = engine.get();
-    auto center = ns::NotificationCenter::defaultCenter();
-    const std::string base = kCommonSwitchNotification;
-    center->addObserver(
+    TAVORequestAnswers::listen<TAVORouterSetCommonSWRequest>(
         engine,
-        [raw](const ns::NotificationPtr&) {
+        [raw](const ns::Value&, const ns::Dictionary&) {
             if (auto d = raw->delegate.lock()) d->operationResultOK(*raw);
         },
-        base + "_OK");
-    center->addObserver(
-        engine,
-        [raw](const ns::NotificationPtr& n) {
+        [raw](const TAVOErrorPtr& error, const ns::Dictionary&) {
             std::optional<std::string> text;
-            if (auto error = n->object().as<TAVOError>()) text = error->errorMsg();
+            if (error) text = error->errorMsg();
             if (auto d = raw->delegate.lock()) d->operationResultNG(*raw, text);
-        },
-        base + "_NG");
+        });
     return engine;
 }
 
@@ -35,6 +30,6 @@ std::int32_t TAVORouterProtectCommonSWEngine::requestCommonSW(int type, int stat
     ns::Dictionary param = facade->createQtAndRouterIdDic().asDictionary();
     param.set("type", type);
     param.set("sw", state);
-    auto provider = facade->dataProvider(1);
-    return provider ? provider->reqData(28, ns::Value(param)) : 0;
+    auto provider = facade->dataProvider(TAVODataProviderId::Device);
+    return provider ? provider->reqData(TAVORequestNumber::RouterSetCommonSW, ns::Value(param)) : 0;
 }

@@ -24,15 +24,13 @@ public:
 
 class TAVORouterProtectCommonSWEngine : public ns::Object {
 public:
-    static constexpr const char* kCommonSwitchNotification = "router common sw notification";
-
     // Listens for the switch answers until freed.
     static std::shared_ptr<TAVORouterProtectCommonSWEngine> create();
     ~TAVORouterProtectCommonSWEngine() override;
 
     // type: 1 dangerous websites, 2 account stealer, 4 DNS cheats, 7 Wi-Fi
     // intruder, 8 heart-bleed, 9 local network; state: 0 off, 1 on.
-    std::int32_t requestCommonSW(int type, int state);
+    [[nodiscard]] std::int32_t requestCommonSW(int type, int state);
 
     std::weak_ptr<TAVORouterProtectCommonSWEngineDelegate> delegate;
 

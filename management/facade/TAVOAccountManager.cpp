@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr int kAccountProvider = 0;
-constexpr int kDeviceProvider = 1;
+constexpr TAVODataProviderId kAccountProvider = TAVODataProviderId::Account;
+constexpr TAVODataProviderId kDeviceProvider = TAVODataProviderId::Device;
 
 // Switch kinds of the common switch request.
 constexpr int kSwitchBlockDangerousWebsites = 1;
@@ -157,7 +157,7 @@ void TAVOAccountManager::setCurrentRouter(TAVORouterModelPtr router) {
             if (self && !self->currentRouter_) TAVODeviceTokenUploadEngine::shareInstance()->clearDeviceToken();
         });
     }
-    TAVORaiseGlobalRouterEvent(2);
+    TAVORaiseGlobalRouterEvent(TAVOGlobalEvent::CurrentRouterChanged);
 }
 
 void TAVOAccountManager::setLocalRouter(TAVORouterModelPtr router) {
@@ -261,28 +261,29 @@ TAVODataProviderPtr TAVOAccountManager::dataProvider(int id) const {
     return TAVODataProviderFactory::shareInstance()->getDataProviderById(id);
 }
 
-std::int32_t TAVOAccountManager::send(int providerId, int requestNo, const ns::Value& param) const {
-    auto p = dataProvider(providerId);
+std::int32_t TAVOAccountManager::send(TAVODataProviderId provider, TAVORequestNumber number,
+                                      const ns::Value& param) const {
+    auto p = dataProvider(provider);
     if (!p) return 0;
     // Signed out with nothing of its own to say, a request has no parameters
     // at all rather than an empty set of them.
-    if (param.isDictionary() && param.count() == 0) return p->reqData(requestNo, ns::Value());
-    return p->reqData(requestNo, param);
+    if (param.isDictionary() && param.count() == 0) return p->reqData(number, ns::Value());
+    return p->reqData(number, param);
 }
 
 ns::Dictionary TAVOAccountManager::base() const { return createQtAndRouterIdDic().asDictionary(); }
 
-std::int32_t TAVOAccountManager::sendBase(int requestNo,
+std::int32_t TAVOAccountManager::sendBase(TAVORequestNumber number,
                                           std::initializer_list<std::pair<std::string, ns::Value>> keys) const {
     ns::Dictionary param = base();
     for (const auto& [key, value] : keys) param.set(key, value);
-    return send(kDeviceProvider, requestNo, ns::Value(param));
+    return send(kDeviceProvider, number, ns::Value(param));
 }
 
 std::int32_t TAVOAccountManager::requestRoutersList() {
     const std::string qt = accountQt();
-    if (qt.empty()) return kRefused;
-    return send(kAccountProvider, 0, ns::Value(ns::Dictionary{{"qt", qt}, {"check_online", "1"}}));
+    if (qt.empty()) return kNothingSent;
+    return send(kAccountProvider, TAVORequestNumber::RoutersList, ns::Value(ns::Dictionary{{"qt", qt}, {"check_online", "1"}}));
 }
 
 std::int32_t TAVOAccountManager::unbindRouter(const TAVORouterModelPtr& router) {
@@ -290,20 +291,20 @@ std::int32_t TAVOAccountManager::unbindRouter(const TAVORouterModelPtr& router) 
     ns::Value param;
     if (!qt.empty() && router && !router->router_id.empty())
         param = ns::Value(ns::Dictionary{{"qt", qt}, {"router_id", router->router_id}});
-    return send(kAccountProvider, 1, param);
+    return send(kAccountProvider, TAVORequestNumber::RouterUnbind, param);
 }
 
-std::int32_t TAVOAccountManager::checkRouterInit() { return send(kDeviceProvider, 4, {}); }
+std::int32_t TAVOAccountManager::checkRouterInit() { return send(kDeviceProvider, TAVORequestNumber::RouterInitCheck, {}); }
 
 std::int32_t TAVOAccountManager::ticketCheck(const std::string& ticket) {
-    if (ticket.empty()) return kRefused;
-    return send(kDeviceProvider, 5, ns::Value(ns::Dictionary{{"ticket", ticket}}));
+    if (ticket.empty()) return kNothingSent;
+    return send(kDeviceProvider, TAVORequestNumber::RouterTicketVerification, ns::Value(ns::Dictionary{{"ticket", ticket}}));
 }
 
 std::int32_t TAVOAccountManager::loginRouter() {
     ns::Value param;
     if (currentRouter_) param = ns::Value(ns::Dictionary{{"router", ns::Value(currentRouter_)}});
-    return send(kDeviceProvider, 6, param);
+    return send(kDeviceProvider, TAVORequestNumber::RouterBind, param);
 }
 
 std::int32_t TAVOAccountManager::bindRouter() {
@@ -314,10 +315,10 @@ std::int32_t TAVOAccountManager::bindRouter() {
         if (!qt.empty()) d.set("qt", qt);
         param = ns::Value(d);
     }
-    return send(kDeviceProvider, 7, param);
+    return send(kDeviceProvider, TAVORequestNumber::RouterBindToAccount, param);
 }
 
-std::int32_t TAVOAccountManager::restartRouter() { return sendBase(8, {}); }
+std::int32_t TAVOAccountManager::restartRouter() { return sendBase(TAVORequestNumber::RouterRestart, {}); }
 
 std::int32_t TAVOAccountManager::recoveryBreakdown(int task) {
     ns::Dictionary param;
@@ -329,12 +330,12 @@ std::int32_t TAVOAccountManager::recoveryBreakdown(int task) {
         if (!currentRouter_->isLocalRouter) param.set("router_id", currentRouter_->router_id);
     }
     param.set("task", std::to_string(task));
-    return send(kDeviceProvider, 12, ns::Value(param));
+    return send(kDeviceProvider, TAVORequestNumber::RouterFixNetDiagnose, ns::Value(param));
 }
 
-std::int32_t TAVOAccountManager::queryBlacklist() { return sendBase(13, {}); }
-std::int32_t TAVOAccountManager::restoreFromBlacklist(const std::string& mac) { return sendBase(14, {{"mac", mac}}); }
-std::int32_t TAVOAccountManager::getDeviceList() { return sendBase(21, {{"need_check", 1}}); }
+std::int32_t TAVOAccountManager::queryBlacklist() { return sendBase(TAVORequestNumber::RouterQueryBlackList, {}); }
+std::int32_t TAVOAccountManager::restoreFromBlacklist(const std::string& mac) { return sendBase(TAVORequestNumber::RouterPermitDevice, {{"mac", mac}}); }
+std::int32_t TAVOAccountManager::getDeviceList() { return sendBase(TAVORequestNumber::RouterQueryDeviceList, {{"need_check", 1}}); }
 
 std::int32_t TAVOAccountManager::checkRouterRomUpdate() {
     // The firmware version the router last reported to the status poller;
@@ -342,11 +343,11 @@ std::int32_t TAVOAccountManager::checkRouterRomUpdate() {
     std::string romVersion;
     if (statusLisener_ && statusLisener_->status() && statusLisener_->status()->hardwareInfo)
         romVersion = statusLisener_->status()->hardwareInfo->rom_version;
-    return sendBase(25, {{"rom_version", romVersion}});
+    return sendBase(TAVORequestNumber::RouterQueryRomUpdate, {{"rom_version", romVersion}});
 }
 
 std::int32_t TAVOAccountManager::setCommonSwitch(int sw, int type) {
-    return sendBase(28, {{"sw", sw}, {"type", type}});
+    return sendBase(TAVORequestNumber::RouterSetCommonSW, {{"sw", sw}, {"type", type}});
 }
 std::int32_t TAVOAccountManager::setAntiWiFiBruder(int sw) { return setCommonSwitch(sw, kSwitchAntiWiFiBruder); }
 std::int32_t TAVOAccountManager::setAntiAccountStealer(int sw) { return setCommonSwitch(sw, kSwitchAntiAccountStealer); }
@@ -361,48 +362,48 @@ std::int32_t TAVOAccountManager::setLocalDomainNetworkProtection(int sw) {
     return setCommonSwitch(sw, kSwitchLocalDomainNetworkProtection);
 }
 
-std::int32_t TAVOAccountManager::requestControlLED(int sw) { return sendBase(29, {{"sw", std::to_string(sw)}}); }
-std::int32_t TAVOAccountManager::requestWIFIControl(int sw) { return sendBase(30, {{"sw", std::to_string(sw)}}); }
-std::int32_t TAVOAccountManager::getWifiTimer() { return sendBase(31, {}); }
+std::int32_t TAVOAccountManager::requestControlLED(int sw) { return sendBase(TAVORequestNumber::RouterLedControl, {{"sw", std::to_string(sw)}}); }
+std::int32_t TAVOAccountManager::requestWIFIControl(int sw) { return sendBase(TAVORequestNumber::RouterWIFIWorkControl, {{"sw", std::to_string(sw)}}); }
+std::int32_t TAVOAccountManager::getWifiTimer() { return sendBase(TAVORequestNumber::RouterGetWIFITime, {}); }
 
 std::int32_t TAVOAccountManager::setWifiTimer(const ns::Dictionary& timer) {
     ns::Dictionary param = base();
     param.addEntries(timer);
-    return send(kDeviceProvider, 32, ns::Value(param));
+    return send(kDeviceProvider, TAVORequestNumber::RouterSetWIFITime, ns::Value(param));
 }
 
 std::int32_t TAVOAccountManager::closeWifiTimer(const ns::Dictionary& timer) {
     ns::Dictionary param = base();
     param.addEntries(timer);
-    return send(kDeviceProvider, 33, ns::Value(param));
+    return send(kDeviceProvider, TAVORequestNumber::RouterCloseWIFITimer, ns::Value(param));
 }
 
-std::int32_t TAVOAccountManager::getRadio() { return sendBase(34, {}); }
-std::int32_t TAVOAccountManager::setRadio(int power) { return sendBase(35, {{"freq", "2.4G"}, {"power", power}}); }
+std::int32_t TAVOAccountManager::getRadio() { return sendBase(TAVORequestNumber::RouterQueryRadioPower, {}); }
+std::int32_t TAVOAccountManager::setRadio(int power) { return sendBase(TAVORequestNumber::RouterSetRadioPower, {{"freq", "2.4G"}, {"power", power}}); }
 std::int32_t TAVOAccountManager::setPermitState(int state) {
-    return sendBase(36, {{"need_permit", state}, {"pw_ability", 1}});
+    return sendBase(TAVORequestNumber::RouterSetNeedPermit, {{"need_permit", state}, {"pw_ability", 1}});
 }
 std::int32_t TAVOAccountManager::setAdvancedPermitState(int state) {
-    return sendBase(37, {{"sw", state}, {"sw_type", 1}});
+    return sendBase(TAVORequestNumber::RouterSetPermitAdvance, {{"sw", state}, {"sw_type", 1}});
 }
-std::int32_t TAVOAccountManager::testRouterSpeed(int type) { return sendBase(39, {{"type", std::to_string(type)}}); }
-std::int32_t TAVOAccountManager::getChannelQuality() { return sendBase(40, {}); }
-std::int32_t TAVOAccountManager::optChannel(int type) { return sendBase(41, {{"type", type}}); }
-std::int32_t TAVOAccountManager::accelerateDevice(const std::string& mac) { return sendBase(43, {{"mac", mac}}); }
-std::int32_t TAVOAccountManager::cancelAcceleratingDevice() { return sendBase(44, {}); }
+std::int32_t TAVOAccountManager::testRouterSpeed(int type) { return sendBase(TAVORequestNumber::RouterTestSpeed, {{"type", std::to_string(type)}}); }
+std::int32_t TAVOAccountManager::getChannelQuality() { return sendBase(TAVORequestNumber::GetChannelQuality, {}); }
+std::int32_t TAVOAccountManager::optChannel(int type) { return sendBase(TAVORequestNumber::WIFIOptimizeChannel, {{"type", type}}); }
+std::int32_t TAVOAccountManager::accelerateDevice(const std::string& mac) { return sendBase(TAVORequestNumber::RouterAccelerateDevice, {{"mac", mac}}); }
+std::int32_t TAVOAccountManager::cancelAcceleratingDevice() { return sendBase(TAVORequestNumber::CancelAccelerate, {}); }
 std::int32_t TAVOAccountManager::cancelAcceleratingDevice(const std::string& mac) {
-    return sendBase(44, {{"mac", mac}});
+    return sendBase(TAVORequestNumber::CancelAccelerate, {{"mac", mac}});
 }
-std::int32_t TAVOAccountManager::getAcceleratingDevice() { return sendBase(45, {}); }
-std::int32_t TAVOAccountManager::getSafetyLogs(int type) { return sendBase(46, {{"type", type}, {"compress", 0}}); }
-std::int32_t TAVOAccountManager::getChannelProbedDevices() { return sendBase(47, {}); }
+std::int32_t TAVOAccountManager::getAcceleratingDevice() { return sendBase(TAVORequestNumber::GetAccelerateDevice, {}); }
+std::int32_t TAVOAccountManager::getSafetyLogs(int type) { return sendBase(TAVORequestNumber::RouterGetSafetyLog, {{"type", type}, {"compress", 0}}); }
+std::int32_t TAVOAccountManager::getChannelProbedDevices() { return sendBase(TAVORequestNumber::WIFIGetChannelDeviceNum, {}); }
 
 std::int32_t TAVOAccountManager::updateWIFIPwd(const std::string& newPwd, const std::string&,
                                                const std::string& ssid) {
     ns::Dictionary param = base();
     if (!ssid.empty()) param.set("ssid", ssid);
     if (!newPwd.empty()) param.set("pwd", newPwd);
-    return send(kDeviceProvider, 48, ns::Value(param));
+    return send(kDeviceProvider, TAVORequestNumber::UpdateWifiPwd, ns::Value(param));
 }
 
 std::int32_t TAVOAccountManager::updateWIFIPwd(const std::string& newPwd, const std::string&, const std::string& ssid,
@@ -411,28 +412,28 @@ std::int32_t TAVOAccountManager::updateWIFIPwd(const std::string& newPwd, const 
     if (!ssid.empty()) param.set("ssid", ssid);
     param.set("pwd", newPwd);
     param.set("diff_ssid_sw", isCombine ? 0 : 1);
-    return send(kDeviceProvider, 48, ns::Value(param));
+    return send(kDeviceProvider, TAVORequestNumber::UpdateWifiPwd, ns::Value(param));
 }
 
-std::int32_t TAVOAccountManager::queryWIFIPwdStrength() { return sendBase(49, {}); }
+std::int32_t TAVOAccountManager::queryWIFIPwdStrength() { return sendBase(TAVORequestNumber::WIFIWifiPwdStength, {}); }
 std::int32_t TAVOAccountManager::setWifiChannel(int type, int channel) {
-    return sendBase(50, {{"type", type}, {"channel", channel}});
+    return sendBase(TAVORequestNumber::SetChannel, {{"type", type}, {"channel", channel}});
 }
 std::int32_t TAVOAccountManager::setWifiBandWidth(int bandWidth, bool needRestart) {
-    return sendBase(51, {{"bw", bandWidth}, {"restart", needRestart ? 1 : 0}});
+    return sendBase(TAVORequestNumber::SetWifiBandWidth, {{"bw", bandWidth}, {"restart", needRestart ? 1 : 0}});
 }
 std::int32_t TAVOAccountManager::updateAdminPwd(const std::string& newPwd, const std::string& oldPwd) {
-    return sendBase(52, {{"newpass", newPwd}, {"curpass", oldPwd}});
+    return sendBase(TAVORequestNumber::RouterUpdateAdminPwd, {{"newpass", newPwd}, {"curpass", oldPwd}});
 }
-std::int32_t TAVOAccountManager::getAdminPwdSafety() { return sendBase(53, {}); }
-std::int32_t TAVOAccountManager::getProtectElapse() { return sendBase(54, {}); }
-std::int32_t TAVOAccountManager::getSafetyIndicators() { return sendBase(55, {}); }
-std::int32_t TAVOAccountManager::getVirusLibraryInfo() { return sendBase(56, {}); }
-std::int32_t TAVOAccountManager::updateVirusLibrary() { return sendBase(57, {}); }
+std::int32_t TAVOAccountManager::getAdminPwdSafety() { return sendBase(TAVORequestNumber::QueryAdminPwdSafety, {}); }
+std::int32_t TAVOAccountManager::getProtectElapse() { return sendBase(TAVORequestNumber::RouterGetProtectElapse, {}); }
+std::int32_t TAVOAccountManager::getSafetyIndicators() { return sendBase(TAVORequestNumber::RouterGetSafetyIndicators, {}); }
+std::int32_t TAVOAccountManager::getVirusLibraryInfo() { return sendBase(TAVORequestNumber::RouterGetVirusLibraryInfo, {}); }
+std::int32_t TAVOAccountManager::updateVirusLibrary() { return sendBase(TAVORequestNumber::RouterUpdateVirusLibrary, {}); }
 std::int32_t TAVOAccountManager::regDeviceToken(const ns::Dictionary& param) {
-    return send(kDeviceProvider, 58, ns::Value(param));
+    return send(kDeviceProvider, TAVORequestNumber::RegDeviceToken, ns::Value(param));
 }
 std::int32_t TAVOAccountManager::clearDeviceToken(const ns::Dictionary& param) {
-    return send(kDeviceProvider, 59, ns::Value(param));
+    return send(kDeviceProvider, TAVORequestNumber::ClearDeviceToken, ns::Value(param));
 }
-std::int32_t TAVOAccountManager::factoryResetRouter() { return sendBase(63, {}); }
+std::int32_t TAVOAccountManager::factoryResetRouter() { return sendBase(TAVORequestNumber::RouterFactoryReset, {}); }

@@ -8,8 +8,11 @@
 // Account operations are forwarded to the account adapter, whose account is
 // the signed-in one. Router operations each send one numbered request to a
 // data provider and return at once: the request token, 0 when the provider
-// refused (it then posts the failure itself), or kRefused (-99999) for the
-// two operations that check their own preconditions and then send nothing.
+// refused (it then posts the failure itself), or kNothingSent for the two
+// operations that check their own preconditions and then send nothing.
+// Every such result is [[nodiscard]]: a caller that only listens for the
+// answer says so with (void); TAVORequestAnswers::deliverRefusal gives a
+// refusal of either kind the one failure shape.
 //
 // Everything runs on the main thread.
 #pragma once
@@ -28,15 +31,18 @@
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Value.h"
 #include "protocol/TAVODataProvider.h"
+#include "protocol/TAVODataProviderId.h"
+#include "protocol/TAVONothingSent.h"
+#include "protocol/TAVORequestNumber.h"
 
 class TAVORouterStatusLisener;
 class TAVOOptEngine;
 
 class TAVOAccountManager : public ns::Object, public TAVOAccountFacade {
 public:
-    // Returned, with nothing sent, by requestRoutersList while signed out and
-    // by ticketCheck with an empty ticket.
-    static constexpr std::int32_t kRefused = -99999;
+    // Returned, with nothing sent and nothing posted, by requestRoutersList
+    // while signed out and by ticketCheck with an empty ticket.
+    static constexpr std::int32_t kNothingSent = kTAVONothingSent;
     // routerState / critical code when there is no usable router.
     static constexpr int kRouterLostConnect = 100006;
 
@@ -47,16 +53,17 @@ public:
 
     // --- Account (forwarded to the adapter) ---------------------------------
     // Each returns the text naming refused input, or nullopt when sent.
-    std::optional<std::string> login(const std::string& userName, const std::string& psw);
-    std::optional<std::string> loginWithCode(const std::string& userName, const std::string& psw,
-                                             const std::string& code, const std::string& sc);
-    std::optional<std::string> autoLogin(const std::string& q, const std::string& t);
-    std::optional<std::string> regUsingEmail(const std::string& email, const std::string& psw);
-    std::optional<std::string> regUsingEmailWithCode(const std::string& email, const std::string& psw,
-                                                     const std::string& code, const std::string& sc);
-    std::optional<std::string> requestRegSmsCode(const std::string& phoneNumber);
-    std::optional<std::string> regUsingPhoneNumber(const std::string& phoneNumber, const std::string& psw,
-                                                   const std::string& smsCode);
+    [[nodiscard]] std::optional<std::string> login(const std::string& userName, const std::string& psw);
+    [[nodiscard]] std::optional<std::string> loginWithCode(const std::string& userName, const std::string& psw,
+                                                           const std::string& code, const std::string& sc);
+    [[nodiscard]] std::optional<std::string> autoLogin(const std::string& q, const std::string& t);
+    [[nodiscard]] std::optional<std::string> regUsingEmail(const std::string& email, const std::string& psw);
+    [[nodiscard]] std::optional<std::string> regUsingEmailWithCode(const std::string& email,
+                                                                   const std::string& psw, const std::string& code,
+                                                                   const std::string& sc);
+    [[nodiscard]] std::optional<std::string> requestRegSmsCode(const std::string& phoneNumber);
+    [[nodiscard]] std::optional<std::string> regUsingPhoneNumber(const std::string& phoneNumber,
+                                                                 const std::string& psw, const std::string& smsCode);
     void getZARAuthCode(double width, double height);
     // Signs out: the account, the routers list, the saved cookies and the
     // current router are dropped.
@@ -101,58 +108,59 @@ public:
     void setOptEngine(std::shared_ptr<TAVOOptEngine> engine) { optEngine_ = std::move(engine); }
 
     // --- Router operations ---------------------------------------------------
-    std::int32_t requestRoutersList();
-    std::int32_t unbindRouter(const TAVORouterModelPtr& router);
-    std::int32_t checkRouterInit();
-    std::int32_t ticketCheck(const std::string& ticket);
-    std::int32_t loginRouter();
-    std::int32_t bindRouter();
-    std::int32_t restartRouter();
-    std::int32_t recoveryBreakdown(int task);
-    std::int32_t queryBlacklist();
-    std::int32_t restoreFromBlacklist(const std::string& mac);
-    std::int32_t getDeviceList();
-    std::int32_t checkRouterRomUpdate();
-    std::int32_t setAntiWiFiBruder(int sw);
-    std::int32_t setAntiAccountStealer(int sw);
-    std::int32_t setBlockDangerousWebsites(int sw);
-    std::int32_t setAntiDNSCheats(int sw);
-    std::int32_t setHeartBloodProtection(int sw);
-    std::int32_t setLocalDomainNetworkProtection(int sw);
-    std::int32_t requestControlLED(int sw);
-    std::int32_t requestWIFIControl(int sw);
-    std::int32_t getWifiTimer();
-    std::int32_t setWifiTimer(const ns::Dictionary& timer);
-    std::int32_t closeWifiTimer(const ns::Dictionary& timer);
-    std::int32_t getRadio();
-    std::int32_t setRadio(int power);
-    std::int32_t setPermitState(int state);
-    std::int32_t setAdvancedPermitState(int state);
-    std::int32_t testRouterSpeed(int type);
-    std::int32_t getChannelQuality();
-    std::int32_t optChannel(int type);
-    std::int32_t accelerateDevice(const std::string& mac);
-    std::int32_t cancelAcceleratingDevice();
-    std::int32_t cancelAcceleratingDevice(const std::string& mac);
-    std::int32_t getAcceleratingDevice();
-    std::int32_t getSafetyLogs(int type);
-    std::int32_t getChannelProbedDevices();
+    [[nodiscard]] std::int32_t requestRoutersList();
+    [[nodiscard]] std::int32_t unbindRouter(const TAVORouterModelPtr& router);
+    [[nodiscard]] std::int32_t checkRouterInit();
+    [[nodiscard]] std::int32_t ticketCheck(const std::string& ticket);
+    [[nodiscard]] std::int32_t loginRouter();
+    [[nodiscard]] std::int32_t bindRouter();
+    [[nodiscard]] std::int32_t restartRouter();
+    [[nodiscard]] std::int32_t recoveryBreakdown(int task);
+    [[nodiscard]] std::int32_t queryBlacklist();
+    [[nodiscard]] std::int32_t restoreFromBlacklist(const std::string& mac);
+    [[nodiscard]] std::int32_t getDeviceList();
+    [[nodiscard]] std::int32_t checkRouterRomUpdate();
+    [[nodiscard]] std::int32_t setAntiWiFiBruder(int sw);
+    [[nodiscard]] std::int32_t setAntiAccountStealer(int sw);
+    [[nodiscard]] std::int32_t setBlockDangerousWebsites(int sw);
+    [[nodiscard]] std::int32_t setAntiDNSCheats(int sw);
+    [[nodiscard]] std::int32_t setHeartBloodProtection(int sw);
+    [[nodiscard]] std::int32_t setLocalDomainNetworkProtection(int sw);
+    [[nodiscard]] std::int32_t requestControlLED(int sw);
+    [[nodiscard]] std::int32_t requestWIFIControl(int sw);
+    [[nodiscard]] std::int32_t getWifiTimer();
+    [[nodiscard]] std::int32_t setWifiTimer(const ns::Dictionary& timer);
+    [[nodiscard]] std::int32_t closeWifiTimer(const ns::Dictionary& timer);
+    [[nodiscard]] std::int32_t getRadio();
+    [[nodiscard]] std::int32_t setRadio(int power);
+    [[nodiscard]] std::int32_t setPermitState(int state);
+    [[nodiscard]] std::int32_t setAdvancedPermitState(int state);
+    [[nodiscard]] std::int32_t testRouterSpeed(int type);
+    [[nodiscard]] std::int32_t getChannelQuality();
+    [[nodiscard]] std::int32_t optChannel(int type);
+    [[nodiscard]] std::int32_t accelerateDevice(const std::string& mac);
+    [[nodiscard]] std::int32_t cancelAcceleratingDevice();
+    [[nodiscard]] std::int32_t cancelAcceleratingDevice(const std::string& mac);
+    [[nodiscard]] std::int32_t getAcceleratingDevice();
+    [[nodiscard]] std::int32_t getSafetyLogs(int type);
+    [[nodiscard]] std::int32_t getChannelProbedDevices();
     // The old password is the user's confirmation on screen; it is not sent.
-    std::int32_t updateWIFIPwd(const std::string& newPwd, const std::string& oldPwd, const std::string& ssid);
-    std::int32_t updateWIFIPwd(const std::string& newPwd, const std::string& oldPwd, const std::string& ssid,
-                               bool isCombine);
-    std::int32_t queryWIFIPwdStrength();
-    std::int32_t setWifiChannel(int type, int channel);
-    std::int32_t setWifiBandWidth(int bandWidth, bool needRestart);
-    std::int32_t updateAdminPwd(const std::string& newPwd, const std::string& oldPwd);
-    std::int32_t getAdminPwdSafety();
-    std::int32_t getProtectElapse();
-    std::int32_t getSafetyIndicators();
-    std::int32_t getVirusLibraryInfo();
-    std::int32_t updateVirusLibrary();
-    std::int32_t regDeviceToken(const ns::Dictionary& param);
-    std::int32_t clearDeviceToken(const ns::Dictionary& param);
-    std::int32_t factoryResetRouter();
+    [[nodiscard]] std::int32_t updateWIFIPwd(const std::string& newPwd, const std::string& oldPwd,
+                                             const std::string& ssid);
+    [[nodiscard]] std::int32_t updateWIFIPwd(const std::string& newPwd, const std::string& oldPwd,
+                                             const std::string& ssid, bool isCombine);
+    [[nodiscard]] std::int32_t queryWIFIPwdStrength();
+    [[nodiscard]] std::int32_t setWifiChannel(int type, int channel);
+    [[nodiscard]] std::int32_t setWifiBandWidth(int bandWidth, bool needRestart);
+    [[nodiscard]] std::int32_t updateAdminPwd(const std::string& newPwd, const std::string& oldPwd);
+    [[nodiscard]] std::int32_t getAdminPwdSafety();
+    [[nodiscard]] std::int32_t getProtectElapse();
+    [[nodiscard]] std::int32_t getSafetyIndicators();
+    [[nodiscard]] std::int32_t getVirusLibraryInfo();
+    [[nodiscard]] std::int32_t updateVirusLibrary();
+    [[nodiscard]] std::int32_t regDeviceToken(const ns::Dictionary& param);
+    [[nodiscard]] std::int32_t clearDeviceToken(const ns::Dictionary& param);
+    [[nodiscard]] std::int32_t factoryResetRouter();
 
     // Where the operations find their providers: the shared provider factory
     // unless a test puts recording providers in its place.
@@ -161,6 +169,7 @@ public:
     // The provider for an id (0 account, 1 device); pollers and engines send
     // through it too.
     TAVODataProviderPtr dataProvider(int id) const;
+    TAVODataProviderPtr dataProvider(TAVODataProviderId id) const { return dataProvider(TAVODataProviderIdValue(id)); }
 
     std::string className() const override { return "TAVOAccountManager"; }
 
@@ -168,11 +177,12 @@ protected:
     TAVOAccountManager() = default;
 
 private:
-    std::int32_t send(int providerId, int requestNo, const ns::Value& param) const;
+    std::int32_t send(TAVODataProviderId provider, TAVORequestNumber number, const ns::Value& param) const;
     // BASE: {"qt", "router_id"}, or an empty dictionary.
     ns::Dictionary base() const;
     // BASE with the given keys set over it.
-    std::int32_t sendBase(int requestNo, std::initializer_list<std::pair<std::string, ns::Value>> keys) const;
+    std::int32_t sendBase(TAVORequestNumber number,
+                          std::initializer_list<std::pair<std::string, ns::Value>> keys) const;
     std::int32_t setCommonSwitch(int sw, int type);
     std::string accountQt() const;
     // Registers the push token for the local router and the routers list.

@@ -3,6 +3,8 @@
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Perform.h"
+#include "protocol/TAVORequestAnswers.h"
+#include "protocol/requests/catalogue/TAVOGetChannelPromotionRequest.h"
 
 namespace {
 constexpr const char* kQueryName = "queryChannelOptPromotion";
@@ -20,11 +22,10 @@ void TAVOOptChannelListener::startLisener(const TAVORouterModelPtr& router, cons
     running_ = true;
     auto self = shared_from_this();
     ns::cancelPreviousPerformRequests(self, kQueryName);
-    auto center = ns::NotificationCenter::defaultCenter();
-    center->removeObserver(this);  // a restart keeps one subscription
-    const std::string base = kPromotionNotification;
-    center->addObserver(self, [this](const ns::NotificationPtr& n) { answered(true, n->object()); }, base + "_OK");
-    center->addObserver(self, [this](const ns::NotificationPtr& n) { answered(false, n->object()); }, base + "_NG");
+    ns::NotificationCenter::defaultCenter()->removeObserver(this);  // a restart keeps one subscription
+    TAVORequestAnswers::listen<TAVOGetChannelPromotionRequest>(
+        self, [this](const ns::Value& result, const ns::Dictionary&) { answered(true, result, nullptr); },
+        [this](const TAVOErrorPtr& error, const ns::Dictionary&) { answered(false, {}, error); });
     queryChannelOptPromotion();
 }
 
@@ -42,17 +43,17 @@ std::int32_t TAVOOptChannelListener::queryChannelOptPromotion() {
         param.set("router_id", router_->router_id);
         param.set("qt", qt);
     }
-    auto provider = TAVOAccountManager::shareInstance()->dataProvider(1);
-    return provider ? provider->reqData(42, ns::Value(param)) : 0;
+    auto provider = TAVOAccountManager::shareInstance()->dataProvider(TAVODataProviderId::Device);
+    return provider ? provider->reqData(TAVORequestNumber::GetChannelPromotion, ns::Value(param)) : 0;
 }
 
-void TAVOOptChannelListener::answered(bool ok, const ns::Value& object) {
+void TAVOOptChannelListener::answered(bool ok, const ns::Value& object, const TAVOErrorPtr& error) {
     auto self = shared_from_this();
     if (auto d = delegate.lock()) {
         if (ok)
             d->lisenerData(*this, object);
         else
-            d->lisenerErrorCode(*this, object.as<TAVOError>());
+            d->lisenerErrorCode(*this, error);
     }
     if (!running_) return;  // ended, possibly by the delegate just now
     ns::cancelPreviousPerformRequests(self, kQueryName);

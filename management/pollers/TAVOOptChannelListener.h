@@ -27,7 +27,6 @@ public:
 class TAVOOptChannelListener : public ns::Object {
 public:
     static constexpr double kQueryDelay = 3.0;
-    static constexpr const char* kPromotionNotification = "router get opt promotion notification";
 
     static std::shared_ptr<TAVOOptChannelListener> create();
     ~TAVOOptChannelListener() override;
@@ -42,7 +41,7 @@ public:
 
 private:
     TAVOOptChannelListener() = default;
-    void answered(bool ok, const ns::Value& object);
+    void answered(bool ok, const ns::Value& object, const TAVOErrorPtr& error);
 
     TAVORouterModelPtr router_;
     TAVOAccountModelPtr account_;

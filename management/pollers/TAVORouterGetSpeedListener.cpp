@@ -3,7 +3,9 @@
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Perform.h"
+#include "protocol/TAVORequestAnswers.h"
 #include "protocol/records/TAVORouterStaticInfo.h"
+#include "protocol/requests/catalogue/TAVORouterGetSpeedRequest.h"
 
 namespace {
 constexpr const char* kSpeedRequestName = "reqRouterSpeed";
@@ -26,10 +28,9 @@ void TAVORouterGetSpeedListener::startLisener(const TAVORouterModelPtr& router, 
     delegate = d;
     auto self = shared_from_this();
     ns::cancelPreviousPerformRequests(self, kSpeedRequestName);
-    auto center = ns::NotificationCenter::defaultCenter();
-    const std::string base = kSpeedNotification;
-    center->addObserver(self, [this](const ns::NotificationPtr& n) { answered(true, n->object()); }, base + "_OK");
-    center->addObserver(self, [this](const ns::NotificationPtr& n) { answered(false, n->object()); }, base + "_NG");
+    TAVORequestAnswers::listen<TAVORouterGetSpeedRequest>(
+        self, [this](const ns::Value& result, const ns::Dictionary&) { answered(true, result, nullptr); },
+        [this](const TAVOErrorPtr& error, const ns::Dictionary&) { answered(false, {}, error); });
     reqRouterSpeed();
     startStatusLisener();
 }
@@ -56,17 +57,17 @@ std::int32_t TAVORouterGetSpeedListener::reqRouterSpeed() {
     param.set("interval", "30");
     param.set("count", "10");
     param.set("type", "0");
-    auto provider = TAVOAccountManager::shareInstance()->dataProvider(1);
-    return provider ? provider->reqData(38, ns::Value(param)) : 0;
+    auto provider = TAVOAccountManager::shareInstance()->dataProvider(TAVODataProviderId::Device);
+    return provider ? provider->reqData(TAVORequestNumber::RouterGetSpeed, ns::Value(param)) : 0;
 }
 
-void TAVORouterGetSpeedListener::answered(bool ok, const ns::Value& object) {
+void TAVORouterGetSpeedListener::answered(bool ok, const ns::Value& object, const TAVOErrorPtr& error) {
     auto keepAlive = shared_from_this();
     if (auto d = delegate.lock()) {
         if (ok)
             d->lisenerSpeed(*this, object.asArray());
         else
-            d->lisenerError(*this, object.as<TAVOError>());
+            d->lisenerError(*this, error);
     }
     scheduleNext();
 }

@@ -31,7 +31,6 @@ public:
 class TAVORouterGetSpeedListener : public ns::Object, public TAVORouterStatusLisenerDelegate {
 public:
     static constexpr double kSpeedDelay = 5.0;
-    static constexpr const char* kSpeedNotification = "router get speed notification";
 
     static std::shared_ptr<TAVORouterGetSpeedListener> create();
     ~TAVORouterGetSpeedListener() override;
@@ -53,7 +52,7 @@ public:
 
 private:
     TAVORouterGetSpeedListener() = default;
-    void answered(bool ok, const ns::Value& object);
+    void answered(bool ok, const ns::Value& object, const TAVOErrorPtr& error);
     void scheduleNext();
     void startStatusLisener();
 

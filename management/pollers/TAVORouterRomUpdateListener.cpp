@@ -1,12 +1,14 @@
 #include "management/pollers/TAVORouterRomUpdateListener.h"
 
 #include "core/app/TAVOLocalizedString.h"
-#include "core/errors/TAVOError.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Perform.h"
+#include "protocol/TAVORequestAnswers.h"
 #include "protocol/records/TAVORouterRomUpdataInfo.h"
 #include "protocol/records/TAVORouterRomUpdateProgressInfo.h"
+#include "protocol/requests/catalogue/TAVORouterRomUpdateProgressRequest.h"
+#include "protocol/requests/catalogue/TAVORouterUpdateRomRequest.h"
 
 namespace {
 constexpr const char* kCheckName = "checkUpdateProgress";
@@ -25,13 +27,13 @@ Reaction reactionTo(int status) {
 
 std::shared_ptr<TAVORouterRomUpdateListener> TAVORouterRomUpdateListener::create() {
     auto listener = std::shared_ptr<TAVORouterRomUpdateListener>(new TAVORouterRomUpdateListener());
-    auto center = ns::NotificationCenter::defaultCenter();
     auto* raw = listener.get();
-    const std::string update = kUpdateNotification, progress = kProgressNotification;
-    center->addObserver(listener, [raw](const ns::NotificationPtr& n) { raw->updateAnswered(true, n->object()); }, update + "_OK");
-    center->addObserver(listener, [raw](const ns::NotificationPtr& n) { raw->updateAnswered(false, n->object()); }, update + "_NG");
-    center->addObserver(listener, [raw](const ns::NotificationPtr& n) { raw->progressAnswered(true, n->object()); }, progress + "_OK");
-    center->addObserver(listener, [raw](const ns::NotificationPtr& n) { raw->progressAnswered(false, n->object()); }, progress + "_NG");
+    TAVORequestAnswers::listen<TAVORouterUpdateRomRequest>(
+        listener, [raw](const ns::Value&, const ns::Dictionary&) { raw->updateAnswered(nullptr, true); },
+        [raw](const TAVOErrorPtr& error, const ns::Dictionary&) { raw->updateAnswered(error, false); });
+    TAVORequestAnswers::listen<TAVORouterRomUpdateProgressRequest>(
+        listener, [raw](const ns::Value& result, const ns::Dictionary&) { raw->progressAnswered(true, result); },
+        [raw](const TAVOErrorPtr&, const ns::Dictionary&) { raw->progressAnswered(false, {}); });
     return listener;
 }
 
@@ -57,8 +59,8 @@ std::int32_t TAVORouterRomUpdateListener::requestUpdateRom(const TAVORouterModel
     param.set("uri", info ? info->verUri : std::string());
     param.set("md5", info ? info->verMd5 : std::string());
     param.set("reboot", "1");
-    auto provider = TAVOAccountManager::shareInstance()->dataProvider(1);
-    return provider ? provider->reqData(26, ns::Value(param)) : 0;
+    auto provider = TAVOAccountManager::shareInstance()->dataProvider(TAVODataProviderId::Device);
+    return provider ? provider->reqData(TAVORequestNumber::RouterUpdateRom, ns::Value(param)) : 0;
 }
 
 void TAVORouterRomUpdateListener::startCheckUpdateProgress(const TAVORouterModelPtr& router, const std::string& qt) {
@@ -70,9 +72,10 @@ void TAVORouterRomUpdateListener::startCheckUpdateProgress(const TAVORouterModel
 
 std::int32_t TAVORouterRomUpdateListener::checkUpdateProgress() {
     const ns::Dictionary param = routerParam();
-    auto provider = TAVOAccountManager::shareInstance()->dataProvider(1);
+    auto provider = TAVOAccountManager::shareInstance()->dataProvider(TAVODataProviderId::Device);
     if (!provider) return 0;
-    return provider->reqData(27, param.empty() ? ns::Value() : ns::Value(param));
+    return provider->reqData(TAVORequestNumber::RouterRomUpdateProgress,
+                             param.empty() ? ns::Value() : ns::Value(param));
 }
 
 void TAVORouterRomUpdateListener::endCheckUpdateProgress() {
@@ -80,13 +83,13 @@ void TAVORouterRomUpdateListener::endCheckUpdateProgress() {
     ns::cancelPreviousPerformRequests(shared_from_this(), kCheckName);
 }
 
-void TAVORouterRomUpdateListener::updateAnswered(bool ok, const ns::Value& object) {
+void TAVORouterRomUpdateListener::updateAnswered(const TAVOErrorPtr& failure, bool ok) {
     auto keepAlive = shared_from_this();
     std::optional<std::string> err;
     if (!ok) {
         std::string text;
-        if (auto error = object.as<TAVOError>(); error && error->sourceError())
-            text = error->sourceError()->userInfo()["err msg data provider tavo"].stringValue();
+        if (failure && failure->sourceError())
+            text = failure->sourceError()->userInfo()["err msg data provider tavo"].stringValue();
         err = text.empty() ? TAVOLocalizedString("request is failed, please try it a later") : text;
     }
     if (auto d = delegate.lock()) d->listenerEventIdErr(*this, 0, err);

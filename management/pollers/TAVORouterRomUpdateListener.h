@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "core/errors/TAVOError.h"
 #include "core/records/TAVORouterModel.h"
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Value.h"
@@ -30,14 +31,12 @@ public:
 class TAVORouterRomUpdateListener : public ns::Object {
 public:
     static constexpr double kProgressDelay = 1.0;
-    static constexpr const char* kUpdateNotification = "router update rom notification";
-    static constexpr const char* kProgressNotification = "router update progress rom notification";
 
     // The listener listens for both answers for its whole life.
     static std::shared_ptr<TAVORouterRomUpdateListener> create();
     ~TAVORouterRomUpdateListener() override;
 
-    std::int32_t requestUpdateRom(const TAVORouterModelPtr& router, const std::string& qt);
+    [[nodiscard]] std::int32_t requestUpdateRom(const TAVORouterModelPtr& router, const std::string& qt);
     void startCheckUpdateProgress(const TAVORouterModelPtr& router, const std::string& qt);
     std::int32_t checkUpdateProgress();
     void endCheckUpdateProgress();
@@ -50,7 +49,7 @@ public:
 private:
     TAVORouterRomUpdateListener() = default;
     ns::Dictionary routerParam() const;
-    void updateAnswered(bool ok, const ns::Value& object);
+    void updateAnswered(const TAVOErrorPtr& failure, bool ok);
     void progressAnswered(bool ok, const ns::Value& object);
     void scheduleNext();
 

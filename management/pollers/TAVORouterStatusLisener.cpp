@@ -3,15 +3,22 @@
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/Perform.h"
+#include "protocol/TAVORequestAnswers.h"
+#include "protocol/requests/catalogue/TAVOQueryAdminPwdSafetyRequest.h"
+#include "protocol/requests/catalogue/TAVORouterGetProtectElapseRequest.h"
+#include "protocol/requests/catalogue/TAVORouterQueryStatusRequest.h"
+#include "protocol/requests/catalogue/TAVOWIFIWifiPwdStengthRequest.h"
 
 namespace {
 
 constexpr const char* kCycleName = "reqRouterStatus";
 
-const char* baseName(int kind) {
-    static const char* const names[] = {
-        TAVORouterStatusLisener::kStatusNotification, TAVORouterStatusLisener::kWiFiPwdStrengthNotification,
-        TAVORouterStatusLisener::kAdminPwdSafetyNotification, TAVORouterStatusLisener::kProtectElapseNotification};
+// The request whose answers each kind waits for.
+const std::string& requestClass(int kind) {
+    static const std::string names[] = {TAVORequestCatalogue::classNameOf<TAVORouterQueryStatusRequest>(),
+                                        TAVORequestCatalogue::classNameOf<TAVOWIFIWifiPwdStengthRequest>(),
+                                        TAVORequestCatalogue::classNameOf<TAVOQueryAdminPwdSafetyRequest>(),
+                                        TAVORequestCatalogue::classNameOf<TAVORouterGetProtectElapseRequest>()};
     return names[kind];
 }
 
@@ -44,18 +51,14 @@ void TAVORouterStatusLisener::endLisener() {
 void TAVORouterStatusLisener::setObserving(Kind kind, bool observe) {
     if (observing_[kind] == observe) return;
     observing_[kind] = observe;
-    auto center = ns::NotificationCenter::defaultCenter();
-    const std::string base = baseName(kind);
     if (!observe) {
-        center->removeObserver(this, base + "_OK");
-        center->removeObserver(this, base + "_NG");
+        TAVORequestAnswers::stopListening(requestClass(kind), this);
         return;
     }
-    auto self = shared_from_this();
-    center->addObserver(
-        self, [this, kind](const ns::NotificationPtr& n) { answered(kind, true, n->object()); }, base + "_OK");
-    center->addObserver(
-        self, [this, kind](const ns::NotificationPtr& n) { answered(kind, false, n->object()); }, base + "_NG");
+    TAVORequestAnswers::listen(
+        requestClass(kind), shared_from_this(),
+        [this, kind](const ns::Value& result, const ns::Dictionary&) { answered(kind, true, result, nullptr); },
+        [this, kind](const TAVOErrorPtr& error, const ns::Dictionary&) { answered(kind, false, {}, error); });
 }
 
 void TAVORouterStatusLisener::reqRouterStatus() {
@@ -75,29 +78,31 @@ void TAVORouterStatusLisener::reqRouterStatus() {
         param.set(key, "1");
     for (const char* key : {"lan_config", "wan_config", "wan_status"}) param.set(key, "0");
     auto facade = TAVOAccountManager::shareInstance();
-    if (auto provider = facade->dataProvider(1)) provider->reqData(3, ns::Value(param));
+    // Answers are heard by name; a refusal arrives as a failure answer.
+    if (auto provider = facade->dataProvider(TAVODataProviderId::Device))
+        (void)provider->reqData(TAVORequestNumber::RouterQueryStatus, ns::Value(param));
 
     if (wantsPasswordStrength) {
         error_.reset();
         setObserving(WiFiStrength, true);
         setObserving(AdminSafety, true);
         setObserving(ProtectElapse, true);
-        facade->queryWIFIPwdStrength();
-        facade->getAdminPwdSafety();
-        facade->getProtectElapse();
+        (void)facade->queryWIFIPwdStrength();
+        (void)facade->getAdminPwdSafety();
+        (void)facade->getProtectElapse();
     } else {
         ready_[WiFiStrength] = ready_[AdminSafety] = ready_[ProtectElapse] = true;
     }
 }
 
-void TAVORouterStatusLisener::answered(Kind kind, bool ok, const ns::Value& object) {
+void TAVORouterStatusLisener::answered(Kind kind, bool ok, const ns::Value& object, const TAVOErrorPtr& error) {
     if (kind == Status) {
         if (!isRequesting_) return;
         if (ok) {
             status_ = object.as<TAVORouterStatus>();
             if (router_) router_->status = status_;
         } else {
-            error_ = object.as<TAVOError>();
+            error_ = error;
         }
         setReady(Status);
         return;
@@ -109,7 +114,7 @@ void TAVORouterStatusLisener::answered(Kind kind, bool ok, const ns::Value& obje
         if (kind == AdminSafety) adminPasswordSafety_ = value;
         if (kind == ProtectElapse) protectElapse_ = value;
     } else {
-        error_ = object.as<TAVOError>();
+        error_ = error;
     }
     setReady(kind);
 }

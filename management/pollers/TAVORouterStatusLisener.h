@@ -29,10 +29,6 @@ public:
 class TAVORouterStatusLisener : public ns::Object {
 public:
     static constexpr double kCycleDelay = 5.0;
-    static constexpr const char* kStatusNotification = "status of router notification";
-    static constexpr const char* kWiFiPwdStrengthNotification = "router query wifi pwd strength notification";
-    static constexpr const char* kAdminPwdSafetyNotification = "router query admin pwd safety notification";
-    static constexpr const char* kProtectElapseNotification = "router get protection elapse notification";
 
     static std::shared_ptr<TAVORouterStatusLisener> create();
     ~TAVORouterStatusLisener() override;
@@ -58,7 +54,7 @@ private:
 
     void reqRouterStatus();
     void setObserving(Kind kind, bool observe);
-    void answered(Kind kind, bool ok, const ns::Value& object);
+    void answered(Kind kind, bool ok, const ns::Value& object, const TAVOErrorPtr& error);
     void setReady(Kind kind);
     void checkCompletion();
     void stopObservingAndCycles();

@@ -7,6 +7,9 @@
 #include "platform/foundation/Perform.h"
 #include "platform/foundation/Singleton.h"
 #include "protocol/TAVOAppInfoProvider.h"
+#include "protocol/TAVORequestAnswers.h"
+#include "protocol/requests/catalogue/TAVOClearDeviceTokenRequest.h"
+#include "protocol/requests/catalogue/TAVORegDeviceTokenRequest.h"
 
 namespace {
 constexpr const char* kRegName = "doRegDeviceToken";
@@ -30,13 +33,13 @@ TAVODeviceTokenUploadEngine::~TAVODeviceTokenUploadEngine() {
 }
 
 void TAVODeviceTokenUploadEngine::observeAnswers() {
-    auto center = ns::NotificationCenter::defaultCenter();
     auto self = shared_from_this();
-    const std::string reg = kRegNotification, clear = kClearNotification;
-    center->addObserver(self, [this](const ns::NotificationPtr&) { regAnswered(true); }, reg + "_OK");
-    center->addObserver(self, [this](const ns::NotificationPtr&) { regAnswered(false); }, reg + "_NG");
-    center->addObserver(self, [this](const ns::NotificationPtr&) { clearAnswered(true); }, clear + "_OK");
-    center->addObserver(self, [this](const ns::NotificationPtr&) { clearAnswered(false); }, clear + "_NG");
+    TAVORequestAnswers::listen<TAVORegDeviceTokenRequest>(
+        self, [this](const ns::Value&, const ns::Dictionary&) { regAnswered(true); },
+        [this](const TAVOErrorPtr&, const ns::Dictionary&) { regAnswered(false); });
+    TAVORequestAnswers::listen<TAVOClearDeviceTokenRequest>(
+        self, [this](const ns::Value&, const ns::Dictionary&) { clearAnswered(true); },
+        [this](const TAVOErrorPtr&, const ns::Dictionary&) { clearAnswered(false); });
 }
 
 void TAVODeviceTokenUploadEngine::uploadDeviceTokenWithRouter(const std::vector<std::string>& routerIds) {
@@ -59,7 +62,8 @@ void TAVODeviceTokenUploadEngine::clearDeviceToken() {
 void TAVODeviceTokenUploadEngine::doRegDeviceToken() {
     const std::string token = deviceToken();
     if (token.empty() || routerIds_.empty()) return;
-    TAVOAccountManager::shareInstance()->regDeviceToken(
+    // The answer (or the provider's refusal) comes back as a notification.
+    (void)TAVOAccountManager::shareInstance()->regDeviceToken(
         {{"app_id", AppInfoUtility::currentBundleName()},
          {"version", std::to_string(TAVOAppInfoProvider::currentAppVersionCode())},
          {"router_ids", routerIds_},
@@ -69,7 +73,7 @@ void TAVODeviceTokenUploadEngine::doRegDeviceToken() {
 void TAVODeviceTokenUploadEngine::doClearDeviceToken() {
     const std::string token = deviceToken();
     if (token.empty()) return;
-    TAVOAccountManager::shareInstance()->clearDeviceToken({{"device_token", token}});
+    (void)TAVOAccountManager::shareInstance()->clearDeviceToken({{"device_token", token}});
 }
 
 void TAVODeviceTokenUploadEngine::regAnswered(bool ok) {

@@ -20,8 +20,6 @@ class TAVODeviceTokenUploadEngine : public ns::Object, public TAVODeviceTokenUpl
 public:
     static constexpr int kRetries = 2;
     static constexpr double kRetryDelay = 5.0;
-    static constexpr const char* kRegNotification = "router reg device token notofication";
-    static constexpr const char* kClearNotification = "router clear device token notofication";
 
     // The one engine; it registers itself as the core's token uploader.
     static std::shared_ptr<TAVODeviceTokenUploadEngine> shareInstance();

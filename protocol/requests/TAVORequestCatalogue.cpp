@@ -1,6 +1,8 @@
 #include "protocol/requests/TAVORequestCatalogue.h"
 
+#include <map>
 #include <mutex>
+#include <typeindex>
 
 #include "platform/foundation/ClassRegistry.h"
 #include "protocol/requests/catalogue/TAVORoutersListRequest.h"
@@ -71,149 +73,175 @@
 #include "protocol/requests/catalogue/TAVORouterInterceptListRequest.h"
 
 const std::vector<TAVORequestCatalogue::Row>& TAVORequestCatalogue::rows() {
+    using N = TAVORequestNumber;
+    constexpr auto kAccount = TAVODataProviderId::Account;
+    constexpr auto kDevice = TAVODataProviderId::Device;
+    constexpr auto kAppInfo = TAVODataProviderId::AppInfo;
     static const std::vector<Row> table = {
-        {0, 0, "TAVORoutersListRequest", "router list notification"},
-        {1, 0, "TAVORouterUnbindRequest", "unbind router notification"},
-        {3, 1, "TAVORouterQueryStatusRequest", "status of router notification"},
-        {4, 1, "TAVORouterInitCheckRequest", "router init check notification"},
-        {5, 1, "TAVORouterTicketVerificationRequest", "router ticket check notification"},
-        {6, 1, "TAVORouterBindRequest", "bind router local notification"},
-        {7, 1, "TAVORouterBindToAccountRequest", "bind router remote notification"},
-        {8, 1, "TAVORouterRestartRequest", "restart router notification"},
-        {9, 1, "TAVORouterDiagnoseRequest", "diagnose router notification"},
-        {10, 1, "TAVORouterDiagnoseFixRequest", "diagnose fix router notification"},
-        {11, 1, "TAVORouterNetDiagnoseRequest", "net diagnose router notification"},
-        {12, 1, "TAVORouterFixNetDiagnoseRequest", "net diagnose fix router notification"},
-        {13, 1, "TAVORouterQueryBlackListRequest", "router query blacklist notification"},
-        {14, 1, "TAVORouterPermitDeviceRequest", "router restore from blacklist notification"},
-        {15, 1, "TAVORouterOpenDeviceRequest", "router open device notification"},
-        {16, 1, "TAVORouterCloseDeviceRequest", "router close device notification"},
-        {17, 1, "TAVODeviceKickRequest", "router kick device notification"},
-        {18, 1, "TAVORouterTrustDeviceRequest", "router trust device notification"},
-        {19, 1, "TAVORouterDenyDeviceRequest", "router deny device notification"},
-        {20, 1, "TAVODeviceSetAliasNameRequest", "router set alias device notification"},
-        {21, 1, "TAVORouterQueryDeviceListRequest", "router query devicelist notification"},
-        {22, 1, "TAVOGuestListRequest", "router query guestlist notification"},
-        {23, 1, "TAVOGuestKickDeviceRequest", "router kick guest notification"},
-        {24, 1, "TAVOGuestStartRequest", "router start guest mode notification"},
-        {25, 1, "TAVORouterQueryRomUpdateRequest", "router check rom update notification"},
-        {26, 1, "TAVORouterUpdateRomRequest", "router update rom notification"},
-        {27, 1, "TAVORouterRomUpdateProgressRequest", "router update progress rom notification"},
-        {28, 1, "TAVORouterSetCommonSWRequest", "router common sw notification"},
-        {29, 1, "TAVORouterLedControlRequest", "router led changed notification"},
-        {30, 1, "TAVORouterWIFIWorkControlRequest", "router wifi changed notification"},
-        {31, 1, "TAVORouterGetWIFITimeRequest", "router get wifi time changed notification"},
-        {32, 1, "TAVORouterSetWIFITimeRequest", "router set wifi time changed notification"},
-        {33, 1, "TAVORouterCloseWIFITimerRequest", "router close wifi time changed notification"},
-        {34, 1, "TAVORouterQueryRadioPower", "router get radio changed notification"},
-        {35, 1, "TAVORouterSetRadioPowerRequest", "router set radio changed notification"},
-        {36, 1, "TAVORouterSetNeedPermitRequest", "router set permit notification"},
-        {37, 1, "TAVORouterSetPermitAdvanceRequest", "router set permit advance notification"},
-        {38, 1, "TAVORouterGetSpeedRequest", "router get speed notification"},
-        {39, 1, "TAVORouterTestSpeedRequest", "router test speed notification"},
-        {40, 1, "TAVOGetChannelQualityRequest", "router get channel quality notification"},
-        {41, 1, "TAVOWIFIOptimizeChannel", "router opt channel notification"},
-        {42, 1, "TAVOGetChannelPromotionRequest", "router get opt promotion notification"},
-        {43, 1, "TAVORouterAccelerateDevice", "router accelerate device notification"},
-        {44, 1, "TAVOCancelAccelerateRequest", "router cancel accelerate device notification"},
-        {45, 1, "TAVOGetAccelerateDeviceRequest", "router get accelerate device notification"},
-        {46, 1, "TAVORouterGetSafetyLogRequest", "router get safety log notification"},
-        {47, 1, "TAVOWIFIGetChannelDeviceNumRequest", "router query channel notification"},
-        {48, 1, "TAVOUpdateWifiPwdRequest", "router update wifi pwd notification"},
-        {49, 1, "TAVOWIFIWifiPwdStengthRequest", "router query wifi pwd strength notification"},
-        {50, 1, "TAVOSetChannelRequest", "router wifi set channel notification"},
-        {51, 1, "TAVOSetWifiBandWidthRequest", "router wifi set band width notification"},
-        {52, 1, "TAVORouterUpdateAdminPwdRequest", "router update admin pwd notification"},
-        {53, 1, "TAVOQueryAdminPwdSafetyRequest", "router query admin pwd safety notification"},
-        {54, 1, "TAVORouterGetProtectElapseRequest", "router get protection elapse notification"},
-        {55, 1, "TAVORouterGetSafetyIndicatorsRequest", "router get safety indicators notification"},
-        {56, 1, "TAVORouterGetVirusLibraryInfo", "router get virus info notification"},
-        {57, 1, "TAVORouterUpdateVirusLibrary", "router update virus notification"},
-        {58, 1, "TAVORegDeviceTokenRequest", "router reg device token notofication"},
-        {59, 1, "TAVOClearDeviceTokenRequest", "router clear device token notofication"},
-        {61, 1, "TAVORouterSetSpeedLimitRequest", "device set speed limit notification"},
-        {62, 1, "TAVORouterCancelSpeedLimitRequest", "device cancel speed limit notification"},
-        {63, 1, "TAVORouterFactoryResetRequest", "reset router notification"},
-        {61, 2, "TAVORemoteQueryAppUpdateRequest", "version of app notification"},
-        {62, 2, "TAVOAppFeedbackRequest", "feedback notification"},
+        {N::RoutersList, kAccount, "TAVORoutersListRequest", "router list notification"},
+        {N::RouterUnbind, kAccount, "TAVORouterUnbindRequest", "unbind router notification"},
+        {N::RouterQueryStatus, kDevice, "TAVORouterQueryStatusRequest", "status of router notification"},
+        {N::RouterInitCheck, kDevice, "TAVORouterInitCheckRequest", "router init check notification"},
+        {N::RouterTicketVerification, kDevice, "TAVORouterTicketVerificationRequest", "router ticket check notification"},
+        {N::RouterBind, kDevice, "TAVORouterBindRequest", "bind router local notification"},
+        {N::RouterBindToAccount, kDevice, "TAVORouterBindToAccountRequest", "bind router remote notification"},
+        {N::RouterRestart, kDevice, "TAVORouterRestartRequest", "restart router notification"},
+        {N::RouterDiagnose, kDevice, "TAVORouterDiagnoseRequest", "diagnose router notification"},
+        {N::RouterDiagnoseFix, kDevice, "TAVORouterDiagnoseFixRequest", "diagnose fix router notification"},
+        {N::RouterNetDiagnose, kDevice, "TAVORouterNetDiagnoseRequest", "net diagnose router notification"},
+        {N::RouterFixNetDiagnose, kDevice, "TAVORouterFixNetDiagnoseRequest", "net diagnose fix router notification"},
+        {N::RouterQueryBlackList, kDevice, "TAVORouterQueryBlackListRequest", "router query blacklist notification"},
+        {N::RouterPermitDevice, kDevice, "TAVORouterPermitDeviceRequest", "router restore from blacklist notification"},
+        {N::RouterOpenDevice, kDevice, "TAVORouterOpenDeviceRequest", "router open device notification"},
+        {N::RouterCloseDevice, kDevice, "TAVORouterCloseDeviceRequest", "router close device notification"},
+        {N::DeviceKick, kDevice, "TAVODeviceKickRequest", "router kick device notification"},
+        {N::RouterTrustDevice, kDevice, "TAVORouterTrustDeviceRequest", "router trust device notification"},
+        {N::RouterDenyDevice, kDevice, "TAVORouterDenyDeviceRequest", "router deny device notification"},
+        {N::DeviceSetAliasName, kDevice, "TAVODeviceSetAliasNameRequest", "router set alias device notification"},
+        {N::RouterQueryDeviceList, kDevice, "TAVORouterQueryDeviceListRequest", "router query devicelist notification"},
+        {N::GuestList, kDevice, "TAVOGuestListRequest", "router query guestlist notification"},
+        {N::GuestKickDevice, kDevice, "TAVOGuestKickDeviceRequest", "router kick guest notification"},
+        {N::GuestStart, kDevice, "TAVOGuestStartRequest", "router start guest mode notification"},
+        {N::RouterQueryRomUpdate, kDevice, "TAVORouterQueryRomUpdateRequest", "router check rom update notification"},
+        {N::RouterUpdateRom, kDevice, "TAVORouterUpdateRomRequest", "router update rom notification"},
+        {N::RouterRomUpdateProgress, kDevice, "TAVORouterRomUpdateProgressRequest", "router update progress rom notification"},
+        {N::RouterSetCommonSW, kDevice, "TAVORouterSetCommonSWRequest", "router common sw notification"},
+        {N::RouterLedControl, kDevice, "TAVORouterLedControlRequest", "router led changed notification"},
+        {N::RouterWIFIWorkControl, kDevice, "TAVORouterWIFIWorkControlRequest", "router wifi changed notification"},
+        {N::RouterGetWIFITime, kDevice, "TAVORouterGetWIFITimeRequest", "router get wifi time changed notification"},
+        {N::RouterSetWIFITime, kDevice, "TAVORouterSetWIFITimeRequest", "router set wifi time changed notification"},
+        {N::RouterCloseWIFITimer, kDevice, "TAVORouterCloseWIFITimerRequest", "router close wifi time changed notification"},
+        {N::RouterQueryRadioPower, kDevice, "TAVORouterQueryRadioPower", "router get radio changed notification"},
+        {N::RouterSetRadioPower, kDevice, "TAVORouterSetRadioPowerRequest", "router set radio changed notification"},
+        {N::RouterSetNeedPermit, kDevice, "TAVORouterSetNeedPermitRequest", "router set permit notification"},
+        {N::RouterSetPermitAdvance, kDevice, "TAVORouterSetPermitAdvanceRequest", "router set permit advance notification"},
+        {N::RouterGetSpeed, kDevice, "TAVORouterGetSpeedRequest", "router get speed notification"},
+        {N::RouterTestSpeed, kDevice, "TAVORouterTestSpeedRequest", "router test speed notification"},
+        {N::GetChannelQuality, kDevice, "TAVOGetChannelQualityRequest", "router get channel quality notification"},
+        {N::WIFIOptimizeChannel, kDevice, "TAVOWIFIOptimizeChannel", "router opt channel notification"},
+        {N::GetChannelPromotion, kDevice, "TAVOGetChannelPromotionRequest", "router get opt promotion notification"},
+        {N::RouterAccelerateDevice, kDevice, "TAVORouterAccelerateDevice", "router accelerate device notification"},
+        {N::CancelAccelerate, kDevice, "TAVOCancelAccelerateRequest", "router cancel accelerate device notification"},
+        {N::GetAccelerateDevice, kDevice, "TAVOGetAccelerateDeviceRequest", "router get accelerate device notification"},
+        {N::RouterGetSafetyLog, kDevice, "TAVORouterGetSafetyLogRequest", "router get safety log notification"},
+        {N::WIFIGetChannelDeviceNum, kDevice, "TAVOWIFIGetChannelDeviceNumRequest", "router query channel notification"},
+        {N::UpdateWifiPwd, kDevice, "TAVOUpdateWifiPwdRequest", "router update wifi pwd notification"},
+        {N::WIFIWifiPwdStength, kDevice, "TAVOWIFIWifiPwdStengthRequest", "router query wifi pwd strength notification"},
+        {N::SetChannel, kDevice, "TAVOSetChannelRequest", "router wifi set channel notification"},
+        {N::SetWifiBandWidth, kDevice, "TAVOSetWifiBandWidthRequest", "router wifi set band width notification"},
+        {N::RouterUpdateAdminPwd, kDevice, "TAVORouterUpdateAdminPwdRequest", "router update admin pwd notification"},
+        {N::QueryAdminPwdSafety, kDevice, "TAVOQueryAdminPwdSafetyRequest", "router query admin pwd safety notification"},
+        {N::RouterGetProtectElapse, kDevice, "TAVORouterGetProtectElapseRequest", "router get protection elapse notification"},
+        {N::RouterGetSafetyIndicators, kDevice, "TAVORouterGetSafetyIndicatorsRequest", "router get safety indicators notification"},
+        {N::RouterGetVirusLibraryInfo, kDevice, "TAVORouterGetVirusLibraryInfo", "router get virus info notification"},
+        {N::RouterUpdateVirusLibrary, kDevice, "TAVORouterUpdateVirusLibrary", "router update virus notification"},
+        {N::RegDeviceToken, kDevice, "TAVORegDeviceTokenRequest", "router reg device token notofication"},
+        {N::ClearDeviceToken, kDevice, "TAVOClearDeviceTokenRequest", "router clear device token notofication"},
+        {N::RouterSetSpeedLimit, kDevice, "TAVORouterSetSpeedLimitRequest", "device set speed limit notification"},
+        {N::RouterCancelSpeedLimit, kDevice, "TAVORouterCancelSpeedLimitRequest", "device cancel speed limit notification"},
+        {N::RouterFactoryReset, kDevice, "TAVORouterFactoryResetRequest", "reset router notification"},
+        {N::RemoteQueryAppUpdate, kAppInfo, "TAVORemoteQueryAppUpdateRequest", "version of app notification"},
+        {N::AppFeedback, kAppInfo, "TAVOAppFeedbackRequest", "feedback notification"},
     };
     return table;
+}
+
+namespace {
+
+// Filled once, with the class registry, and only read afterwards.
+std::map<std::type_index, std::string>& classNamesByType() {
+    static std::map<std::type_index, std::string> names;
+    return names;
+}
+
+}  // namespace
+
+template <class Request>
+void TAVORequestCatalogue::registerRequestClass(const char* className) {
+    ns::ClassRegistry<TAVORemoteHttpDataRequest>::registerClass<Request>(className);
+    classNamesByType()[std::type_index(typeid(Request))] = className;
 }
 
 void TAVORequestCatalogue::registerRequestClasses() {
     static std::once_flag once;
     std::call_once(once, [] {
-        using Registry = ns::ClassRegistry<TAVORemoteHttpDataRequest>;
-        Registry::registerClass<TAVORoutersListRequest>("TAVORoutersListRequest");
-        Registry::registerClass<TAVORouterUnbindRequest>("TAVORouterUnbindRequest");
-        Registry::registerClass<TAVORouterQueryStatusRequest>("TAVORouterQueryStatusRequest");
-        Registry::registerClass<TAVORouterInitCheckRequest>("TAVORouterInitCheckRequest");
-        Registry::registerClass<TAVORouterTicketVerificationRequest>("TAVORouterTicketVerificationRequest");
-        Registry::registerClass<TAVORouterBindRequest>("TAVORouterBindRequest");
-        Registry::registerClass<TAVORouterBindToAccountRequest>("TAVORouterBindToAccountRequest");
-        Registry::registerClass<TAVORouterRestartRequest>("TAVORouterRestartRequest");
-        Registry::registerClass<TAVORouterDiagnoseRequest>("TAVORouterDiagnoseRequest");
-        Registry::registerClass<TAVORouterDiagnoseFixRequest>("TAVORouterDiagnoseFixRequest");
-        Registry::registerClass<TAVORouterNetDiagnoseRequest>("TAVORouterNetDiagnoseRequest");
-        Registry::registerClass<TAVORouterFixNetDiagnoseRequest>("TAVORouterFixNetDiagnoseRequest");
-        Registry::registerClass<TAVORouterQueryBlackListRequest>("TAVORouterQueryBlackListRequest");
-        Registry::registerClass<TAVORouterPermitDeviceRequest>("TAVORouterPermitDeviceRequest");
-        Registry::registerClass<TAVORouterOpenDeviceRequest>("TAVORouterOpenDeviceRequest");
-        Registry::registerClass<TAVORouterCloseDeviceRequest>("TAVORouterCloseDeviceRequest");
-        Registry::registerClass<TAVODeviceKickRequest>("TAVODeviceKickRequest");
-        Registry::registerClass<TAVORouterTrustDeviceRequest>("TAVORouterTrustDeviceRequest");
-        Registry::registerClass<TAVORouterDenyDeviceRequest>("TAVORouterDenyDeviceRequest");
-        Registry::registerClass<TAVODeviceSetAliasNameRequest>("TAVODeviceSetAliasNameRequest");
-        Registry::registerClass<TAVORouterQueryDeviceListRequest>("TAVORouterQueryDeviceListRequest");
-        Registry::registerClass<TAVOGuestListRequest>("TAVOGuestListRequest");
-        Registry::registerClass<TAVOGuestKickDeviceRequest>("TAVOGuestKickDeviceRequest");
-        Registry::registerClass<TAVOGuestStartRequest>("TAVOGuestStartRequest");
-        Registry::registerClass<TAVORouterQueryRomUpdateRequest>("TAVORouterQueryRomUpdateRequest");
-        Registry::registerClass<TAVORouterUpdateRomRequest>("TAVORouterUpdateRomRequest");
-        Registry::registerClass<TAVORouterRomUpdateProgressRequest>("TAVORouterRomUpdateProgressRequest");
-        Registry::registerClass<TAVORouterSetCommonSWRequest>("TAVORouterSetCommonSWRequest");
-        Registry::registerClass<TAVORouterLedControlRequest>("TAVORouterLedControlRequest");
-        Registry::registerClass<TAVORouterWIFIWorkControlRequest>("TAVORouterWIFIWorkControlRequest");
-        Registry::registerClass<TAVORouterGetWIFITimeRequest>("TAVORouterGetWIFITimeRequest");
-        Registry::registerClass<TAVORouterSetWIFITimeRequest>("TAVORouterSetWIFITimeRequest");
-        Registry::registerClass<TAVORouterCloseWIFITimerRequest>("TAVORouterCloseWIFITimerRequest");
-        Registry::registerClass<TAVORouterQueryRadioPower>("TAVORouterQueryRadioPower");
-        Registry::registerClass<TAVORouterSetRadioPowerRequest>("TAVORouterSetRadioPowerRequest");
-        Registry::registerClass<TAVORouterSetNeedPermitRequest>("TAVORouterSetNeedPermitRequest");
-        Registry::registerClass<TAVORouterSetPermitAdvanceRequest>("TAVORouterSetPermitAdvanceRequest");
-        Registry::registerClass<TAVORouterGetSpeedRequest>("TAVORouterGetSpeedRequest");
-        Registry::registerClass<TAVORouterTestSpeedRequest>("TAVORouterTestSpeedRequest");
-        Registry::registerClass<TAVOGetChannelQualityRequest>("TAVOGetChannelQualityRequest");
-        Registry::registerClass<TAVOWIFIOptimizeChannel>("TAVOWIFIOptimizeChannel");
-        Registry::registerClass<TAVOGetChannelPromotionRequest>("TAVOGetChannelPromotionRequest");
-        Registry::registerClass<TAVORouterAccelerateDevice>("TAVORouterAccelerateDevice");
-        Registry::registerClass<TAVOCancelAccelerateRequest>("TAVOCancelAccelerateRequest");
-        Registry::registerClass<TAVOGetAccelerateDeviceRequest>("TAVOGetAccelerateDeviceRequest");
-        Registry::registerClass<TAVORouterGetSafetyLogRequest>("TAVORouterGetSafetyLogRequest");
-        Registry::registerClass<TAVOWIFIGetChannelDeviceNumRequest>("TAVOWIFIGetChannelDeviceNumRequest");
-        Registry::registerClass<TAVOUpdateWifiPwdRequest>("TAVOUpdateWifiPwdRequest");
-        Registry::registerClass<TAVOWIFIWifiPwdStengthRequest>("TAVOWIFIWifiPwdStengthRequest");
-        Registry::registerClass<TAVOSetChannelRequest>("TAVOSetChannelRequest");
-        Registry::registerClass<TAVOSetWifiBandWidthRequest>("TAVOSetWifiBandWidthRequest");
-        Registry::registerClass<TAVORouterUpdateAdminPwdRequest>("TAVORouterUpdateAdminPwdRequest");
-        Registry::registerClass<TAVOQueryAdminPwdSafetyRequest>("TAVOQueryAdminPwdSafetyRequest");
-        Registry::registerClass<TAVORouterGetProtectElapseRequest>("TAVORouterGetProtectElapseRequest");
-        Registry::registerClass<TAVORouterGetSafetyIndicatorsRequest>("TAVORouterGetSafetyIndicatorsRequest");
-        Registry::registerClass<TAVORouterGetVirusLibraryInfo>("TAVORouterGetVirusLibraryInfo");
-        Registry::registerClass<TAVORouterUpdateVirusLibrary>("TAVORouterUpdateVirusLibrary");
-        Registry::registerClass<TAVORegDeviceTokenRequest>("TAVORegDeviceTokenRequest");
-        Registry::registerClass<TAVOClearDeviceTokenRequest>("TAVOClearDeviceTokenRequest");
-        Registry::registerClass<TAVORouterSetSpeedLimitRequest>("TAVORouterSetSpeedLimitRequest");
-        Registry::registerClass<TAVORouterCancelSpeedLimitRequest>("TAVORouterCancelSpeedLimitRequest");
-        Registry::registerClass<TAVORouterFactoryResetRequest>("TAVORouterFactoryResetRequest");
-        Registry::registerClass<TAVORemoteQueryAppUpdateRequest>("TAVORemoteQueryAppUpdateRequest");
-        Registry::registerClass<TAVOAppFeedbackRequest>("TAVOAppFeedbackRequest");
-        Registry::registerClass<TAVORouterClearInterceptRequest>("TAVORouterClearInterceptRequest");
-        Registry::registerClass<TAVORouterInterceptListRequest>("TAVORouterInterceptListRequest");
+        registerRequestClass<TAVORoutersListRequest>("TAVORoutersListRequest");
+        registerRequestClass<TAVORouterUnbindRequest>("TAVORouterUnbindRequest");
+        registerRequestClass<TAVORouterQueryStatusRequest>("TAVORouterQueryStatusRequest");
+        registerRequestClass<TAVORouterInitCheckRequest>("TAVORouterInitCheckRequest");
+        registerRequestClass<TAVORouterTicketVerificationRequest>("TAVORouterTicketVerificationRequest");
+        registerRequestClass<TAVORouterBindRequest>("TAVORouterBindRequest");
+        registerRequestClass<TAVORouterBindToAccountRequest>("TAVORouterBindToAccountRequest");
+        registerRequestClass<TAVORouterRestartRequest>("TAVORouterRestartRequest");
+        registerRequestClass<TAVORouterDiagnoseRequest>("TAVORouterDiagnoseRequest");
+        registerRequestClass<TAVORouterDiagnoseFixRequest>("TAVORouterDiagnoseFixRequest");
+        registerRequestClass<TAVORouterNetDiagnoseRequest>("TAVORouterNetDiagnoseRequest");
+        registerRequestClass<TAVORouterFixNetDiagnoseRequest>("TAVORouterFixNetDiagnoseRequest");
+        registerRequestClass<TAVORouterQueryBlackListRequest>("TAVORouterQueryBlackListRequest");
+        registerRequestClass<TAVORouterPermitDeviceRequest>("TAVORouterPermitDeviceRequest");
+        registerRequestClass<TAVORouterOpenDeviceRequest>("TAVORouterOpenDeviceRequest");
+        registerRequestClass<TAVORouterCloseDeviceRequest>("TAVORouterCloseDeviceRequest");
+        registerRequestClass<TAVODeviceKickRequest>("TAVODeviceKickRequest");
+        registerRequestClass<TAVORouterTrustDeviceRequest>("TAVORouterTrustDeviceRequest");
+        registerRequestClass<TAVORouterDenyDeviceRequest>("TAVORouterDenyDeviceRequest");
+        registerRequestClass<TAVODeviceSetAliasNameRequest>("TAVODeviceSetAliasNameRequest");
+        registerRequestClass<TAVORouterQueryDeviceListRequest>("TAVORouterQueryDeviceListRequest");
+        registerRequestClass<TAVOGuestListRequest>("TAVOGuestListRequest");
+        registerRequestClass<TAVOGuestKickDeviceRequest>("TAVOGuestKickDeviceRequest");
+        registerRequestClass<TAVOGuestStartRequest>("TAVOGuestStartRequest");
+        registerRequestClass<TAVORouterQueryRomUpdateRequest>("TAVORouterQueryRomUpdateRequest");
+        registerRequestClass<TAVORouterUpdateRomRequest>("TAVORouterUpdateRomRequest");
+        registerRequestClass<TAVORouterRomUpdateProgressRequest>("TAVORouterRomUpdateProgressRequest");
+        registerRequestClass<TAVORouterSetCommonSWRequest>("TAVORouterSetCommonSWRequest");
+        registerRequestClass<TAVORouterLedControlRequest>("TAVORouterLedControlRequest");
+        registerRequestClass<TAVORouterWIFIWorkControlRequest>("TAVORouterWIFIWorkControlRequest");
+        registerRequestClass<TAVORouterGetWIFITimeRequest>("TAVORouterGetWIFITimeRequest");
+        registerRequestClass<TAVORouterSetWIFITimeRequest>("TAVORouterSetWIFITimeRequest");
+        registerRequestClass<TAVORouterCloseWIFITimerRequest>("TAVORouterCloseWIFITimerRequest");
+        registerRequestClass<TAVORouterQueryRadioPower>("TAVORouterQueryRadioPower");
+        registerRequestClass<TAVORouterSetRadioPowerRequest>("TAVORouterSetRadioPowerRequest");
+        registerRequestClass<TAVORouterSetNeedPermitRequest>("TAVORouterSetNeedPermitRequest");
+        registerRequestClass<TAVORouterSetPermitAdvanceRequest>("TAVORouterSetPermitAdvanceRequest");
+        registerRequestClass<TAVORouterGetSpeedRequest>("TAVORouterGetSpeedRequest");
+        registerRequestClass<TAVORouterTestSpeedRequest>("TAVORouterTestSpeedRequest");
+        registerRequestClass<TAVOGetChannelQualityRequest>("TAVOGetChannelQualityRequest");
+        registerRequestClass<TAVOWIFIOptimizeChannel>("TAVOWIFIOptimizeChannel");
+        registerRequestClass<TAVOGetChannelPromotionRequest>("TAVOGetChannelPromotionRequest");
+        registerRequestClass<TAVORouterAccelerateDevice>("TAVORouterAccelerateDevice");
+        registerRequestClass<TAVOCancelAccelerateRequest>("TAVOCancelAccelerateRequest");
+        registerRequestClass<TAVOGetAccelerateDeviceRequest>("TAVOGetAccelerateDeviceRequest");
+        registerRequestClass<TAVORouterGetSafetyLogRequest>("TAVORouterGetSafetyLogRequest");
+        registerRequestClass<TAVOWIFIGetChannelDeviceNumRequest>("TAVOWIFIGetChannelDeviceNumRequest");
+        registerRequestClass<TAVOUpdateWifiPwdRequest>("TAVOUpdateWifiPwdRequest");
+        registerRequestClass<TAVOWIFIWifiPwdStengthRequest>("TAVOWIFIWifiPwdStengthRequest");
+        registerRequestClass<TAVOSetChannelRequest>("TAVOSetChannelRequest");
+        registerRequestClass<TAVOSetWifiBandWidthRequest>("TAVOSetWifiBandWidthRequest");
+        registerRequestClass<TAVORouterUpdateAdminPwdRequest>("TAVORouterUpdateAdminPwdRequest");
+        registerRequestClass<TAVOQueryAdminPwdSafetyRequest>("TAVOQueryAdminPwdSafetyRequest");
+        registerRequestClass<TAVORouterGetProtectElapseRequest>("TAVORouterGetProtectElapseRequest");
+        registerRequestClass<TAVORouterGetSafetyIndicatorsRequest>("TAVORouterGetSafetyIndicatorsRequest");
+        registerRequestClass<TAVORouterGetVirusLibraryInfo>("TAVORouterGetVirusLibraryInfo");
+        registerRequestClass<TAVORouterUpdateVirusLibrary>("TAVORouterUpdateVirusLibrary");
+        registerRequestClass<TAVORegDeviceTokenRequest>("TAVORegDeviceTokenRequest");
+        registerRequestClass<TAVOClearDeviceTokenRequest>("TAVOClearDeviceTokenRequest");
+        registerRequestClass<TAVORouterSetSpeedLimitRequest>("TAVORouterSetSpeedLimitRequest");
+        registerRequestClass<TAVORouterCancelSpeedLimitRequest>("TAVORouterCancelSpeedLimitRequest");
+        registerRequestClass<TAVORouterFactoryResetRequest>("TAVORouterFactoryResetRequest");
+        registerRequestClass<TAVORemoteQueryAppUpdateRequest>("TAVORemoteQueryAppUpdateRequest");
+        registerRequestClass<TAVOAppFeedbackRequest>("TAVOAppFeedbackRequest");
+        registerRequestClass<TAVORouterClearInterceptRequest>("TAVORouterClearInterceptRequest");
+        registerRequestClass<TAVORouterInterceptListRequest>("TAVORouterInterceptListRequest");
     });
 }
 
 TAVORemoteHttpDataRequestPtr TAVORequestCatalogue::createRequest(const std::string& className) {
     registerRequestClasses();
     return ns::ClassRegistry<TAVORemoteHttpDataRequest>::create(className);
+}
+
+std::string TAVORequestCatalogue::classNameOf(const std::type_info& requestType) {
+    registerRequestClasses();
+    const auto& names = classNamesByType();
+    auto it = names.find(std::type_index(requestType));
+    return it == names.end() ? std::string() : it->second;
 }

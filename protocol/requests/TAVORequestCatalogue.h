@@ -4,15 +4,18 @@
 #pragma once
 
 #include <string>
+#include <typeinfo>
 #include <vector>
 
+#include "protocol/TAVODataProviderId.h"
+#include "protocol/TAVORequestNumber.h"
 #include "protocol/requests/TAVORemoteHttpDataRequest.h"
 
 class TAVORequestCatalogue {
 public:
     struct Row {
-        int number;
-        int provider;  // 0 account, 1 device, 2 application information
+        TAVORequestNumber number;
+        TAVODataProviderId provider;
         const char* className;
         const char* notificationBase;
     };
@@ -23,4 +26,16 @@ public:
     static void registerRequestClasses();
     // A new request of the named class, or nullptr.
     static TAVORemoteHttpDataRequestPtr createRequest(const std::string& className);
+    // The class name a request type is registered under, so that code naming
+    // a request by its type finds the same row as the providers do; "" for a
+    // type that is not a registered request class.
+    static std::string classNameOf(const std::type_info& requestType);
+    template <class Request>
+    static std::string classNameOf() {
+        return classNameOf(typeid(Request));
+    }
+
+private:
+    template <class Request>
+    static void registerRequestClass(const char* className);
 };

@@ -255,7 +255,7 @@ TEST_F(ProtocolFailureTest, ARouterSlowerThanTheCataloguesTimeOutFailsAsATimeOut
         ns::ScopedObserver okObserver(center, center->addObserverForName(base + "_OK", {}, nullptr, record(true)));
         ns::ScopedObserver ngObserver(center, center->addObserverForName(base + "_NG", {}, nullptr, record(false)));
         const std::size_t before = server.log().count();
-        device()->reqData(row.number, row.onCloud ? cloudParam("R2") : ns::Value::dictionary({}));
+        (void)device()->reqData(row.number, row.onCloud ? cloudParam("R2") : ns::Value::dictionary({}));
         // Pumped while waiting: the cloud's trust challenge is answered on the main loop.
         ASSERT_TRUE(runMainLoopUntil([&] { return server.log().count() > before; }, 5.0));
         advance(row.timeout - 0.5);

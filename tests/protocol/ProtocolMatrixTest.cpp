@@ -231,7 +231,9 @@ TEST_F(ProtocolMatrixTest, CatalogueTimeOutsAndChannels) {
     for (const auto& row : TAVORequestCatalogue::rows()) {
         auto request = TAVORequestCatalogue::createRequest(row.className);
         ASSERT_NE(request, nullptr) << row.className;
-        const double expected = row.number == 4 && row.provider == 1 ? 10.0 : row.number == 5 ? 5.0 : 30.0;
+        const double expected = row.number == TAVORequestNumber::RouterInitCheck ? 10.0
+                                : row.number == TAVORequestNumber::RouterTicketVerification ? 5.0
+                                                                                            : 30.0;
         EXPECT_EQ(request->timeout(), expected) << row.className;
     }
     EXPECT_EQ(TAVODataProviderCommon::shareInstance()->requestIDMatchTabel().size(), 62u);

@@ -74,7 +74,7 @@ TEST_F(EventHub, FollowsTheLocalRouterAcrossAccessPointsEveryFiveSeconds) {
     facade->local = homeRouter();
     auto router = facade->local;
     auto hub = TAVOAppEventHandler::shareInstance();
-    ASSERT_TRUE(hub->timer()) << "on Wi-Fi the watch starts at creation";
+    ASSERT_TRUE(hub->isWatchingWifi()) << "on Wi-Fi the watch starts at creation";
 
     advance(5.0);  // same access point, last byte +2: kept
     EXPECT_EQ(facade->local, router);
@@ -103,37 +103,37 @@ TEST_F(EventHub, FollowsTheLocalRouterAcrossAccessPointsEveryFiveSeconds) {
     EXPECT_FALSE(facade->local);
     EXPECT_EQ(facade->dropped, router);
     EXPECT_EQ(events(), (std::vector<int>{4, 4, 4}));
-    EXPECT_FALSE(hub->timer()) << "off Wi-Fi the watch stops";
+    EXPECT_FALSE(hub->isWatchingWifi()) << "off Wi-Fi the watch stops";
     advance(30.0);
     EXPECT_EQ(posts.size(), 3u);
 
     wifi->setWiFi(kHome);  // back on Wi-Fi: the watch restarts and restores it
     drainMainLoop();
     EXPECT_EQ(facade->local, router);
-    EXPECT_TRUE(hub->timer());
+    EXPECT_TRUE(hub->isWatchingWifi());
 }
 
 TEST_F(EventHub, LeavingWiFiWithoutALocalRouterPostsNothing) {
     wifi->setWiFi(kHome);
     auto hub = TAVOAppEventHandler::shareInstance();
-    EXPECT_TRUE(hub->timer());
+    EXPECT_TRUE(hub->isWatchingWifi());
     wifi->setWiFi(std::nullopt);
     drainMainLoop();
-    EXPECT_FALSE(hub->timer());
+    EXPECT_FALSE(hub->isWatchingWifi());
     EXPECT_TRUE(posts.empty());
     hub->handleAppEvent(2);  // off Wi-Fi the watch does not start
-    EXPECT_FALSE(hub->timer());
+    EXPECT_FALSE(hub->isWatchingWifi());
 }
 
 TEST_F(EventHub, AppEventsStartAndStopTheWatch) {
     wifi->setWiFi(kHome);
     auto hub = TAVOAppEventHandler::shareInstance();
     hub->handleAppEvent(3);
-    EXPECT_FALSE(hub->timer());
+    EXPECT_FALSE(hub->isWatchingWifi());
     hub->handleAppEvent(7);  // ignored
-    EXPECT_FALSE(hub->timer());
+    EXPECT_FALSE(hub->isWatchingWifi());
     hub->handleAppEvent(2);
-    EXPECT_TRUE(hub->timer());
+    EXPECT_TRUE(hub->isWatchingWifi());
 }
 
 TEST_F(EventHub, GlobalEventsAndPushRecords) {

@@ -54,18 +54,18 @@ TEST_F(DeviceEngine, EachActionSendsItsRequest) {
         ns::Value param;
     };
     const std::vector<Row> rows = {
-        {[&] { engine->queryFamilyList(); }, 21, with({{"need_check", 1}})},
-        {[&] { engine->queryGuestList(); }, 22, with({})},
-        {[&] { engine->kickDevice("M"); }, 17, with({{"mac", "M"}})},
-        {[&] { engine->openDevice("M"); }, 15, with({{"mac", "M"}})},
-        {[&] { engine->closeDevice("M"); }, 16, with({{"mac", "M"}})},
-        {[&] { engine->kickGuest("M"); }, 23, with({{"mac", "M"}})},
-        {[&] { engine->trustDevice("M"); }, 18, with({{"mac", "M"}})},
-        {[&] { engine->denyDevice("M"); }, 19, with({{"mac", "M"}, {"to_black", "1"}})},
-        {[&] { engine->renameDevice("M", "Tab"); }, 20, with({{"mac", "M"}, {"alias", "Tab"}})},
-        {[&] { engine->startGuestMode(30); }, 24, with({{"waittime", 30}})},
-        {[&] { engine->setSpeedLimit("M", 100, 200); }, 61, with({{"mac", "M"}, {"upload", 102400}, {"download", 204800}})},
-        {[&] { engine->cancelSpeedLimit("M"); }, 62, with({{"mac", "M"}})},
+        {[&] { (void)engine->queryFamilyList(); }, 21, with({{"need_check", 1}})},
+        {[&] { (void)engine->queryGuestList(); }, 22, with({})},
+        {[&] { (void)engine->kickDevice("M"); }, 17, with({{"mac", "M"}})},
+        {[&] { (void)engine->openDevice("M"); }, 15, with({{"mac", "M"}})},
+        {[&] { (void)engine->closeDevice("M"); }, 16, with({{"mac", "M"}})},
+        {[&] { (void)engine->kickGuest("M"); }, 23, with({{"mac", "M"}})},
+        {[&] { (void)engine->trustDevice("M"); }, 18, with({{"mac", "M"}})},
+        {[&] { (void)engine->denyDevice("M"); }, 19, with({{"mac", "M"}, {"to_black", "1"}})},
+        {[&] { (void)engine->renameDevice("M", "Tab"); }, 20, with({{"mac", "M"}, {"alias", "Tab"}})},
+        {[&] { (void)engine->startGuestMode(30); }, 24, with({{"waittime", 30}})},
+        {[&] { (void)engine->setSpeedLimit("M", 100, 200); }, 61, with({{"mac", "M"}, {"upload", 102400}, {"download", 204800}})},
+        {[&] { (void)engine->cancelSpeedLimit("M"); }, 62, with({{"mac", "M"}})},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.no);

@@ -75,7 +75,7 @@ protected:
 
 TEST_F(HealthCheck, AllPassScoresAHundred) {
     engine->startCheck();
-    for (int i = 0; i < 9; ++i) answer(TAVOOptEngine::kCheckNotification, 0);
+    for (int i = 0; i < 9; ++i) answer("diagnose router notification", 0);
     EXPECT_EQ(sentValues(9, "tasks"), TAVORouterOptConfig::defaultCheckSetting());
     EXPECT_EQ(delegate->log.front(), "start 38");
     EXPECT_EQ(delegate->log.size(), 10u);  // start, 8 updates, end
@@ -83,13 +83,13 @@ TEST_F(HealthCheck, AllPassScoresAHundred) {
     EXPECT_FALSE(delegate->endFail);
     EXPECT_TRUE(engine->needToOptItems().empty());
     // Answers after the end are not taken.
-    answer(TAVOOptEngine::kCheckNotification, 0);
+    answer("diagnose router notification", 0);
     EXPECT_EQ(engine->currentScore(), 100);
 }
 
 TEST_F(HealthCheck, AllFailStaysAtThirtyEightAndEverythingIsToFix) {
     engine->startCheck();
-    for (int i = 0; i < 9; ++i) answer(TAVOOptEngine::kCheckNotification, std::nullopt);
+    for (int i = 0; i < 9; ++i) answer("diagnose router notification", std::nullopt);
     EXPECT_EQ(delegate->endScore, 38);
     EXPECT_TRUE(delegate->endFail);
     EXPECT_EQ(engine->needToOptItems(), TAVORouterOptConfig::defaultCheckSetting());
@@ -105,7 +105,7 @@ TEST_F(HealthCheck, MixedCheckThenFix) {
     for (std::optional<int> s : {std::optional<int>(0), std::optional<int>(2), std::optional<int>(), std::optional<int>(1),
                                  std::optional<int>(1), std::optional<int>(-1), std::optional<int>(0),
                                  std::optional<int>(0), std::optional<int>(0)})
-        answer(TAVOOptEngine::kCheckNotification, s);
+        answer("diagnose router notification", s);
     EXPECT_EQ(engine->needToOptItems(), (std::vector<std::string>{"32", "64", "2", "8"}));
     EXPECT_EQ(delegate->endScore, 38 + 5 + 15 + 3 + 4 + 3);
     EXPECT_FALSE(delegate->endFail);
@@ -115,11 +115,11 @@ TEST_F(HealthCheck, MixedCheckThenFix) {
     engine->startFixing();
     ASSERT_EQ(delegate->rows.size(), 1u);
     EXPECT_EQ(rowText(delegate->rows[0]), "(64,3)(32,0)(-1,4)");
-    answer(TAVOOptEngine::kFixNotification, 0);          // 32 fixed
-    answer(TAVOOptEngine::kFixNotification, std::nullopt);  // 64 not
-    answer(TAVOOptEngine::kFixNotification, 3);          // 2 still at fault
+    answer("diagnose fix router notification", 0);          // 32 fixed
+    answer("diagnose fix router notification", std::nullopt);  // 64 not
+    answer("diagnose fix router notification", 3);          // 2 still at fault
     EXPECT_EQ(rowText(delegate->rows.back()), "(-1,4)(8,0)(2,1)");
-    answer(TAVOOptEngine::kFixNotification, 0);          // 8 fixed
+    answer("diagnose fix router notification", 0);          // 8 fixed
     EXPECT_EQ(sentValues(10, "task"), (std::vector<std::string>{"5", "6", "1", "3"}));
     EXPECT_EQ(delegate->log.back(), "fix end");
     EXPECT_EQ(delegate->endScore, 68 + 6 + 7);

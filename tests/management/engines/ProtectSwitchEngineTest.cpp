@@ -33,7 +33,7 @@ TEST_F(ProtectSwitchEngine, SendsTheSwitchAndReportsEveryAnswer) {
     EXPECT_TRUE(providers[1]->asked[0].param["sw"].isNumber());
 
     auto center = ns::NotificationCenter::defaultCenter();
-    const std::string base = TAVORouterProtectCommonSWEngine::kCommonSwitchNotification;
+    const std::string base = "router common sw notification";
     center->postNotificationName(base + "_OK");  // e.g. the answer to the facade's own switch
     center->postNotificationName(base + "_NG", ns::Value(TAVOError::errorWithType(1, 100002, "router is not online")));
     center->postNotificationName(base + "_NG", ns::Value("not an error"));

@@ -188,8 +188,8 @@ TEST_F(FacadeOperations, RefusalsSendAndPostNothing) {
     facade->setCurrentRouter(router("R1", "AA:BB:CC:00:00:01"));
     drainMainLoop();
     posted.clear();
-    EXPECT_EQ(facade->requestRoutersList(), TAVOAccountManager::kRefused);  // signed out
-    EXPECT_EQ(facade->ticketCheck(""), TAVOAccountManager::kRefused);
+    EXPECT_EQ(facade->requestRoutersList(), TAVOAccountManager::kNothingSent);  // signed out
+    EXPECT_EQ(facade->ticketCheck(""), TAVOAccountManager::kNothingSent);
     drainMainLoop();
     EXPECT_TRUE(providers[0]->asked.empty());
     EXPECT_TRUE(providers[1]->asked.empty());
@@ -213,12 +213,12 @@ TEST_F(FacadeOperations, RecoveryOverTheCloudNamesTheRouterOverTheHomeNetworkNot
     signIn();
     auto r1 = router("R1", "AA:BB:CC:00:00:01");
     facade->setCurrentRouter(r1);
-    facade->recoveryBreakdown(5);
+    (void)facade->recoveryBreakdown(5);
     auto local = router("R1", "AA:BB:CC:00:00:01");
     local->ticket = "TK-1";
     facade->setLocalRouter(local);
     ASSERT_TRUE(r1->isLocalRouter);
-    facade->recoveryBreakdown(5);
+    (void)facade->recoveryBreakdown(5);
     ASSERT_EQ(providers[1]->asked.size(), 2u);
     EXPECT_EQ(providers[1]->asked[0].param["router_id"].asString(), "R1");
     EXPECT_TRUE(providers[1]->asked[1].param["router_id"].isNil());

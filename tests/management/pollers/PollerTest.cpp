@@ -69,7 +69,7 @@ protected:
         status->hardwareInfo->rom_version = rom;
         return status;
     }
-    static constexpr const char* kStatus = TAVORouterStatusLisener::kStatusNotification;
+    static constexpr const char* kStatus = "status of router notification";
 };
 
 TEST_F(Pollers, StatusCyclesFiveSecondsAfterEachAnswerUntilEnded) {
@@ -125,10 +125,10 @@ TEST_F(Pollers, StatusWithPasswordChecksWaitsForAllFourAnswers) {
     EXPECT_EQ(sent(49) + sent(53) + sent(54), 3);
 
     answer(kStatus, ns::Value(statusWith("1", "2")));
-    answer(TAVORouterStatusLisener::kWiFiPwdStrengthNotification, ns::Value(7));
-    answer(TAVORouterStatusLisener::kProtectElapseNotification, ns::Value(12));
+    answer("router query wifi pwd strength notification", ns::Value(7));
+    answer("router get protection elapse notification", ns::Value(12));
     EXPECT_TRUE(delegate->reports.empty());
-    fail(TAVORouterStatusLisener::kAdminPwdSafetyNotification, 100005);
+    fail("router query admin pwd safety notification", 100005);
     EXPECT_TRUE(delegate->reports.empty());
     ASSERT_EQ(delegate->errors.size(), 1u);
     EXPECT_EQ(delegate->errors[0]->errorCode(), 100005);
@@ -143,9 +143,9 @@ TEST_F(Pollers, StatusWithPasswordChecksWaitsForAllFourAnswers) {
     poller->endLisener();
     poller->startLisener(r1, facade->currentAccountData());
     answer(kStatus, ns::Value(statusWith("1", "2")));
-    answer(TAVORouterStatusLisener::kWiFiPwdStrengthNotification, ns::Value(3));
-    answer(TAVORouterStatusLisener::kAdminPwdSafetyNotification, ns::Value(2));
-    answer(TAVORouterStatusLisener::kProtectElapseNotification, ns::Value(13));
+    answer("router query wifi pwd strength notification", ns::Value(3));
+    answer("router query admin pwd safety notification", ns::Value(2));
+    answer("router get protection elapse notification", ns::Value(13));
     EXPECT_EQ(delegate->reports.size(), 1u);
     EXPECT_EQ(poller->wifiPasswordStrength(), 3);
     EXPECT_EQ(poller->adminPasswordSafety(), 2);
@@ -170,7 +170,7 @@ TEST_F(Pollers, AChangedCurrentRouterEndsTheSharedStatusPoller) {
     facade->setStatusLisener(poller);
     poller->startLisener(facade->currentRouter(), nullptr);
     answer(kStatus, ns::Value(statusWith("1", "2", "3.1.0")));
-    facade->checkRouterRomUpdate();
+    (void)facade->checkRouterRomUpdate();
     EXPECT_EQ(lastParam(25)["rom_version"].asString(), "3.1.0");
 
     facade->setCurrentRouter(router("R1", "AA:BB:CC:00:00:01"));  // same router: keeps polling
@@ -202,7 +202,7 @@ TEST_F(Pollers, SpeedSamplesEveryFiveSecondsAndTotalsFromTheStatusPoller) {
     ASSERT_TRUE(facade->statusLisener());
     EXPECT_EQ(sent(3), 1);
 
-    answer(TAVORouterGetSpeedListener::kSpeedNotification, ns::Value::array({12.5, 3}));
+    answer("router get speed notification", ns::Value::array({12.5, 3}));
     ASSERT_EQ(delegate->speeds.size(), 1u);
     EXPECT_EQ(delegate->speeds[0].size(), 2u);
     answer(kStatus, ns::Value(statusWith("300", "40")));
@@ -211,7 +211,7 @@ TEST_F(Pollers, SpeedSamplesEveryFiveSecondsAndTotalsFromTheStatusPoller) {
     // A failing speed request is retried every 5 s.
     advance(5);
     EXPECT_EQ(sent(38), 2);
-    fail(TAVORouterGetSpeedListener::kSpeedNotification);
+    fail("router get speed notification");
     EXPECT_EQ(delegate->errors.size(), 1u);
     advance(5);
     EXPECT_EQ(sent(38), 3);

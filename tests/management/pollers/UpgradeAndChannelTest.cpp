@@ -41,7 +41,7 @@ protected:
         info->status = status;
         info->progress = progress;
         ns::NotificationCenter::defaultCenter()->postNotificationName(
-            std::string(TAVORouterRomUpdateListener::kProgressNotification) + "_OK", ns::Value(info));
+            std::string("router update progress rom notification") + "_OK", ns::Value(info));
     }
     static void post(const std::string& name, const ns::Value& object = {}) {
         ns::NotificationCenter::defaultCenter()->postNotificationName(name, object);
@@ -53,19 +53,19 @@ TEST_F(UpgradeAndChannel, TheUpgradeOrderCarriesTheFirmwareAndItsAnswerIsReporte
     auto rom = TAVORouterRomUpdateListener::create();
     auto delegate = std::make_shared<UpgradeRecorder>();
     rom->delegate = delegate;
-    rom->requestUpdateRom(r1, "");  // no update info, signed out
+    (void)rom->requestUpdateRom(r1, "");  // no update info, signed out
     EXPECT_TRUE(lastParam(26) == ns::Value(ns::Dictionary{{"uri", ""}, {"md5", ""}, {"reboot", "1"}}));
 
     r1->updateInfo = TAVORouterRomUpdataInfo::create();
     r1->updateInfo->verUri = "http://fw/2.0.bin";
     r1->updateInfo->verMd5 = "abc";
-    rom->requestUpdateRom(r1, "Q;T");
+    (void)rom->requestUpdateRom(r1, "Q;T");
     EXPECT_EQ(lastParam(26)["router_id"], ns::Value("R1"));
     EXPECT_EQ(lastParam(26)["qt"], ns::Value("Q;T"));
     EXPECT_EQ(lastParam(26)["uri"], ns::Value("http://fw/2.0.bin"));
     EXPECT_EQ(lastParam(26)["md5"], ns::Value("abc"));
 
-    const std::string base = TAVORouterRomUpdateListener::kUpdateNotification;
+    const std::string base = "router update rom notification";
     post(base + "_OK");
     auto source = ns::Error::create("domain tavo", 5, ns::Dictionary{{"err msg data provider tavo", "disk full"}});
     post(base + "_NG", ns::Value(TAVOError::errorWithType(1, 130010, "x", source)));
@@ -96,7 +96,7 @@ TEST_F(UpgradeAndChannel, AScriptedUpgradeReportsEverySecondAndStops) {
     progressAnswer(3);  // reported, polling goes on
     advance(1);
     ns::NotificationCenter::defaultCenter()->postNotificationName(
-        std::string(TAVORouterRomUpdateListener::kProgressNotification) + "_NG",
+        std::string("router update progress rom notification") + "_NG",
         ns::Value(TAVOError::errorWithType(2, -1001, "x")));
     advance(1);
     EXPECT_EQ(sent(27), expected + 3);
@@ -133,7 +133,7 @@ TEST_F(UpgradeAndChannel, ChannelPromotionEveryThreeSecondsUntilEnded) {
     channel->startLisener(router("R1", "AA:BB:CC:00:00:01"), facade->currentAccountData());  // restart: one subscription
     EXPECT_EQ(sent(42), 2);
     EXPECT_EQ(lastParam(42)["qt"], ns::Value(qt));
-    const std::string base = TAVOOptChannelListener::kPromotionNotification;
+    const std::string base = "router get opt promotion notification";
     post(base + "_NG", ns::Value(TAVOError::errorWithType(1, 100002, "x")));
     EXPECT_EQ(delegate->errors, 1);
     advance(2.9);

@@ -49,24 +49,24 @@ TEST_F(DeviceTokenEngine, AFailedSendingIsRetriedTwiceFiveSecondsApart) {
     TAVORouterPreference::shareInstance()->saveDeviceToken("0a1b2c");
     engine->uploadDeviceTokenWithRouter({"r1"});
     for (int retry = 1; retry <= 2; ++retry) {
-        post(TAVODeviceTokenUploadEngine::kRegNotification, false);
+        post("router reg device token notofication", false);
         advance(4.9);
         EXPECT_EQ(sent(58).size(), static_cast<std::size_t>(retry));
         advance(0.1);
         EXPECT_EQ(sent(58).size(), static_cast<std::size_t>(retry + 1));
     }
-    post(TAVODeviceTokenUploadEngine::kRegNotification, false);
+    post("router reg device token notofication", false);
     advance(30);
     EXPECT_EQ(sent(58).size(), 3u);
 
     // A success ends the retries.
     engine->clearDeviceToken();
-    post(TAVODeviceTokenUploadEngine::kClearNotification, false);
+    post("router clear device token notofication", false);
     advance(5);
     EXPECT_EQ(sent(59).size(), 2u);
-    post(TAVODeviceTokenUploadEngine::kClearNotification, true);
+    post("router clear device token notofication", true);
     EXPECT_EQ(engine->retryClearCount(), 0);
-    post(TAVODeviceTokenUploadEngine::kClearNotification, false);
+    post("router clear device token notofication", false);
     advance(30);
     EXPECT_EQ(sent(59).size(), 2u);
 }
