@@ -8,6 +8,7 @@
 #include "core/services/TAVOToastPresenter.h"
 #include "management/account/TAVOZARAdapter.h"
 #include "management/facade/TAVOAccountManager.h"
+#include "platform/ui/AlertView.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"

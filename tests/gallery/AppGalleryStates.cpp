@@ -1,11 +1,14 @@
 // The states of the application's own screens: the first screen (the
 // router watch) on its way and done, the recovery screens the error system
 // jumps to, an alert the error system raises and a toast.
+#include <gtest/gtest.h>
+
 #include "app/lib/TAVORouterWatchViewController.h"
 #include "core/app/TAVOViewControllerState.h"
 #include "core/errors/TAVOAppJumper.h"
 #include "core/errors/TAVOErrorSystemManager.h"
 #include "core/errors/TAVOToastErrorHandler.h"
+#include "emulator/CallFault.h"
 #include "emulator/Fault.h"
 #include "tests/gallery/GalleryRegistry.h"
 
@@ -18,6 +21,8 @@ using test::EmulatedPeers;
 
 // Real seconds the emulator gets to answer a state's requests.
 constexpr double kAnswerSeconds = 20;
+// The calls the first screen's status poll makes.
+constexpr const char* kStatusCalls[] = {"router.getRouterInfo", "router.getSpeed"};
 
 std::string demoAccount() { return std::string(EmulatedPeers::kDemoUser) + ":" + EmulatedPeers::kDemoPassword; }
 
@@ -70,8 +75,10 @@ void registerAppGalleryStates() {
     // system asks whether to sign in again.
     GalleryRegistry::add("alert_account_remote_failed", [](AppFixture& app) {
         statusShown(app);
-        for (const char* call : {"router.getstatus", "router.getspeed"})
+        for (const char* call : kStatusCalls) {
             app.peers().cloud().setCallFault(call, emulator::CallFault::error(160001));
+            app.peers().router().setCallFault(call, emulator::CallFault::error(160001));
+        }
         app.screen().wait(5.0);
         EXPECT_TRUE(app.screen().waitUntil([&] { return app.screen().alert() != nullptr; }, kAnswerSeconds));
     });
@@ -81,7 +88,8 @@ void registerAppGalleryStates() {
     GalleryRegistry::add("toast_network_failure", [](AppFixture& app) {
         statusShown(app);
         TAVOErrorSystemManager::sharedManager()->registeHandler(TAVOToastErrorHandler::create(), 0);
-        app.peers().cloud().server().setFault("*", emulator::Fault::refusing());
+        for (const char* path : {"/router/getRouterInfo", "/router/getSpeed"})
+            app.peers().cloud().server().setFault(path, emulator::Fault::refusing());
         app.screen().wait(5.0);
         EXPECT_TRUE(app.screen().waitUntil([&] { return app.screen().toast().has_value(); }, kAnswerSeconds));
     });

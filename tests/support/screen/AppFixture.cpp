@@ -11,6 +11,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Screen.h"
+#include "protocol/TAVODataProvider.h"
 #include "tests/support/Harness.h"
 
 namespace keelbox::test {
