@@ -32,6 +32,7 @@ public:
         name_ = field("User name", 100, false);
         password_ = field("Password", 140, true);
         button("Sign in", 190, [this] {
+            view()->endEditing(true);
             if (auto refused = TAVOAccountManager::shareInstance()->login(name_->text(), password_->text()))
                 toast(*refused, TAVOToastTypeWarning);
         });
@@ -84,6 +85,8 @@ TEST(ScreenDriverOnTheApplication, TheAnswerToASignInShowsAsAToast) {
     auto& screen = app.screen();
     ASSERT_TRUE(screen.tapText("User name"));
     ASSERT_TRUE(screen.type(EmulatedPeers::kDemoUser));
+    // Once typed into, the field shows bullets rather than its placeholder.
+    const auto password = screen.viewWithText("Password");
 
     struct Case {
         const char* password;
@@ -96,7 +99,7 @@ TEST(ScreenDriverOnTheApplication, TheAnswerToASignInShowsAsAToast) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.password);
-        ASSERT_TRUE(screen.tapText("Password"));
+        ASSERT_TRUE(screen.tap(password));
         ASSERT_TRUE(screen.type(c.password));
         EXPECT_FALSE(screen.viewWithText(c.password)) << "a password shows as bullets";
         ASSERT_TRUE(screen.tapText("Sign in"));
