@@ -8,7 +8,6 @@
 #include "core/errors/TAVOAppJumper.h"
 #include "core/errors/TAVOErrorSystemManager.h"
 #include "core/errors/TAVOToastErrorHandler.h"
-#include "emulator/CallFault.h"
 #include "emulator/Fault.h"
 #include "tests/gallery/GalleryRegistry.h"
 
@@ -21,8 +20,6 @@ using test::EmulatedPeers;
 
 // Real seconds the emulator gets to answer a state's requests.
 constexpr double kAnswerSeconds = 20;
-// The calls the first screen's status poll makes.
-constexpr const char* kStatusCalls[] = {"router.getRouterInfo", "router.getSpeed"};
 
 std::string demoAccount() { return std::string(EmulatedPeers::kDemoUser) + ":" + EmulatedPeers::kDemoPassword; }
 
@@ -71,25 +68,22 @@ void registerAppGalleryStates() {
         app.screen().wait(1.0);
     });
 
-    // The cloud says the account's sign-in no longer holds: the error
-    // system asks whether to sign in again.
+    // The account's session ends at the service: the cloud refuses its
+    // ticket and the error system asks whether to sign in again.
     GalleryRegistry::add("alert_account_remote_failed", [](AppFixture& app) {
         statusShown(app);
-        for (const char* call : kStatusCalls) {
-            app.peers().cloud().setCallFault(call, emulator::CallFault::error(160001));
-            app.peers().router().setCallFault(call, emulator::CallFault::error(160001));
-        }
+        auto& accounts = app.peers().accounts().accounts();
+        accounts.signOut(accounts.find(EmulatedPeers::kDemoUser)->qid);
         app.screen().wait(5.0);
         EXPECT_TRUE(app.screen().waitUntil([&] { return app.screen().alert() != nullptr; }, kAnswerSeconds));
     });
 
-    // The network went away under the status poll: the error system's
-    // toast says so.
+    // The cloud went away under the status poll: the error system's toast
+    // says the network failed.
     GalleryRegistry::add("toast_network_failure", [](AppFixture& app) {
         statusShown(app);
         TAVOErrorSystemManager::sharedManager()->registeHandler(TAVOToastErrorHandler::create(), 0);
-        for (const char* path : {"/router/getRouterInfo", "/router/getSpeed"})
-            app.peers().cloud().server().setFault(path, emulator::Fault::refusing());
+        app.peers().cloud().stop();
         app.screen().wait(5.0);
         EXPECT_TRUE(app.screen().waitUntil([&] { return app.screen().toast().has_value(); }, kAnswerSeconds));
     });
