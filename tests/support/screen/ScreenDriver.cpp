@@ -41,6 +41,8 @@ std::vector<ui::WindowPtr> ScreenDriver::windows() const {
 
 ViewFinder ScreenDriver::find() const {
     auto shown = windows();
+    // The eye sees screens laid out, as the next display pass leaves them.
+    for (const auto& window : shown) window->layoutIfNeeded();
     return ViewFinder(std::vector<ui::ViewPtr>(shown.begin(), shown.end()));
 }
 

@@ -38,7 +38,8 @@ class ScreenDriver {
 public:
     ScreenDriver();
 
-    // Looking. The single-view finders answer the frontmost match, or null.
+    // Looking, at the windows laid out. The single-view finders answer the
+    // frontmost match, or null.
     std::vector<ui::WindowPtr> windows() const;
     ViewFinder find() const;
     ui::ViewPtr viewWithText(const std::string& text) const;
