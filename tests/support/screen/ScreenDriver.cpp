@@ -60,8 +60,7 @@ ui::ViewPtr ScreenDriver::viewWithTag(long tag) const { return frontmost(find().
 
 std::vector<std::string> ScreenDriver::shownTexts() const {
     std::vector<std::string> texts;
-    for (const auto& view : find().matching([](const ui::ViewPtr& v) { return !ViewReader::text(v).empty(); }))
-        texts.push_back(ViewReader::text(view));
+    for (const auto& view : find().withAnyText()) texts.push_back(ViewReader::text(view));
     return texts;
 }
 

@@ -58,6 +58,13 @@ std::vector<ui::ViewPtr> ViewFinder::withText(const std::string& text) const {
     return claiming([&](const ui::ViewPtr& view) { return ScreenReaders::textOf(*view) == text; });
 }
 
+std::vector<ui::ViewPtr> ViewFinder::withAnyText() const {
+    return claiming([](const ui::ViewPtr& view) {
+        auto text = ScreenReaders::textOf(*view);
+        return text && !text->empty();
+    });
+}
+
 std::vector<ui::ViewPtr> ViewFinder::withTextContaining(const std::string& part) const {
     return claiming([&](const ui::ViewPtr& view) {
         auto text = ScreenReaders::textOf(*view);

@@ -26,6 +26,8 @@ public:
     std::vector<ui::ViewPtr> all() const;
     std::vector<ui::ViewPtr> matching(const std::function<bool(const ui::ViewPtr&)>& predicate) const;
     std::vector<ui::ViewPtr> withText(const std::string& text) const;
+    // Views that show any text.
+    std::vector<ui::ViewPtr> withAnyText() const;
     // Views whose text contains the part.
     std::vector<ui::ViewPtr> withTextContaining(const std::string& part) const;
     std::vector<ui::ViewPtr> withTag(long tag) const;
