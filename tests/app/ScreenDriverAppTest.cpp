@@ -22,10 +22,8 @@ namespace {
 // as a toast; a second button asks, in an alert, whether to sign out.
 class SignInProbe : public ui::ViewController {
 public:
+    using ui::ViewController::ViewController;
     static std::shared_ptr<SignInProbe> create() { return ui::ViewController::make<SignInProbe>(); }
-    ~SignInProbe() override {
-        for (const auto& token : observers_) ns::NotificationCenter::defaultCenter()->removeObserver(token);
-    }
 
     void viewDidLoad() override {
         view()->setBackgroundColor(ui::Color::whiteColor());
@@ -47,11 +45,11 @@ public:
 
         std::weak_ptr<SignInProbe> weak = self<SignInProbe>();
         auto center = ns::NotificationCenter::defaultCenter();
-        observers_.push_back(center->addObserverForName(kZARLoginOKNotification, {}, nullptr, [weak](const ns::NotificationPtr&) {
+        okObserver_ = ns::ScopedObserver(center, center->addObserverForName(kZARLoginOKNotification, {}, nullptr, [weak](const ns::NotificationPtr&) {
             auto account = TAVOAccountManager::shareInstance()->currentAccountData();
             if (auto probe = weak.lock(); probe && account) probe->toast("Signed in as " + account->username(), 0);
         }));
-        observers_.push_back(center->addObserverForName(kZARLoginNGNotification, {}, nullptr, [weak](const ns::NotificationPtr& n) {
+        failedObserver_ = ns::ScopedObserver(center, center->addObserverForName(kZARLoginNGNotification, {}, nullptr, [weak](const ns::NotificationPtr& n) {
             if (auto probe = weak.lock()) probe->toast(n->userInfo()["msg"].stringValue(), TAVOToastTypeWarning);
         }));
     }
@@ -75,7 +73,8 @@ private:
 
     std::shared_ptr<ui::TextField> name_, password_;
     std::shared_ptr<ui::Label> status_;
-    std::vector<ns::ObjectPtr> observers_;
+    ns::ScopedObserver okObserver_;
+    ns::ScopedObserver failedObserver_;
 };
 
 TEST(ScreenDriverOnTheApplication, TheAnswerToASignInShowsAsAToast) {
