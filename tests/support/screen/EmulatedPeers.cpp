@@ -30,7 +30,10 @@ bool EmulatedPeers::start() {
     if (started_) return true;
     if (!accounts_->start() || !router_->start() || !cloud_->start()) return false;
     started_ = true;
-    setDeploymentValue("KEELBOX_ACCOUNT_SERVICE_URL", accounts_->endpointURL());
+    setDeploymentValue(emulator::AccountService::kURLVariable, accounts_->endpointURL());
+    // The service speaks HTTPS under the emulator's own CA, which the
+    // account client trusts only when the deployment names it.
+    setDeploymentValue(emulator::AccountService::kCAFileVariable, emulator::AccountService::caFilePath());
     setDeploymentValue("KEELBOX_ROUTER_LOCAL_HOST", router_->host());
     setDeploymentValue("KEELBOX_CLOUD_ROUTER_BASE_URL", cloud_->baseURL());
     return true;
