@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "app/lib/TAVOAlertViewPresenter.h"
 #include "app/lib/TAVOInterimScreens.h"
 #include "app/lib/TAVOPushInfoHolderInbox.h"
+#include "app/lib/TAVOQueuedAlertPresenter.h"
 #include "app/lib/TAVOWindowToastPresenter.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "protocol/TAVOAppInfoProviderSource.h"
@@ -16,7 +16,7 @@ void TAVOStartupServices::registerAll() {
     TAVOAppInfoProviderSource::registerShared();
     // No application-version checker exists yet (the account screens bring
     // it): the update-checker slot stays empty and start-up skips the check.
-    TAVOAlertPresenter::setShared(TAVOAlertViewPresenter::create());
+    TAVOAlertPresenter::setShared(TAVOQueuedAlertPresenter::create());
     TAVOToastPresenter::setShared(std::make_shared<TAVOWindowToastPresenter>());
     auto screens = std::make_shared<TAVOInterimScreens>();
     TAVORootScreens::setShared(screens);

@@ -35,6 +35,7 @@ void Animation::copyTimingTo(Animation& o) const {
     o.delegate = delegate;
     o.onStop = onStop;
     o.name = name;
+    o.keyedValues = keyedValues;
 }
 
 }  // namespace ca

@@ -8,7 +8,9 @@
 // later turn when the animation is removed or replaced before it ends.
 #pragma once
 
+#include <any>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -48,6 +50,10 @@ public:
     // Called with the same arguments as the delegate's did-stop (after it).
     std::function<void(bool finished)> onStop;
     std::string name;  // free-form tag for tests and programs
+    // Values a program keeps on the animation under keys of its own (a
+    // completion block for the delegate, say); they travel with the copy
+    // the layer makes, so the delegate finds them on the animation it hears.
+    std::map<std::string, std::any> keyedValues;
 
     // Seconds from start to end, all repeats included; infinite when it
     // repeats "forever" (the huge count or an infinite one).

@@ -22,6 +22,7 @@ public:
     static std::optional<Font> fontWithName(const std::string& name, double size);
     static double systemFontSize() { return 14; }
     static double labelFontSize() { return 17; }
+    static double buttonFontSize() { return 18; }
 
     const std::string& fontName() const { return font_->postScriptName(); }
     const std::string& familyName() const { return font_->familyName(); }

@@ -1,8 +1,7 @@
-// The interim alert, toast and recovery screens the application registers
-// until the interface kits and screens land.
+// The interim toast and recovery screens the application registers until
+// the interface kits and screens land.
 #include <gtest/gtest.h>
 
-#include "app/lib/TAVOAlertViewPresenter.h"
 #include "app/lib/TAVOInterimScreen.h"
 #include "app/lib/TAVOInterimScreens.h"
 #include "app/lib/TAVOWindowToastPresenter.h"
@@ -17,33 +16,6 @@
 
 namespace keelbox::test {
 namespace {
-
-TEST(InterimServices, AlertsQueueOneAtATimeAndRunTheTappedButtonsHandler) {
-    auto presenter = TAVOAlertViewPresenter::create();
-    std::vector<std::string> tapped;
-    presenter->showAlert("New version", "2.0 is out",
-                         {{"Later", TAVOAlertButtonTypeCancel, [&] { tapped.push_back("later"); }},
-                          {"Get it", TAVOAlertButtonTypeDefault, [&] { tapped.push_back("get"); }}});
-    presenter->showAlert("Second", "", {{"OK", TAVOAlertButtonTypeDefault, [&] { tapped.push_back("ok"); }}});
-    EXPECT_TRUE(presenter->hasShown());
-    ASSERT_EQ(ui::AlertView::visibleAlerts().size(), 1u) << "the second waits";
-    auto first = presenter->currentAlert();
-    EXPECT_EQ(first->title, "New version");
-    EXPECT_EQ(first->buttonTitleAtIndex(0), "Later");
-    EXPECT_EQ(first->buttonTitleAtIndex(1), "Get it");
-    EXPECT_EQ(first->cancelButtonIndex, 0);
-
-    first->tapButtonAtIndex(1);
-    EXPECT_EQ(tapped, std::vector<std::string>{"get"});
-    drainMainLoop();
-    ASSERT_TRUE(presenter->currentAlert());
-    EXPECT_EQ(presenter->currentAlert()->title, "Second");
-    presenter->currentAlert()->tapButtonAtIndex(0);
-    drainMainLoop();
-    EXPECT_EQ(tapped, (std::vector<std::string>{"get", "ok"}));
-    EXPECT_FALSE(presenter->hasShown());
-    EXPECT_TRUE(ui::AlertView::visibleAlerts().empty());
-}
 
 class WindowDelegate : public ui::ApplicationDelegate {
 public:

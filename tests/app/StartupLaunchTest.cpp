@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "app/lib/KeelboxMain.h"
-#include "app/lib/TAVOAlertViewPresenter.h"
 #include "app/lib/TAVOInterimScreens.h"
 #include "app/lib/TAVOPushInfoHolderInbox.h"
+#include "app/lib/TAVOQueuedAlertPresenter.h"
 #include "app/lib/TAVORouterWatchViewController.h"
 #include "app/lib/TAVOWindowToastPresenter.h"
 #include "core/app/TAVOViewControllerState.h"
@@ -100,7 +100,7 @@ TEST_F(StartupLaunch, AHeadlessLaunchRunsOnTheRealServices) {
               std::static_pointer_cast<TAVODeviceTokenUploading>(TAVODeviceTokenUploadEngine::shareInstance()));
     EXPECT_TRUE(holds<TAVOPushInfoHolderInbox>(TAVOPushInbox::shared()));
     EXPECT_TRUE(holds<TAVOAppInfoProviderSource>(TAVOAppInfoSource::shared()));
-    EXPECT_TRUE(holds<TAVOAlertViewPresenter>(TAVOAlertPresenter::shared()));
+    EXPECT_TRUE(holds<TAVOQueuedAlertPresenter>(TAVOAlertPresenter::shared()));
     EXPECT_TRUE(holds<TAVOWindowToastPresenter>(TAVOToastPresenter::shared()));
     EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORootScreens::shared()));
     EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORecoveryScreens::shared()));

@@ -121,3 +121,23 @@ TEST(LayerAnimation, KeptAnimationsStayAfterTheEndAndTransactionsCompleteAfterTh
     advance(0);
     EXPECT_EQ(log.back(), "empty");
 }
+
+TEST(LayerAnimation, ValuesKeptOnAnAnimationReachTheDelegateWithTheLayersCopy) {
+    struct RunsHandler : ca::AnimationDelegate {
+        void animationDidStop(const ca::AnimationPtr& a, bool) override {
+            auto it = a->keyedValues.find("handler");
+            if (it == a->keyedValues.end()) return;
+            if (auto* handler = std::any_cast<std::function<void()>>(&it->second)) (*handler)();
+        }
+    };
+    auto layer = ca::Layer::create();
+    int ran = 0;
+    auto grow = ca::KeyframeAnimation::animationWithKeyPath("transform.scale");
+    grow->duration = 0.5;
+    grow->delegate = std::make_shared<RunsHandler>();
+    grow->keyedValues["handler"] = std::function<void()>([&] { ++ran; });
+    layer->addAnimation(grow, "grow");
+    EXPECT_EQ(layer->animationForKey("grow")->keyedValues.count("handler"), 1u);
+    advance(0.5);
+    EXPECT_EQ(ran, 1);
+}

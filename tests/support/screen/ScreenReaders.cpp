@@ -9,6 +9,7 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/TextView.h"
 #include "tests/support/screen/PlatformAlert.h"
+#include "tests/support/screen/QueuedAlert.h"
 
 namespace keelbox::test {
 
@@ -73,7 +74,9 @@ void installApplicationReaders(Readers& r) {
 
 // The kits' readers (alerts, toasts and HUDs, custom views) go here as
 // their libraries land.
-void installKitReaders(Readers&) {}
+void installKitReaders(Readers& r) {
+    r.alert.push_back([] { return QueuedAlert::shown(); });
+}
 
 Readers& readers() {
     static Readers r = [] {
