@@ -139,5 +139,9 @@ void MAAlertTransition::runExit(int style, const ui::ViewPtr& panel, double heig
 void MAAlertTransition::runHandler(const ca::Animation& animation) {
     auto it = animation.keyedValues.find(kHandlerKey);
     if (it == animation.keyedValues.end()) return;
-    if (const auto* handler = std::any_cast<Completion>(&it->second); handler && *handler) (*handler)();
+    const auto* handler = std::any_cast<Completion>(&it->second);
+    if (!handler || !*handler) return;
+    // A copy: the completion may release the panel and the animation with it.
+    auto completion = *handler;
+    completion();
 }

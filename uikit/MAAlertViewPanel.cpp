@@ -221,7 +221,8 @@ void MAAlertView::validateLayout() {
     layoutDirty_ = false;
     if (!containerView_) return;
 
-    const auto frames = MAAlertLayout::frames(contentOf(*this), bounds().size);
+    const auto content = contentOf(*this);
+    const auto frames = MAAlertLayout::frames(content, bounds().size);
     containerView_->setTransform(cg::AffineTransformIdentity);
     containerView_->setFrame(frames.panel);
     const cg::Rect panelBounds = containerView_->bounds();
@@ -244,7 +245,7 @@ void MAAlertView::validateLayout() {
 
     const double width = panelBounds.size.width;
     const double top = frames.buttonsTop;
-    if (MAAlertLayout::sharesOneRow(contentOf(*this)) && verticalLine_) {
+    if (MAAlertLayout::sharesOneRow(content) && verticalLine_) {
         const cg::Rect line = verticalLine_->frame();
         verticalLine_->setFrame(cg::RectMake(width * 0.5 - MAAlertLayout::kHairline, top, line.size.width,
                                              panelBounds.size.height - top));
