@@ -14,6 +14,7 @@
 #include "platform/ui/BasicAnimation.h"
 #include "platform/ui/Window.h"
 #include "tests/support/Harness.h"
+#include "tests/support/screen/ScreenDriver.h"
 #include "uikit/PGProgressHUD.h"
 #include "uikit/PGProgressReceiver.h"
 
@@ -322,6 +323,22 @@ TEST_F(ProgressHUD, ClassOperationsFindAndHideTheHUDsOfAView) {
     EXPECT_FALSE(first->superview());
     EXPECT_FALSE(PGProgressHUD::hideHUDForView(host, false));
     EXPECT_EQ(PGProgressHUD::hideAllHUDsForView(host, false), 0u);
+}
+
+TEST_F(ProgressHUD, TheScreenDriverReadsTheHUDAPersonSees) {
+    ScreenDriver screen;
+    auto hud = addHUD();
+    hud->setLabelText("Saving");
+    hud->setDetailsLabelText("Please wait");
+    EXPECT_FALSE(screen.toast()) << "not shown yet";
+    hud->show(false);
+    auto shown = screen.toast();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->kind, ShownToast::Kind::ProgressHUD);
+    EXPECT_EQ(shown->text, "Saving\nPlease wait");
+    EXPECT_EQ(shown->view, hud);
+    hud->hide(false);
+    EXPECT_FALSE(screen.toast());
 }
 
 }  // namespace
