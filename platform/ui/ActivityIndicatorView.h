@@ -26,6 +26,8 @@ public:
     OptionalColor color;
 
     cg::Size sizeThatFits(const cg::Size& size) const override;
+    // Twelve spokes fading round the circle, in `color` or the style's.
+    void drawRect(const cg::Rect& rect) override;
     void initWithFrame(const cg::Rect& frame) override;
 
 private:

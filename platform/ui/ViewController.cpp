@@ -256,6 +256,24 @@ void ViewController::dismissViewControllerAnimated(bool animated, std::function<
     }
 }
 
+namespace {
+
+ViewController::StatusBarHiddenAnswer& defaultStatusBarHiddenAnswer() {
+    static ViewController::StatusBarHiddenAnswer answer;
+    return answer;
+}
+
+}  // namespace
+
+bool ViewController::prefersStatusBarHidden() const {
+    const auto& answer = defaultStatusBarHiddenAnswer();
+    return answer ? answer(*this) : false;
+}
+
+void ViewController::setDefaultPrefersStatusBarHidden(StatusBarHiddenAnswer answer) {
+    defaultStatusBarHiddenAnswer() = std::move(answer);
+}
+
 void ViewController::setNeedsStatusBarAppearanceUpdate() {
     Application::sharedApplication()->updateStatusBarAppearance();
 }

@@ -112,7 +112,12 @@ public:
 
     // Status bar and rotation.
     virtual StatusBarStyle preferredStatusBarStyle() const { return StatusBarStyle::Default; }
-    virtual bool prefersStatusBarHidden() const { return false; }
+    // A class that does not decide for itself answers with the default
+    // answer, which a module extending every controller may install (a
+    // popup helper hides the bar while its popup is up); NO without one.
+    virtual bool prefersStatusBarHidden() const;
+    using StatusBarHiddenAnswer = std::function<bool(const ViewController&)>;
+    static void setDefaultPrefersStatusBarHidden(StatusBarHiddenAnswer answer);
     // Asks the application to take the status bar's look again from the
     // controller that decides it (Application::updateStatusBarAppearance).
     void setNeedsStatusBarAppearanceUpdate();

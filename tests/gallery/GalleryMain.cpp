@@ -77,6 +77,7 @@ int main(int argc, char** argv) {
 
     registerAppGalleryStates();
     registerUikitAlertGalleryStates();
+    registerUikitHudGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

@@ -33,5 +33,6 @@ public:
 // The registration functions, one per library.
 void registerAppGalleryStates();
 void registerUikitAlertGalleryStates();
+void registerUikitHudGalleryStates();
 
 }  // namespace keelbox::gallery

@@ -3,13 +3,17 @@
 #include "app/lib/TAVOWindowToastPresenter.h"
 #include "core/services/TAVOToastPresenter.h"
 #include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/TextView.h"
+#include "platform/ui/Window.h"
 #include "tests/support/screen/PlatformAlert.h"
 #include "tests/support/screen/QueuedAlert.h"
+#include "tests/support/screen/ViewFinder.h"
+#include "uikit/PGProgressHUD.h"
 
 namespace keelbox::test {
 
@@ -76,6 +80,24 @@ void installApplicationReaders(Readers& r) {
 // their libraries land.
 void installKitReaders(Readers& r) {
     r.alert.push_back([] { return QueuedAlert::shown(); });
+    // The frontmost progress HUD a person sees: its texts, label first.
+    r.toast.push_back([]() -> std::optional<ShownToast> {
+        auto app = ui::Application::existing();
+        if (!app) return std::nullopt;
+        std::vector<ui::ViewPtr> roots;
+        for (const auto& window : app->windows())
+            if (!window->isHidden()) roots.push_back(window);
+        auto huds = ViewFinder(roots).ofClass<PGProgressHUD>();
+        if (huds.empty()) return std::nullopt;
+        const auto& hud = huds.back();
+        ShownToast toast{.kind = ShownToast::Kind::ProgressHUD, .view = hud};
+        for (const auto& part : {hud->labelText(), hud->detailsLabelText()}) {
+            if (part.empty()) continue;
+            if (!toast.text.empty()) toast.text += "\n";
+            toast.text += part;
+        }
+        return toast;
+    });
 }
 
 Readers& readers() {
