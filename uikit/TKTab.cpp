@@ -144,6 +144,8 @@ void TKTab::layoutSubviews() {
     }
     // The drawn look draws its own title; the label would show it twice.
     if (!tabImage_) titleLabel_->setFrame(cg::RectMake(0, 0, 0, 0));
+    // A label without room shows nothing (not even text spilling out).
+    titleLabel_->setHidden(titleIsHidden_ || !tabImage_);
     if (indicatorView_) {
         const cg::Rect iconFrame = iconView_->frame();
         indicatorView_->setFrame(cg::RectMake(cg::RectGetMaxX(iconFrame) + kBadgeOffsetX - kBadgeSide / 2,
