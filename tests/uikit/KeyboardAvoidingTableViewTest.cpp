@@ -103,9 +103,41 @@ TEST_F(FormOnAWindow, ALowFieldLiftsAboveTheKeyboardAndReturnWalksTheFieldsToThe
 TEST_F(FormOnAWindow, ATapOutsideTheFieldsEndsEditing) {
     ASSERT_TRUE(screen.tap(field("Field 9")));
     EXPECT_TRUE(aboveKeyboard(field("Field 9")));
+    ASSERT_GT(table->contentOffset().y, 0);
+    table->setContentSize(table->contentSize());
+    EXPECT_EQ(table->contentInset().bottom, ui::Keyboard::kHeight) << "scrolled, the keyboard covers as much";
     ASSERT_TRUE(screen.tapAt({20, 5}));
     EXPECT_FALSE(focused());
     EXPECT_FALSE(ui::Keyboard::isVisible());
+}
+
+TEST(KeyboardAvoidingTableView, ItsFieldScanEndsWithTheTable) {
+    auto window = ui::Window::create(ui::Screen::mainScreen()->bounds());
+    auto form = std::make_shared<Form>();
+    auto table = KeyboardAvoidingTableView::create(window->bounds());
+    table->setDataSource(form);
+    window->addSubview(table);
+    window->layoutIfNeeded();
+    std::weak_ptr<KeyboardAvoidingTableView> weak = table;
+    table->removeFromSuperview();
+    table.reset();
+    EXPECT_TRUE(weak.expired());
+    advance(0.2);
+    EXPECT_EQ(form->cells.at(0)->contentView()->subviews().size(), 1u);
+    auto field = std::dynamic_pointer_cast<ui::TextField>(form->cells.at(0)->contentView()->subviews().front());
+    EXPECT_EQ(field->returnKeyType(), ui::ReturnKeyType::Default) << "no scan ran for a gone table";
+}
+
+TEST(KeyboardAvoidingScrollView, AViewAboveTheKeyboardKeepsItsInsets) {
+    auto window = ui::Window::create(ui::Screen::mainScreen()->bounds());
+    auto scroll = KeyboardAvoidingScrollView::create(cg::RectMake(0, 0, 320, 200));
+    auto field = ui::TextField::create(cg::RectMake(20, 100, 200, 30));
+    scroll->addSubview(field);
+    window->addSubview(scroll);
+    window->makeKeyAndVisible();
+    ASSERT_TRUE(field->becomeFirstResponder());
+    EXPECT_EQ(scroll->contentInset().bottom, 0);
+    field->resignFirstResponder();
 }
 
 TEST(KeyboardAvoidingScrollView, SizesItsContentForTheKeyboardAndGivesTheOwnersSizeBack) {

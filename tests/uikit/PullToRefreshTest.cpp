@@ -74,6 +74,19 @@ TEST_F(PullOnAWindow, TheHeaderFillsItsRingAsThePullNearsTheThreshold) {
     EXPECT_EQ(scrollView->contentInset().top, 0);
 }
 
+TEST(PullDownHeader, MeasuresThePullFromTheRestingPositionBelowABar) {
+    auto scrollView = ui::ScrollView::create(cg::RectMake(0, 0, 320, 480));
+    scrollView->setContentSize({320, 1000});
+    scrollView->setContentInset({64, 0, 0, 0});
+    UIScrollViewPull::addHeaderWithTarget(scrollView, nullptr, nullptr);
+    scrollView->setContentOffset({0, -64});
+    scrollView->beginDragging();
+    scrollView->dragBy({0, 32});
+    EXPECT_EQ(UIScrollViewPull::header(scrollView)->circleIndicatorView()->percent(), 50u);
+    scrollView->dragBy({0, 66});
+    EXPECT_EQ(UIScrollViewPull::header(scrollView)->state(), PullRefreshState::Ready);
+}
+
 TEST_F(PullOnAWindow, ReleasingPastTheThresholdRefreshesOnceUntilTheOwnerIsDone) {
     pull(100);
     EXPECT_EQ(lastStatus, "松手更新");

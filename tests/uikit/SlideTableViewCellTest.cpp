@@ -165,6 +165,31 @@ TEST_F(SwipeRowsOnAWindow, UtilityButtonsReportTheirIndex) {
     EXPECT_TRUE(rows->selected.empty()) << "a button is not the row";
 }
 
+TEST_F(SwipeRowsOnAWindow, AnOpenRowAskedToOpenTheOtherWayOnlyCloses) {
+    row(0)->setSWCellState(SlideCellState::Right, false);
+    row(0)->setSWCellState(SlideCellState::Left, false);
+    EXPECT_EQ(row(0)->cellState(), SlideCellState::Center);
+    advance(1);
+    EXPECT_EQ(offset(0), 0);
+}
+
+TEST_F(SwipeRowsOnAWindow, ButtonsGivenAgainReportOnceAndTheHighlightEndsWithTheRow) {
+    row(2)->setRightUtilityButtons(row(2)->rightUtilityButtons());
+    row(2)->setCellHeight(kRowHeight);
+    row(2)->setSWCellState(SlideCellState::Right, false);
+    ASSERT_TRUE(screen.tapText("Block"));
+    EXPECT_EQ(rows->triggered, std::vector<std::size_t>{1});
+
+    advance(1);
+    ASSERT_TRUE(screen.tapText("Row 0"));
+    std::weak_ptr<SlideTableViewCell> highlighted = row(0);
+    table->removeFromSuperview();
+    table.reset();
+    rows->cells.clear();
+    EXPECT_TRUE(highlighted.expired());
+    advance(1);  // the highlight's end has nothing left to touch
+}
+
 TEST(SlideUtilityButtonView, ButtonsNeverTakeMoreThan260Points) {
     const std::pair<std::size_t, double> cases[] = {{1, 58}, {4, 58}, {5, 52}, {6, 260.0 / 6}};
     for (const auto& [count, width] : cases)

@@ -174,6 +174,10 @@ TEST(TabBarController, SelectsNothingWithoutControllersAndTheSelectedControllers
     empty->view()->layoutIfNeeded();
     EXPECT_TRUE(empty->tabBar()->tabs().empty());
     EXPECT_FALSE(empty->tabBar()->selectedTab());
+    // Controllers given once the view is loaded get their tabs.
+    empty->setViewControllers({TabScreen::create("A", "home_bbar_ic01"), TabScreen::create("B", "home_bbar_ic02")});
+    ASSERT_EQ(empty->tabBar()->tabs().size(), 2u);
+    EXPECT_EQ(empty->tabBar()->selectedTab(), empty->tabBar()->tabs().at(0));
 
     auto tabs = TKTabBarController::create();
     std::vector<ui::ViewControllerPtr> children{TabScreen::create("A", "home_bbar_ic01"),
