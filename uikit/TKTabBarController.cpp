@@ -38,9 +38,16 @@ void TKTabBarController::setViewControllers(const std::vector<ui::ViewController
     for (const auto& c : controllers)
         if (c && std::find(fresh.begin(), fresh.end(), c) == fresh.end()) fresh.push_back(c);
     for (const auto& old : viewControllers_)
-        if (std::find(fresh.begin(), fresh.end(), old) == fresh.end()) old->removeFromParentViewController();
+        if (std::find(fresh.begin(), fresh.end(), old) == fresh.end()) {
+            old->willMoveToParentViewController(nullptr);
+            old->removeFromParentViewController();
+        }
     viewControllers_ = fresh;
-    for (const auto& c : viewControllers_) addChildViewController(c);
+    for (const auto& c : viewControllers_)
+        if (c->parentViewController().get() != this) {
+            addChildViewController(c);
+            c->didMoveToParentViewController(self<ui::ViewController>());
+        }
     if (selectedViewController_ && !indexOfController(selectedViewController_)) {
         selectedViewController_ = nullptr;
         if (tabBarView_) tabBarView_->setContentView(nullptr);
