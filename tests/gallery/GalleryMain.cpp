@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
     registerAppGalleryStates();
     registerUikitAlertGalleryStates();
     registerUikitHudGalleryStates();
+    registerUikitTabsGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

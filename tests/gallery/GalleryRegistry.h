@@ -34,5 +34,6 @@ public:
 void registerAppGalleryStates();
 void registerUikitAlertGalleryStates();
 void registerUikitHudGalleryStates();
+void registerUikitTabsGalleryStates();
 
 }  // namespace keelbox::gallery
