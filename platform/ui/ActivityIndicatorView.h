@@ -26,6 +26,8 @@ public:
     OptionalColor color;
 
     cg::Size sizeThatFits(const cg::Size& size) const override;
+    // Twelve spokes around the middle, fading round the circle.
+    void drawRect(const cg::Rect& rect) override;
     void initWithFrame(const cg::Rect& frame) override;
 
 private:

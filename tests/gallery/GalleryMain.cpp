@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
     const auto folder = std::filesystem::absolute(galleryFolder(argc, argv));
 
     registerAppGalleryStates();
+    registerUikitTextGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

@@ -32,5 +32,6 @@ public:
 
 // The registration functions, one per library.
 void registerAppGalleryStates();
+void registerUikitTextGalleryStates();
 
 }  // namespace keelbox::gallery

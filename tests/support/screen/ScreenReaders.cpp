@@ -9,6 +9,7 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/TextView.h"
 #include "tests/support/screen/PlatformAlert.h"
+#include "uikit/LXAttributedLabel.h"
 
 namespace keelbox::test {
 
@@ -73,7 +74,14 @@ void installApplicationReaders(Readers& r) {
 
 // The kits' readers (alerts, toasts and HUDs, custom views) go here as
 // their libraries land.
-void installKitReaders(Readers&) {}
+void installKitReaders(Readers& r) {
+    // An attributed label shows its attributed text, which need not be its plain text.
+    r.text.push_back(forClass<LXAttributedLabel>([](const LXAttributedLabel& label) -> std::optional<std::string> {
+        auto shown = label.attributedTextWithLinks();
+        if (!shown) return std::nullopt;
+        return shown->string();
+    }));
+}
 
 Readers& readers() {
     static Readers r = [] {
