@@ -132,7 +132,7 @@ private:
     std::vector<ns::TextCheckingResultPtr> detectedLinks() const;
     // Lays the text out, unless the cached frame is of this text and these bounds.
     void layOutIfNeeded(const ns::AttributedStringPtr& text) const;
-    // The link-frame cache dropped and a redraw asked, from const paths too.
+    // Drops the laid-out frame and asks for a redraw, from const paths too.
     void invalidateDrawing() const;
     void checkLineBreakMode(bool fromInterfaceFile) const;
     void checkAutoShrink(bool fromInterfaceFile) const;

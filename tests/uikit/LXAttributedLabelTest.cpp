@@ -4,6 +4,8 @@
 // a finger that wanders off cancels the link.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/graphics/GraphicsContextStack.h"
 #include "platform/graphics/TextAttributes.h"
 #include "platform/ui/Application.h"
@@ -11,6 +13,7 @@
 #include "platform/ui/Window.h"
 #include "tests/support/Harness.h"
 #include "tests/support/screen/ScreenDriver.h"
+#include "tests/uikit/LoggedWarnings.h"
 #include "uikit/LXAttributedLabel.h"
 #include "uikit/LXCommodityConstructors.h"
 #include "uikit/TextCheckingResultExtendedURL.h"
@@ -113,6 +116,33 @@ TEST_F(AttributedLabelOnAWindow, DrawsTheDetectedLinkInTheLinkStyle) {
     EXPECT_EQ(screen.viewWithText("styled only"), label);
 }
 
+TEST_F(AttributedLabelOnAWindow, TheTouchedLinkIsHighlightedOverItsOwnCharactersOnly) {
+    // Unstyled, the link shares its glyph run with the text after it.
+    label->setText("see http://example.com now");
+    label->setLinkColor(std::nullopt);
+    label->setUnderlineLinks(false);
+    label->setActiveLink(label->linkAtCharacterIndex(10));
+    ASSERT_TRUE(label->activeLink());
+
+    cg::beginImageContext(label->bounds().size, false, 1);
+    label->drawRect(label->bounds());
+    auto image = cg::imageFromCurrentImageContext();
+    cg::endImageContext();
+    // The fill behind the link is white 0.4 at alpha 0.3; the text is opaque.
+    double left = 1e9, right = -1;
+    for (std::size_t y = 0; y < image->height(); ++y)
+        for (std::size_t x = 0; x < image->width(); ++x) {
+            const cg::RGBA p = image->pixel(x, y);
+            if (p.a > 0.2 && p.a < 0.4 && std::abs(p.r - 0.4) < 0.05) {
+                left = std::min(left, double(x));
+                right = std::max(right, double(x) + 1);
+            }
+        }
+    const double origin = label->frame().origin.x;
+    EXPECT_NEAR(left, pointOnCharacter(kLinkRange.location, 0).x - origin, 2.5);
+    EXPECT_NEAR(right, pointOnCharacter(kLinkRange.max(), 0).x - origin, 2.5);
+}
+
 TEST_F(AttributedLabelOnAWindow, LinkStyleBitsDecideUnderlineAndWeight) {
     struct Case {
         const char* name;
@@ -203,6 +233,41 @@ TEST(LXAttributedLabelText, SetTextTrimsAndDrawsTheStoredTextItselfWithoutLinks)
     const cg::Rect area = label->drawingRect();
     EXPECT_EQ(area.origin.y, -10);
     EXPECT_EQ(area.size.height, 50);
+}
+
+TEST(LXAttributedLabelText, WarnsOfTheSettingsItIgnores) {
+    const std::string truncation =
+        "[LXAttributedLabel] Warning: \"UILineBreakMode...Truncation\" lineBreakModes are not yet fully supportedby "
+        "CoreText and LXAttributedLabel. See https://keelbox.example/issues/attributed-label-truncation";
+    const std::string autoShrink =
+        "[LXAttributedLabel] Warning: the \"adjustsFontSizeToFitWidth\" property is not supported by CoreText. It "
+        "will be ignored by LXAttributedLabel.";
+    const std::string lines =
+        "[LXAttributedLabel] Warning: the \"numberOfLines\" property is not yet supported by CoreText. It will be "
+        "ignored by LXAttributedLabel. See https://keelbox.example/issues/attributed-label-number-of-lines";
+    auto label = LXAttributedLabel::create(cg::RectMake(0, 0, 200, 40));
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+        std::vector<std::string> logged;
+    };
+    const Case cases[] = {
+        {"word wrapping", [&] { label->setLineBreakMode(ui::LineBreakMode::WordWrapping); }, {}},
+        {"truncating", [&] { label->setLineBreakMode(ui::LineBreakMode::TruncatingMiddle); }, {truncation}},
+        {"auto-shrink", [&] { label->setAdjustsFontSizeToFitWidth(true); }, {autoShrink}},
+        {"two lines", [&] { label->setNumberOfLines(2); },
+         {lines, "  (To avoid this warning, set the numberOfLines property to 0)"}},
+        {"any number of lines", [&] { label->setNumberOfLines(0); }, {}},
+        {"from an interface file", [&] { label->awakeFromInterfaceFile(); },
+         {truncation,
+          "  (To avoid this warning, change this property in your XIB file to another lineBreakMode value)",
+          autoShrink, "  (To avoid this warning, uncheck the 'Autoshrink' property in your XIB file)"}},
+    };
+    for (const auto& c : cases) {
+        LoggedWarnings warnings;
+        c.change();
+        EXPECT_EQ(warnings.lines, c.logged) << c.name;
+    }
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/foundation/Log.h"
 #include "platform/graphics/Framesetter.h"
 #include "platform/graphics/TextAttributes.h"
+#include "tests/uikit/LoggedWarnings.h"
 #include "uikit/LXCommodityConstructors.h"
 #include "uikit/LXCommodityStyleModifiers.h"
 
@@ -16,17 +16,6 @@ namespace {
 
 using Constructors = LXCommodityConstructors;
 using Modifiers = LXCommodityStyleModifiers;
-
-// Captures the warnings logged while it lives.
-class LoggedWarnings {
-public:
-    LoggedWarnings() : previous_(ns::setLogSink([this](const std::string& line) { lines.push_back(line); })) {}
-    ~LoggedWarnings() { ns::setLogSink(previous_); }
-    std::vector<std::string> lines;
-
-private:
-    ns::LogSink previous_;
-};
 
 // The stretch of `text` over which `attribute` is set, starting where it
 // first appears; {length, 0} when it appears nowhere.
