@@ -18,6 +18,12 @@ std::shared_ptr<TextCheckingResult> TextCheckingResult::phoneNumberResult(Range 
     return r;
 }
 
+std::shared_ptr<TextCheckingResult> TextCheckingResult::addressResult(Range range, Dictionary components) {
+    auto r = std::make_shared<TextCheckingResult>(TextCheckingTypeAddress, std::vector<Range>{range});
+    r->components_ = std::move(components);
+    return r;
+}
+
 std::shared_ptr<TextCheckingResult> TextCheckingResult::resultByAdjustingRangesWithOffset(std::ptrdiff_t offset) const {
     auto r = std::make_shared<TextCheckingResult>(type_, ranges_);
     for (auto& range : r->ranges_) {
@@ -25,6 +31,7 @@ std::shared_ptr<TextCheckingResult> TextCheckingResult::resultByAdjustingRangesW
     }
     r->url_ = url_;
     r->phone_ = phone_;
+    r->components_ = components_;
     return r;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/foundation/Object.h"
 #include "platform/foundation/URL.h"
 #include "platform/foundation/Utf16.h"
+#include "platform/foundation/Value.h"
 
 namespace ns {
 
@@ -26,6 +27,8 @@ public:
     static std::shared_ptr<TextCheckingResult> regularExpressionResult(std::vector<Range> ranges);
     static std::shared_ptr<TextCheckingResult> linkResult(Range range, URLPtr url);
     static std::shared_ptr<TextCheckingResult> phoneNumberResult(Range range, std::string phoneNumber);
+    // An address: its components (street, city, ...) by key, in order.
+    static std::shared_ptr<TextCheckingResult> addressResult(Range range, Dictionary components);
 
     TextCheckingType resultType() const { return type_; }
     Range range() const { return ranges_.empty() ? notFoundRange() : ranges_[0]; }
@@ -36,6 +39,8 @@ public:
     const URLPtr& URL() const { return url_; }
     // Phone-number results: the number as written.
     const std::string& phoneNumber() const { return phone_; }
+    // Address results: the components as found.
+    const Dictionary& addressComponents() const { return components_; }
     // The same result with every range moved by `offset` units.
     std::shared_ptr<TextCheckingResult> resultByAdjustingRangesWithOffset(std::ptrdiff_t offset) const;
 
@@ -48,6 +53,7 @@ private:
     std::vector<Range> ranges_;
     URLPtr url_;
     std::string phone_;
+    Dictionary components_;
 };
 
 using TextCheckingResultPtr = std::shared_ptr<TextCheckingResult>;

@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
     registerUikitAlertGalleryStates();
     registerUikitHudGalleryStates();
     registerUikitTabsGalleryStates();
+    registerUikitTextGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

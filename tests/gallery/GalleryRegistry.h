@@ -35,5 +35,6 @@ void registerAppGalleryStates();
 void registerUikitAlertGalleryStates();
 void registerUikitHudGalleryStates();
 void registerUikitTabsGalleryStates();
+void registerUikitTextGalleryStates();
 
 }  // namespace keelbox::gallery

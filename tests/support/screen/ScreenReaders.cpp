@@ -14,6 +14,7 @@
 #include "tests/support/screen/QueuedAlert.h"
 #include "tests/support/screen/ViewFinder.h"
 #include "uikit/PGProgressHUD.h"
+#include "uikit/LXAttributedLabel.h"
 
 namespace keelbox::test {
 
@@ -98,6 +99,12 @@ void installKitReaders(Readers& r) {
         }
         return toast;
     });
+    // An attributed label shows its attributed text, which need not be its plain text.
+    r.text.push_back(forClass<LXAttributedLabel>([](const LXAttributedLabel& label) -> std::optional<std::string> {
+        auto shown = label.attributedTextWithLinks();
+        if (!shown) return std::nullopt;
+        return shown->string();
+    }));
 }
 
 Readers& readers() {
