@@ -5,9 +5,10 @@
 #include "app/lib/TAVOInterimScreens.h"
 #include "app/lib/TAVOPushInfoHolderInbox.h"
 #include "app/lib/TAVOQueuedAlertPresenter.h"
-#include "app/lib/TAVOWindowToastPresenter.h"
+#include "app/lib/TAVOHUDToastPresenter.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "protocol/TAVOAppInfoProviderSource.h"
+#include "widgets/TAVOWidgetsAppearance.h"
 
 void TAVOStartupServices::registerAll() {
     // The facade registers itself (and its device-token engine) when made.
@@ -17,7 +18,8 @@ void TAVOStartupServices::registerAll() {
     // No application-version checker exists yet (the account screens bring
     // it): the update-checker slot stays empty and start-up skips the check.
     TAVOAlertPresenter::setShared(TAVOQueuedAlertPresenter::create());
-    TAVOToastPresenter::setShared(std::make_shared<TAVOWindowToastPresenter>());
+    TAVOToastPresenter::setShared(std::make_shared<TAVOHUDToastPresenter>());
+    TAVOWidgetsAppearance::registerLaunchDefaults();
     auto screens = std::make_shared<TAVOInterimScreens>();
     TAVORootScreens::setShared(screens);
     TAVORecoveryScreens::setShared(screens);

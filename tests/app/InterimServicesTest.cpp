@@ -4,7 +4,7 @@
 
 #include "app/lib/TAVOInterimScreen.h"
 #include "app/lib/TAVOInterimScreens.h"
-#include "app/lib/TAVOWindowToastPresenter.h"
+#include "app/lib/TAVOHUDToastPresenter.h"
 #include "core/app/TAVOViewControllerState.h"
 #include "core/errors/TAVOAppJumper.h"
 #include "core/errors/TAVOErrorSystemManager.h"
@@ -13,6 +13,7 @@
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Window.h"
 #include "tests/support/Harness.h"
+#include "widgets/CustomizedHUD.h"
 
 namespace keelbox::test {
 namespace {
@@ -44,19 +45,18 @@ protected:
 };
 
 TEST_F(InterimScreensOnTheStack, AToastShowsOnTheWindowAndGoesAfterItsTime) {
-    auto presenter = std::make_shared<TAVOWindowToastPresenter>();
+    auto presenter = std::make_shared<TAVOHUDToastPresenter>();
     bool hidden = false;
     presenter->showToast("network exception", TAVOToastTypeWarning, 1.5, [&] { hidden = true; });
-    ASSERT_EQ(presenter->shownToasts().size(), 1u);
-    auto toast = presenter->shownToasts().front();
-    EXPECT_EQ(toast->superview(), delegate->window_);
-    EXPECT_NE(toast->text().find("network exception"), std::string::npos);
+    auto toast = CustomizedHUD::HUDForView<CustomizedHUD>(delegate->window_);
+    ASSERT_TRUE(toast);
+    EXPECT_EQ(toast->labelText(), "network exception");
+    EXPECT_EQ(toast->type(), CustomizedHUDTypeWarning);
     advance(1.0);
     EXPECT_FALSE(hidden);
     advance(1.0);
     EXPECT_TRUE(hidden);
     EXPECT_FALSE(toast->superview());
-    EXPECT_TRUE(presenter->shownToasts().empty());
 }
 
 TEST_F(InterimScreensOnTheStack, TheJumperReachesTheStandInScreensOverANewTabScreen) {

@@ -94,7 +94,7 @@ TEST(ScreenDriverOnTheApplication, TheAnswerToASignInShowsAsAToast) {
     };
     const std::vector<Case> cases{
         {"wrong", "wrong user name or password", TAVOToastTypeWarning},
-        {EmulatedPeers::kDemoPassword, "Signed in as demo", std::nullopt},
+        {EmulatedPeers::kDemoPassword, "Signed in as demo", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.password);

@@ -9,7 +9,7 @@
 #include "app/lib/TAVOPushInfoHolderInbox.h"
 #include "app/lib/TAVOQueuedAlertPresenter.h"
 #include "app/lib/TAVORouterWatchViewController.h"
-#include "app/lib/TAVOWindowToastPresenter.h"
+#include "app/lib/TAVOHUDToastPresenter.h"
 #include "core/app/TAVOViewControllerState.h"
 #include "core/services/TAVOAccountFacade.h"
 #include "core/services/TAVOAlertPresenter.h"
@@ -101,7 +101,7 @@ TEST_F(StartupLaunch, AHeadlessLaunchRunsOnTheRealServices) {
     EXPECT_TRUE(holds<TAVOPushInfoHolderInbox>(TAVOPushInbox::shared()));
     EXPECT_TRUE(holds<TAVOAppInfoProviderSource>(TAVOAppInfoSource::shared()));
     EXPECT_TRUE(holds<TAVOQueuedAlertPresenter>(TAVOAlertPresenter::shared()));
-    EXPECT_TRUE(holds<TAVOWindowToastPresenter>(TAVOToastPresenter::shared()));
+    EXPECT_TRUE(holds<TAVOHUDToastPresenter>(TAVOToastPresenter::shared()));
     EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORootScreens::shared()));
     EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORecoveryScreens::shared()));
     EXPECT_FALSE(TAVOAppUpdateCheckerMaker::shared()) << "no version checker exists yet";

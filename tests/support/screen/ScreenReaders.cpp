@@ -1,7 +1,5 @@
 #include "tests/support/screen/ScreenReaders.h"
 
-#include "app/lib/TAVOWindowToastPresenter.h"
-#include "core/services/TAVOToastPresenter.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -15,6 +13,7 @@
 #include "tests/support/screen/ViewFinder.h"
 #include "uikit/PGProgressHUD.h"
 #include "uikit/LXAttributedLabel.h"
+#include "widgets/CustomizedHUD.h"
 
 namespace keelbox::test {
 
@@ -61,22 +60,6 @@ void installPlatformReaders(Readers& r) {
     });
 }
 
-// The interim toast: a label on the window; a warning starts with a sign.
-void installApplicationReaders(Readers& r) {
-    r.toast.push_back([]() -> std::optional<ShownToast> {
-        auto presenter = std::dynamic_pointer_cast<TAVOWindowToastPresenter>(TAVOToastPresenter::shared());
-        if (!presenter || presenter->shownToasts().empty()) return std::nullopt;
-        auto label = presenter->shownToasts().back();
-        ShownToast toast{.text = label->text(), .view = label};
-        static const std::string sign = "\u26a0 ";
-        if (toast.text.rfind(sign, 0) == 0) {
-            toast.text = toast.text.substr(sign.size());
-            toast.type = TAVOToastTypeWarning;
-        }
-        return toast;
-    });
-}
-
 // The kits' readers (alerts, toasts and HUDs, custom views) go here as
 // their libraries land.
 void installKitReaders(Readers& r) {
@@ -99,6 +82,31 @@ void installKitReaders(Readers& r) {
         }
         return toast;
     });
+    // The application's toasts: when the frontmost HUD is a CustomizedHUD,
+    // its look tells its type (an icon, a spinner); the spinners are
+    // loading indicators rather than toasts.
+    r.toast.push_back([]() -> std::optional<ShownToast> {
+        auto app = ui::Application::existing();
+        if (!app) return std::nullopt;
+        std::vector<ui::ViewPtr> roots;
+        for (const auto& window : app->windows())
+            if (!window->isHidden()) roots.push_back(window);
+        auto huds = ViewFinder(roots).ofClass<PGProgressHUD>();
+        if (huds.empty()) return std::nullopt;
+        auto hud = std::dynamic_pointer_cast<CustomizedHUD>(huds.back());
+        if (!hud) return std::nullopt;
+        ShownToast toast{.view = hud};
+        for (const auto& part : {hud->labelText(), hud->detailsLabelText()}) {
+            if (part.empty()) continue;
+            if (!toast.text.empty()) toast.text += "\n";
+            toast.text += part;
+        }
+        const int type = hud->type();
+        if (type >= CustomizedHUDTypeInfo && type <= CustomizedHUDTypeDarkInfo) toast.type = type;
+        const bool spinner = type == CustomizedHUDTypeSpinningCircle || type == CustomizedHUDTypePlainIndicator;
+        if (spinner || !toast.type) toast.kind = ShownToast::Kind::ProgressHUD;
+        return toast;
+    });
     // An attributed label shows its attributed text, which need not be its plain text.
     r.text.push_back(forClass<LXAttributedLabel>([](const LXAttributedLabel& label) -> std::optional<std::string> {
         auto shown = label.attributedTextWithLinks();
@@ -111,7 +119,6 @@ Readers& readers() {
     static Readers r = [] {
         Readers made;
         installPlatformReaders(made);
-        installApplicationReaders(made);
         installKitReaders(made);
         return made;
     }();
