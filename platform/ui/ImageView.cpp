@@ -13,6 +13,15 @@ void ImageView::initWithFrame(const cg::Rect& frame) {
     setUserInteractionEnabled(false);
 }
 
+void ImageView::setContentMode(ContentMode mode) {
+    View::setContentMode(mode);
+    static const char* const kGravities[] = {
+        "resize", "resizeAspect", "resizeAspectFill", "resize", "center", "top", "bottom",
+        "left",   "right",        "topLeft",          "topRight", "bottomLeft", "bottomRight",
+    };
+    layer()->setContentsGravity(kGravities[static_cast<int>(mode)]);
+}
+
 void ImageView::setImage(const ImagePtr& image) {
     if (setProperty(image_, image, PropertyEffectsDisplay)) showDisplayedImage();
 }
