@@ -123,6 +123,48 @@ Rect subtreeExtents(const ca::Layer& layer) {
     return r;
 }
 
+// A resizable image keeps its caps: its corners at their own size, its
+// edges stretched along one side and its middle along both. False when the
+// image has no caps to keep (it is then drawn scaled as a whole).
+bool drawResizable(Context& ctx, const Rect& target, const ui::Image& image) {
+    EdgeInsets caps = image.capInsets();
+    if (!image.isResizable() || (caps.left <= 0 && caps.right <= 0 && caps.top <= 0 && caps.bottom <= 0)) return false;
+    const Size size = image.size();
+    const double scale = image.scale();
+    // Caps that leave no middle (a left cap as wide as the image) stretch
+    // the last pixel they cover.
+    const double pixel = scale > 0 ? 1 / scale : 1;
+    auto keepMiddle = [pixel](double& first, double& second, double extent) {
+        if (first + second < extent) return;
+        second = std::min(second, std::max(0.0, extent - pixel));
+        first = std::max(0.0, extent - second - pixel);
+    };
+    keepMiddle(caps.left, caps.right, size.width);
+    keepMiddle(caps.top, caps.bottom, size.height);
+    // Caps that do not fit the target share what room there is.
+    auto fit = [](double first, double second, double room) {
+        const double total = first + second;
+        if (total <= room || total <= 0) return std::pair{first, second};
+        return std::pair{first * room / total, second * room / total};
+    };
+    const auto [left, right] = fit(caps.left, caps.right, target.size.width);
+    const auto [top, bottom] = fit(caps.top, caps.bottom, target.size.height);
+    const double srcX[] = {0, caps.left, size.width - caps.right, size.width};
+    const double srcY[] = {0, caps.top, size.height - caps.bottom, size.height};
+    const double dstX[] = {target.origin.x, target.origin.x + left, RectGetMaxX(target) - right, RectGetMaxX(target)};
+    const double dstY[] = {target.origin.y, target.origin.y + top, RectGetMaxY(target) - bottom, RectGetMaxY(target)};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column) {
+            const double sw = srcX[column + 1] - srcX[column], sh = srcY[row + 1] - srcY[row];
+            const double dw = dstX[column + 1] - dstX[column], dh = dstY[row + 1] - dstY[row];
+            if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) continue;
+            auto piece = image.CGImage()->createWithImageInRect(
+                RectMake(srcX[column] * scale, srcY[row] * scale, sw * scale, sh * scale));
+            if (piece) ctx.drawImageTopDown(RectMake(dstX[column], dstY[row], dw, dh), piece);
+        }
+    return true;
+}
+
 void applyMask(Context& ctx, ca::Layer& mask);
 
 void renderContent(Context& ctx, ca::Layer& layer) {
@@ -140,7 +182,8 @@ void renderContent(Context& ctx, ca::Layer& layer) {
         ctx.clip();
     }
     if (const auto& image = layer.contents(); image && image->CGImage()) {
-        ctx.drawImageTopDown(contentsRect(b, image->size(), layer.contentsGravity()), image->CGImage());
+        const Rect target = contentsRect(b, image->size(), layer.contentsGravity());
+        if (!drawResizable(ctx, target, *image)) ctx.drawImageTopDown(target, image->CGImage());
     }
     if (auto* shape = dynamic_cast<ca::ShapeLayer*>(&layer)) drawShape(ctx, *shape);
     if (auto* gradient = dynamic_cast<ca::GradientLayer*>(&layer)) drawGradient(ctx, *gradient);

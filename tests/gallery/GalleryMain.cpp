@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
     registerUikitTabsGalleryStates();
     registerUikitTextGalleryStates();
     registerWidgetsFrameGalleryStates();
+    registerWidgetsPartsGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

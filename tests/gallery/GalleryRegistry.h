@@ -37,5 +37,6 @@ void registerUikitHudGalleryStates();
 void registerUikitTabsGalleryStates();
 void registerUikitTextGalleryStates();
 void registerWidgetsFrameGalleryStates();
+void registerWidgetsPartsGalleryStates();
 
 }  // namespace keelbox::gallery
