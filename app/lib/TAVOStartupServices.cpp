@@ -8,6 +8,7 @@
 #include "app/lib/TAVOWindowToastPresenter.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "protocol/TAVOAppInfoProviderSource.h"
+#include "widgets/TAVOGradientBgView.h"
 
 void TAVOStartupServices::registerAll() {
     // The facade registers itself (and its device-token engine) when made.
@@ -21,4 +22,6 @@ void TAVOStartupServices::registerAll() {
     auto screens = std::make_shared<TAVOInterimScreens>();
     TAVORootScreens::setShared(screens);
     TAVORecoveryScreens::setShared(screens);
+    // The widgets' class-wide looks, in place before the first window.
+    TAVOGradientBgView::registerAppearanceDefaults();
 }
