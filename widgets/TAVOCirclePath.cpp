@@ -2,9 +2,10 @@
 
 #include <numbers>
 
-#include "platform/graphics/BezierPath.h"
-
 std::shared_ptr<const cg::Path> TAVOCirclePath(cg::Point center, double radius) {
-    auto circle = cg::BezierPath::bezierPathWithArcCenter(center, radius, 0, 2 * std::numbers::pi, false);
-    return std::make_shared<const cg::Path>(circle->CGPath());
+    // Increasing angle: the whole turn (the other way round, a sweep from 0
+    // to 2 pi is empty).
+    auto circle = std::make_shared<cg::Path>();
+    circle->addArc(center, radius, 0, 2 * std::numbers::pi, false);
+    return circle;
 }

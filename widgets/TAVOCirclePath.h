@@ -1,5 +1,6 @@
 // The full circle the decorative views draw and animate: an arc around a
-// centre from angle 0 to 2 pi, anticlockwise on screen.
+// centre from angle 0 to 2 pi, anticlockwise in the path's own (y-up)
+// sense.
 #pragma once
 
 #include <memory>

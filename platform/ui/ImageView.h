@@ -34,6 +34,9 @@ public:
 
     cg::Size sizeThatFits(const cg::Size& size) const override;
     void initWithFrame(const cg::Rect& frame) override;
+    // The picture is placed by the content mode (its layer's gravity):
+    // stretched, fitted, or at its own size against a side or the middle.
+    void setContentMode(ContentMode mode) override;
 
 private:
     // The layer shows the image of the moment.

@@ -36,5 +36,6 @@ void registerUikitAlertGalleryStates();
 void registerUikitHudGalleryStates();
 void registerUikitTabsGalleryStates();
 void registerUikitTextGalleryStates();
+void registerWidgetsViewsTwoGalleryStates();
 
 }  // namespace keelbox::gallery
