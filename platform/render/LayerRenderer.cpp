@@ -105,20 +105,35 @@ Rect contentsRect(const Rect& b, Size img, const std::string& gravity) {
     return RectMake(x, y, img.width, img.height);
 }
 
+// What a layer draws itself, in its own space: a bare shape layer only its
+// path (and the stroke's half width), everything else its bounds.
+Rect ownExtents(const ca::Layer& layer) {
+    const auto* shape = dynamic_cast<const ca::ShapeLayer*>(&layer);
+    if (!shape || layer.delegate() || layer.contents() || visibleColor(layer.backgroundColor()) || layer.borderWidth() > 0)
+        return layer.bounds();
+    if (!shape->path || shape->path->isEmpty()) return RectNull();
+    const double margin = (visibleColor(shape->strokeColor) ? shape->lineWidth / 2 : 0) + 1;
+    Rect r = RectInset(shape->path->boundingBox(), -margin, -margin);
+    if (!layer.masksToBounds()) return r;
+    return RectIntersection(r, layer.bounds());
+}
+
 // What a layer and its visible sublayers cover, in the layer's own space.
 Rect subtreeExtents(const ca::Layer& layer) {
-    Rect r = layer.bounds();
-    if (layer.masksToBounds()) return r;
+    Rect r = ownExtents(layer);
+    if (layer.masksToBounds()) return RectIsNull(r) ? layer.bounds() : r;
     for (const auto& sub : layer.sublayers()) {
         if (sub->isHidden()) continue;
         Rect inner = subtreeExtents(*sub);
+        if (RectIsNull(inner)) continue;
         Rect sb = sub->bounds();
         Point anchor = sub->anchorPoint();
         AffineTransform t = AffineTransformMakeTranslation(-anchor.x * sb.size.width - sb.origin.x,
                                                            -anchor.y * sb.size.height - sb.origin.y);
         t = AffineTransformConcat(t, sub->affineTransform());
         t = AffineTransformConcat(t, AffineTransformMakeTranslation(sub->position().x, sub->position().y));
-        r = RectUnion(r, RectApplyAffineTransform(inner, t));
+        Rect moved = RectApplyAffineTransform(inner, t);
+        r = RectIsNull(r) ? moved : RectUnion(r, moved);
     }
     return r;
 }
@@ -244,7 +259,9 @@ void renderInOwnSpace(Context& ctx, ca::Layer& layer) {
         }
         // Limited to what the subtree covers (plus a point for antialiasing),
         // so that composing the group and its shadow stays cheap.
-        ctx.beginTransparencyLayerWithRect(RectInset(subtreeExtents(layer), -1, -1));
+        Rect extents = subtreeExtents(layer);
+        if (RectIsNull(extents)) extents = layer.bounds();
+        ctx.beginTransparencyLayerWithRect(RectInset(extents, -1, -1));
     }
     renderContent(ctx, layer);
     if (group) ctx.endTransparencyLayer();

@@ -1,9 +1,11 @@
 // A value an animation interpolates: a number, a point, a size, a
-// rectangle, a transform, a colour, an image or a path.
+// rectangle, a transform, a colour, an image, a path or a list of colours
+// (a gradient layer's "colors").
 #pragma once
 
 #include <memory>
 #include <variant>
+#include <vector>
 
 #include "platform/graphics/Geometry.h"
 #include "platform/ui/Color.h"
@@ -18,8 +20,9 @@ class Image;
 
 namespace ca {
 
+using ColorList = std::vector<ui::Color>;
 using AnimationValue = std::variant<std::monostate, double, cg::Point, cg::Size, cg::Rect, Transform3D, ui::Color,
-                                    std::shared_ptr<const ui::Image>, std::shared_ptr<const cg::Path>>;
+                                    std::shared_ptr<const ui::Image>, std::shared_ptr<const cg::Path>, ColorList>;
 
 inline bool hasValue(const AnimationValue& v) { return !std::holds_alternative<std::monostate>(v); }
 

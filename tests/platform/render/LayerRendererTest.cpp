@@ -181,3 +181,31 @@ TEST(LayerRenderer, MaskAlphaLimitsTheLayerAndItsSublayers) {
         expectNear(img->pixel(std::size_t(c.at.x * 2), std::size_t(c.at.y * 2)), c.want, 0.03);
     }
 }
+
+TEST(LayerRenderer, TranslucentShapesOverLargeBoundsDrawTheirPathStrokeAndSublayers) {
+    auto window = ui::Window::create(cg::RectMake(0, 0, 200, 200));
+    window->setBackgroundColor(ui::Color::whiteColor());
+    window->setHidden(false);
+
+    // Drawn apart at half opacity, limited to what the path (with its
+    // stroke) and the sublayers cover rather than the whole bounds.
+    auto disc = ca::ShapeLayer::create();
+    disc->setFrame(window->bounds());
+    disc->path = std::make_shared<cg::Path>(cg::Path::withEllipseInRect(cg::RectMake(20, 20, 40, 40)));
+    disc->fillColor = ui::Color::blueColor();
+    disc->strokeColor = ui::Color::redColor();
+    disc->lineWidth = 10;
+    disc->setOpacity(0.5);
+    auto corner = ca::Layer::create();
+    corner->setFrame(cg::RectMake(150, 150, 20, 20));
+    corner->setBackgroundColor(ui::Color::greenColor());
+    disc->addSublayer(corner);
+    window->layer()->addSublayer(disc);
+
+    auto img = cg::LayerRenderer::renderWindow(*window, 2);
+    ASSERT_TRUE(img);
+    expectNear(img->pixel(80, 80), {0.5, 0.5, 1, 1});   // the middle of the disc
+    expectNear(img->pixel(80, 32), {1, 0.5, 0.5, 1});   // the stroke's outer half
+    expectNear(img->pixel(320, 320), {0.5, 1, 0.5, 1}); // the sublayer
+    expectNear(img->pixel(200, 200), {1, 1, 1, 1});
+}
