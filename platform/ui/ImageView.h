@@ -37,9 +37,6 @@ public:
     // layer's contents gravity).
     void setContentMode(ContentMode mode) override;
     void initWithFrame(const cg::Rect& frame) override;
-    // The picture is placed by the content mode (its layer's gravity):
-    // stretched, fitted, or at its own size against a side or the middle.
-    void setContentMode(ContentMode mode) override;
 
 private:
     // The layer shows the image of the moment.
