@@ -8,6 +8,7 @@
 #include "app/lib/TAVOWindowToastPresenter.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "protocol/TAVOAppInfoProviderSource.h"
+#include "widgets/TAVOCircleProgressView.h"
 
 void TAVOStartupServices::registerAll() {
     // The facade registers itself (and its device-token engine) when made.
@@ -21,4 +22,5 @@ void TAVOStartupServices::registerAll() {
     auto screens = std::make_shared<TAVOInterimScreens>();
     TAVORootScreens::setShared(screens);
     TAVORecoveryScreens::setShared(screens);
+    TAVOCircleProgressView::registerAppearanceDefaults();
 }
