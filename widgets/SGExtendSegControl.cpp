@@ -72,13 +72,16 @@ void SGExtendSegControl::indexChangedAnimation(int previousIndex, bool) {
     auto chosen = items()[selectedIndex()]->button;
     auto selection = selectionView();
     std::weak_ptr<SGExtendSegControl> weak = weakSelf<SGExtendSegControl>();
-    std::weak_ptr<ui::Button> weakChosen = chosen;
     ui::ViewAnimation::animate(
         kSlideSeconds, [selection, chosen] { selection->setFrame(chosen->frame()); },
-        [weak, weakChosen](bool) {
+        [weak](bool) {
+            // The segment chosen when the slide ends: a slide overtaken by a
+            // newer choice must not colour the segment it was heading for.
             auto control = weak.lock();
-            auto button = weakChosen.lock();
-            if (control && button) button->setTitleColor(control->selectedColor_, ui::ControlStateNormal);
+            if (!control) return;
+            const int index = control->selectedIndex();
+            if (index >= 0 && index < control->numberOfItems())
+                control->items()[index]->button->setTitleColor(control->selectedColor_, ui::ControlStateNormal);
         });
 }
 

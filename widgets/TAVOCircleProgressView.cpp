@@ -34,11 +34,6 @@ void fillBand(cg::Context& context, cg::Point centre, double r1, double r2, doub
 }  // namespace
 
 void TAVOCircleProgressView::registerAppearanceDefaults() {
-    // The defaults are class-wide and live for the process: a second
-    // start-up in the same process must not add them again.
-    static bool registered = false;
-    if (registered) return;
-    registered = true;
     using V = TAVOCircleProgressView;
     ui::Appearance::set<V>("backgroundColor", [](V& v) { v.setBackgroundColor(ui::Color::clearColor()); });
     ui::Appearance::set<V>("borderColor", [](V& v) { v.setBorderColor(ui::Color::grayColor()); });

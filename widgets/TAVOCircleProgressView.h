@@ -17,7 +17,7 @@ public:
         return make<TAVOCircleProgressView>(frame);
     }
 
-    // The look every instance starts with (registered once, at start-up).
+    // The look every instance starts with (registered at start-up).
     static void registerAppearanceDefaults();
 
     // A change to 1 or more cross-dissolves over this long.

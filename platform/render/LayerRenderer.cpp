@@ -1,6 +1,8 @@
 #include "platform/render/LayerRenderer.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -98,10 +100,13 @@ Rect contentsRect(const Rect& b, Size img, const std::string& gravity) {
         return RectMake(RectGetMidX(b) - sz.width / 2, RectGetMidY(b) - sz.height / 2, sz.width, sz.height);
     }
     double x = RectGetMidX(b) - img.width / 2, y = RectGetMidY(b) - img.height / 2;
-    if (gravity.find("left") != std::string::npos) x = b.origin.x;
-    if (gravity.find("right") != std::string::npos) x = RectGetMaxX(b) - img.width;
-    if (gravity.find("top") != std::string::npos) y = b.origin.y;
-    if (gravity.find("bottom") != std::string::npos) y = RectGetMaxY(b) - img.height;
+    // Corner gravities are camel-cased ("topLeft").
+    std::string g = gravity;
+    std::transform(g.begin(), g.end(), g.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (g.find("left") != std::string::npos) x = b.origin.x;
+    if (g.find("right") != std::string::npos) x = RectGetMaxX(b) - img.width;
+    if (g.find("top") != std::string::npos) y = b.origin.y;
+    if (g.find("bottom") != std::string::npos) y = RectGetMaxY(b) - img.height;
     return RectMake(x, y, img.width, img.height);
 }
 
@@ -123,6 +128,41 @@ Rect subtreeExtents(const ca::Layer& layer) {
     return r;
 }
 
+// A resizable image over a rectangle: its corners keep their size, its
+// edges stretch along their length and its middle both ways (nine slices;
+// a dimension without caps stretches whole). Caps wider than the rectangle
+// shrink in proportion.
+void drawResizable(Context& ctx, const Rect& rect, const ui::Image& image) {
+    const Size size = image.size();
+    const cg::EdgeInsets caps = image.capInsets();
+    auto slices = [](double total, double target, double first, double last) {
+        first = std::max(0.0, first);
+        last = std::max(0.0, last);
+        if (first + last > total) first = last = 0;  // nonsense caps: stretch whole
+        double shrink = first + last > target && first + last > 0 ? target / (first + last) : 1;
+        // Source and destination spans: head, middle, tail.
+        return std::array<std::pair<std::pair<double, double>, std::pair<double, double>>, 3>{{
+            {{0, first}, {0, first * shrink}},
+            {{first, total - first - last}, {first * shrink, target - (first + last) * shrink}},
+            {{total - last, last}, {target - last * shrink, last * shrink}},
+        }};
+    };
+    const auto xs = slices(size.width, rect.size.width, caps.left, caps.right);
+    const auto ys = slices(size.height, rect.size.height, caps.top, caps.bottom);
+    for (const auto& [sy, dy] : ys) {
+        for (const auto& [sx, dx] : xs) {
+            if (sx.second <= 0 || sy.second <= 0 || dx.second <= 0 || dy.second <= 0) continue;
+            const double kx = dx.second / sx.second, ky = dy.second / sy.second;
+            ctx.saveGState();
+            ctx.clipToRect(RectMake(rect.origin.x + dx.first, rect.origin.y + dy.first, dx.second, dy.second));
+            ctx.drawImageTopDown(RectMake(rect.origin.x + dx.first - sx.first * kx, rect.origin.y + dy.first - sy.first * ky,
+                                          size.width * kx, size.height * ky),
+                                 image.CGImage());
+            ctx.restoreGState();
+        }
+    }
+}
+
 void applyMask(Context& ctx, ca::Layer& mask);
 
 void renderContent(Context& ctx, ca::Layer& layer) {
@@ -140,7 +180,11 @@ void renderContent(Context& ctx, ca::Layer& layer) {
         ctx.clip();
     }
     if (const auto& image = layer.contents(); image && image->CGImage()) {
-        ctx.drawImageTopDown(contentsRect(b, image->size(), layer.contentsGravity()), image->CGImage());
+        if (image->isResizable() && layer.contentsGravity() == "resize") {
+            drawResizable(ctx, b, *image);
+        } else {
+            ctx.drawImageTopDown(contentsRect(b, image->size(), layer.contentsGravity()), image->CGImage());
+        }
     }
     if (auto* shape = dynamic_cast<ca::ShapeLayer*>(&layer)) drawShape(ctx, *shape);
     if (auto* gradient = dynamic_cast<ca::GradientLayer*>(&layer)) drawGradient(ctx, *gradient);

@@ -80,6 +80,7 @@ int main(int argc, char** argv) {
     registerUikitHudGalleryStates();
     registerUikitTabsGalleryStates();
     registerUikitTextGalleryStates();
+    registerWidgetsViewsOneGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

@@ -36,5 +36,6 @@ void registerUikitAlertGalleryStates();
 void registerUikitHudGalleryStates();
 void registerUikitTabsGalleryStates();
 void registerUikitTextGalleryStates();
+void registerWidgetsViewsOneGalleryStates();
 
 }  // namespace keelbox::gallery

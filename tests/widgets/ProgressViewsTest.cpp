@@ -135,7 +135,6 @@ TEST(ProgressBarsTest, TheDrawnFractionStaysWithinTheTrack) {
 
 TEST(CircleProgressViewTest, TakesTheStartUpLookUnlessSetOnTheInstanceAndDrawsItsBands) {
     TAVOCircleProgressView::registerAppearanceDefaults();
-    TAVOCircleProgressView::registerAppearanceDefaults();  // once is enough
     auto window = ui::Window::create(cg::RectMake(0, 0, 320, 568));
     window->makeKeyAndVisible();
     auto themed = TAVOCircleProgressView::create(cg::RectMake(0, 0, 100, 100));

@@ -125,6 +125,13 @@ TEST_F(SegmentControlTest, TheExtendedControlSpreadsRoundingOverLaterSegmentsAnd
     EXPECT_EQ(control->selectionView()->frame(), control->items()[2]->button->frame());
     EXPECT_EQ(control->items()[2]->button->titleColorForState(ui::ControlStateNormal), chosen);
 
+    // A choice overtaking a slide: only the last chosen title is coloured.
+    control->setSelectedIndex(0);
+    control->setSelectedIndex(1);
+    screen.wait(SGExtendSegControl::kSlideSeconds);
+    EXPECT_EQ(control->items()[0]->button->titleColorForState(ui::ControlStateNormal), normal);
+    EXPECT_EQ(control->items()[1]->button->titleColorForState(ui::ControlStateNormal), chosen);
+
     // An empty list keeps the segments and chooses the first again.
     control->setItemArray({});
     EXPECT_EQ(control->numberOfItems(), 3);
