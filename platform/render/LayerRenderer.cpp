@@ -149,16 +149,16 @@ void drawResizable(Context& ctx, const Rect& rect, const ui::Image& image) {
     };
     const auto xs = slices(size.width, rect.size.width, caps.left, caps.right);
     const auto ys = slices(size.height, rect.size.height, caps.top, caps.bottom);
+    // Each slice is drawn from its own pixels, so that stretching never
+    // blends in the pixels of the slice beside it.
+    const double scale = image.scale();
     for (const auto& [sy, dy] : ys) {
         for (const auto& [sx, dx] : xs) {
             if (sx.second <= 0 || sy.second <= 0 || dx.second <= 0 || dy.second <= 0) continue;
-            const double kx = dx.second / sx.second, ky = dy.second / sy.second;
-            ctx.saveGState();
-            ctx.clipToRect(RectMake(rect.origin.x + dx.first, rect.origin.y + dy.first, dx.second, dy.second));
-            ctx.drawImageTopDown(RectMake(rect.origin.x + dx.first - sx.first * kx, rect.origin.y + dy.first - sy.first * ky,
-                                          size.width * kx, size.height * ky),
-                                 image.CGImage());
-            ctx.restoreGState();
+            auto piece = image.CGImage()->createWithImageInRect(
+                RectMake(sx.first * scale, sy.first * scale, sx.second * scale, sy.second * scale));
+            if (!piece) continue;
+            ctx.drawImageTopDown(RectMake(rect.origin.x + dx.first, rect.origin.y + dy.first, dx.second, dy.second), piece);
         }
     }
 }
