@@ -1,6 +1,8 @@
 #include "platform/render/LayerRenderer.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -98,10 +100,13 @@ Rect contentsRect(const Rect& b, Size img, const std::string& gravity) {
         return RectMake(RectGetMidX(b) - sz.width / 2, RectGetMidY(b) - sz.height / 2, sz.width, sz.height);
     }
     double x = RectGetMidX(b) - img.width / 2, y = RectGetMidY(b) - img.height / 2;
-    if (gravity.find("left") != std::string::npos) x = b.origin.x;
-    if (gravity.find("right") != std::string::npos) x = RectGetMaxX(b) - img.width;
-    if (gravity.find("top") != std::string::npos) y = b.origin.y;
-    if (gravity.find("bottom") != std::string::npos) y = RectGetMaxY(b) - img.height;
+    // Corner gravities are camel-cased ("topLeft").
+    std::string g = gravity;
+    std::transform(g.begin(), g.end(), g.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (g.find("left") != std::string::npos) x = b.origin.x;
+    if (g.find("right") != std::string::npos) x = RectGetMaxX(b) - img.width;
+    if (g.find("top") != std::string::npos) y = b.origin.y;
+    if (g.find("bottom") != std::string::npos) y = RectGetMaxY(b) - img.height;
     return RectMake(x, y, img.width, img.height);
 }
 

@@ -76,6 +76,14 @@ void View::setBackgroundColor(const OptionalColor& color) {
     layer_->setBackgroundColor(color);
 }
 
+void View::setContentMode(ContentMode mode) {
+    if (!setProperty(contentMode_, mode, PropertyEffectsDisplay)) return;
+    static const char* const kGravities[] = {"resize", "resizeAspect", "resizeAspectFill", "resize", "center",
+                                             "top", "bottom", "left", "right", "topLeft", "topRight",
+                                             "bottomLeft", "bottomRight"};
+    layer_->setContentsGravity(kGravities[static_cast<int>(mode)]);
+}
+
 void View::setHidden(bool hidden) {
     if (hidden == layer_->isHidden()) return;
     layer_->setHidden(hidden);

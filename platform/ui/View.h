@@ -178,7 +178,9 @@ public:
     long tag() const { return tag_; }
     void setTag(long tag) { tag_ = tag; }
     ContentMode contentMode() const { return contentMode_; }
-    virtual void setContentMode(ContentMode mode) { setProperty(contentMode_, mode, PropertyEffectsDisplay); }
+    // Also places the layer's contents by the matching gravity (an image
+    // view's picture centred, aspect-fitted, pinned to an edge...).
+    virtual void setContentMode(ContentMode mode);
     double contentScaleFactor() const { return layer_->contentsScale(); }
     void setContentScaleFactor(double s) { layer_->setContentsScale(s); }
     const ca::LayerPtr& layer() const { return layer_; }

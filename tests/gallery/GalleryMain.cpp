@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
     registerWidgetsFrameGalleryStates();
     registerWidgetsPartsGalleryStates();
     registerWidgetsViewsTwoGalleryStates();
+    registerWidgetsViewsOneGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

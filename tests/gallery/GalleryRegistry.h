@@ -39,5 +39,6 @@ void registerUikitTextGalleryStates();
 void registerWidgetsFrameGalleryStates();
 void registerWidgetsPartsGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
+void registerWidgetsViewsOneGalleryStates();
 
 }  // namespace keelbox::gallery

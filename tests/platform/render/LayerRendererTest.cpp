@@ -5,12 +5,14 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "platform/graphics/BezierPath.h"
 #include "platform/graphics/GraphicsContextStack.h"
 #include "platform/graphics/StringDrawing.h"
 #include "platform/render/LayerRenderer.h"
 #include "platform/ui/GradientLayer.h"
+#include "platform/ui/ImageView.h"
 #include "platform/ui/ShapeLayer.h"
 
 namespace {
@@ -208,4 +210,40 @@ TEST(LayerRenderer, TranslucentShapesOverLargeBoundsDrawTheirPathStrokeAndSublay
     expectNear(img->pixel(80, 32), {1, 0.5, 0.5, 1});   // the stroke's outer half
     expectNear(img->pixel(320, 320), {0.5, 1, 0.5, 1}); // the sublayer
     expectNear(img->pixel(200, 200), {1, 1, 1, 1});
+}
+
+namespace {
+
+// Columns of the given colours, one point wide each, at scale 1.
+ui::ImagePtr stripes(const std::vector<cg::RGBA>& columns, double height) {
+    auto ctx = cg::Context::createImageContext({double(columns.size()), height}, false, 1);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        ctx->setRGBFillColor(columns[i].r, columns[i].g, columns[i].b, 1);
+        ctx->fillRect(cg::RectMake(double(i), 0, 1, height));
+    }
+    return ui::Image::imageWithCGImage(ctx->createImage(), 1);
+}
+
+}  // namespace
+
+TEST(LayerRenderer, ResizableImagesKeepTheirCapsAndContentModesPlacePictures) {
+    const cg::RGBA red{1, 0, 0, 1}, green{0, 1, 0, 1}, blue{0, 0, 1, 1}, white{1, 1, 1, 1};
+    auto image = stripes({red, red, red, red, green, blue, blue, blue, blue}, 4);
+    auto stretched = ui::ImageView::create(cg::RectMake(0, 0, 90, 4));
+    stretched->setImage(image->stretchableImageWithLeftCapWidth(4, 0));
+    auto img = cg::LayerRenderer::snapshotView(*stretched, 2);
+    ASSERT_TRUE(img);
+    expectNear(img->pixel(2 * 2, 4), red);
+    expectNear(img->pixel(2 * 10, 4), green);  // the middle point stretches, not the caps
+    expectNear(img->pixel(2 * 80, 4), green);
+    expectNear(img->pixel(2 * 88, 4), blue);
+
+    auto centred = ui::ImageView::create(cg::RectMake(0, 0, 50, 50));
+    centred->setBackgroundColor(ui::Color::whiteColor());
+    centred->setImage(stripes(std::vector<cg::RGBA>(10, red), 10));
+    centred->setContentMode(ui::ContentMode::Center);
+    img = cg::LayerRenderer::snapshotView(*centred, 2);
+    ASSERT_TRUE(img);
+    expectNear(img->pixel(2 * 25, 2 * 25), red);
+    expectNear(img->pixel(2 * 5, 2 * 5), white);
 }

@@ -101,3 +101,17 @@ TEST(ViewProperties, AChangedContentAlignmentMovesTheButtonsTitle) {
     button->layoutIfNeeded();
     EXPECT_EQ(button->titleLabel()->frame().origin.x, 200 - width);
 }
+
+TEST(ViewContentModeTest, PlacesTheLayerContentsByTheMatchingGravity) {
+    auto view = ImageView::create(cg::RectMake(0, 0, 100, 40));
+    EXPECT_EQ(view->layer()->contentsGravity(), "resize");
+    const std::vector<std::pair<ContentMode, std::string>> cases = {
+        {ContentMode::Center, "center"},         {ContentMode::ScaleAspectFit, "resizeAspect"},
+        {ContentMode::ScaleAspectFill, "resizeAspectFill"}, {ContentMode::TopLeft, "topLeft"},
+        {ContentMode::Bottom, "bottom"},         {ContentMode::ScaleToFill, "resize"},
+    };
+    for (const auto& [mode, gravity] : cases) {
+        view->setContentMode(mode);
+        EXPECT_EQ(view->layer()->contentsGravity(), gravity);
+    }
+}
