@@ -23,5 +23,4 @@ void TAVOStartupServices::registerAll() {
     auto screens = std::make_shared<TAVOInterimScreens>();
     TAVORootScreens::setShared(screens);
     TAVORecoveryScreens::setShared(screens);
-    TAVOCircleProgressView::registerAppearanceDefaults();
 }
