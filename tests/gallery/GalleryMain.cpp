@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
     registerUikitTextGalleryStates();
     registerWidgetsFrameGalleryStates();
     registerWidgetsPartsGalleryStates();
+    registerWidgetsPopupGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

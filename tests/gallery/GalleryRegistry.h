@@ -38,5 +38,6 @@ void registerUikitTabsGalleryStates();
 void registerUikitTextGalleryStates();
 void registerWidgetsFrameGalleryStates();
 void registerWidgetsPartsGalleryStates();
+void registerWidgetsPopupGalleryStates();
 
 }  // namespace keelbox::gallery
