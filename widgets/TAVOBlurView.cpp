@@ -22,6 +22,7 @@ void TAVOBlurView::setNeedsDisplay() {
 }
 
 void TAVOBlurView::drawRect(const cg::Rect& /*rect*/) {
+    if (capturing_) return;
     if (!blur_ && !captureFailed_) capture();
     auto context = cg::currentContext();
     if (blur_ && context) context->drawImageTopDown(bounds(), blur_->CGImage());
@@ -30,7 +31,19 @@ void TAVOBlurView::drawRect(const cg::Rect& /*rect*/) {
 void TAVOBlurView::capture() {
     auto parent = parentView();
     const double scale = ui::Screen::mainScreen()->scale() / kCaptureScaleDivisor;
-    cg::ImagePtr pixels = parent ? cg::LayerRenderer::snapshotView(*parent, scale) : nullptr;
+    cg::ImagePtr pixels;
+    if (parent) {
+        // The popup usually lies inside the view it blurs (the tab screen's
+        // view): leave it out of the picture, and never let this view's own
+        // drawing start a capture within the capture.
+        auto host = superview();
+        const bool hideHost = host && host->isDescendantOfView(parent) && !host->isHidden();
+        capturing_ = true;
+        if (hideHost) host->setHidden(true);
+        pixels = cg::LayerRenderer::snapshotView(*parent, scale);
+        if (hideHost) host->setHidden(false);
+        capturing_ = false;
+    }
     if (!pixels) {
         // Nothing to capture: show nothing rather than trying on every draw.
         captureFailed_ = true;

@@ -52,6 +52,7 @@ private:
     std::uint64_t generation_ = 0;
     // A capture was tried and gave nothing: wait for a reset.
     bool captureFailed_ = false;
+    bool capturing_ = false;
 };
 
 using TAVOBlurViewPtr = std::shared_ptr<TAVOBlurView>;

@@ -84,10 +84,12 @@ TEST_F(PopupTest, ShowsTheContentOverASharpCaptureThenItsBlurAtAThirdOfTheScale)
     EXPECT_EQ(capture->width(), static_cast<std::size_t>(std::ceil(320 * scale - 1e-9)));
 
     ASSERT_TRUE(blurArrives());
-    // The blur spreads s pixels each side; 1.5 s are cut away each side.
+    // The blur spreads s pixels each side; 1.5 s are cut away each side,
+    // the crop made whole pixels outwards.
     const auto spread = static_cast<std::size_t>(ci::GaussianBlurFilter::spreadForRadius(1.0));
-    EXPECT_EQ(blurView->blur()->CGImage()->width(), capture->width() - spread);
-    EXPECT_EQ(blurView->blur()->CGImage()->height(), capture->height() - spread);
+    const auto cut = static_cast<std::size_t>(std::floor(1.5 * static_cast<double>(spread)));
+    EXPECT_EQ(blurView->blur()->CGImage()->width(), capture->width() + 2 * spread - 2 * cut);
+    EXPECT_EQ(blurView->blur()->CGImage()->height(), capture->height() + 2 * spread - 2 * cut);
 
     // Further draws show what is there without capturing again.
     auto blurred = blurView->blur();
@@ -108,10 +110,11 @@ TEST_F(PopupTest, BlurringSoftensAnEdge) {
     auto blurred = TAVOBlurView::blurredImage(ui::Image::imageWithCGImage(sharp), ci::Context::contextWithOptions());
     ASSERT_TRUE(blurred);
     const auto& pixels = blurred->CGImage();
-    ASSERT_EQ(pixels->width(), 27u);
-    // Column 15 of the capture is column 13.5 of the crop; its neighbours are grey.
-    const double left = pixels->pixel(12, 13).r;
-    const double right = pixels->pixel(13, 13).r;
+    ASSERT_EQ(pixels->width(), 28u);
+    // The crop starts at column 1 of the capture, so the edge between its
+    // columns 14 and 15 lies between columns 13 and 14 here: both go grey.
+    const double left = pixels->pixel(13, 13).r;
+    const double right = pixels->pixel(14, 13).r;
     EXPECT_GT(left, 0.05);
     EXPECT_LT(right, 0.95);
     EXPECT_LT(pixels->pixel(2, 13).r, 0.01);
@@ -160,10 +163,13 @@ TEST(PopupWithoutContent, PlaysNoEntryAndLeavesTheStatusBar) {
     auto screen = ui::ViewController::make<PlainScreen>();
     app.push(screen);
     auto popup = TAVOPopupViewController::create();
-    const bool hiddenBefore = ui::Application::sharedApplication()->isStatusBarHidden();
     Popups::presentPopupViewController(screen, popup, 0);
     EXPECT_FALSE(popup->topView()->layer()->animationForKey(TAVOPopupViewController::kFallAnimationKey));
-    EXPECT_EQ(ui::Application::sharedApplication()->isStatusBarHidden(), hiddenBefore);
+    auto application = ui::Application::sharedApplication();
+    application->setStatusBarHidden(false);
+    popup->viewWillAppear(false);
+    EXPECT_FALSE(application->isStatusBarHidden());
+    EXPECT_FALSE(popup->topView()->layer()->animationForKey(TAVOPopupViewController::kFallAnimationKey));
 }
 
 }  // namespace
