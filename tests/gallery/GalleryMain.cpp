@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
     registerWidgetsPartsGalleryStates();
     registerWidgetsViewsTwoGalleryStates();
     registerWidgetsViewsOneGalleryStates();
+    registerWidgetsPopupGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

@@ -40,5 +40,6 @@ void registerWidgetsFrameGalleryStates();
 void registerWidgetsPartsGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
+void registerWidgetsPopupGalleryStates();
 
 }  // namespace keelbox::gallery
