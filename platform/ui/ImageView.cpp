@@ -13,47 +13,6 @@ void ImageView::initWithFrame(const cg::Rect& frame) {
     setUserInteractionEnabled(false);
 }
 
-namespace {
-
-const char* gravityFor(ContentMode mode) {
-    switch (mode) {
-        case ContentMode::ScaleToFill:
-        case ContentMode::Redraw:
-            return "resize";
-        case ContentMode::ScaleAspectFit:
-            return "resizeAspect";
-        case ContentMode::ScaleAspectFill:
-            return "resizeAspectFill";
-        case ContentMode::Center:
-            return "center";
-        case ContentMode::Top:
-            return "top";
-        case ContentMode::Bottom:
-            return "bottom";
-        case ContentMode::Left:
-            return "left";
-        case ContentMode::Right:
-            return "right";
-        // The drawing layer reads the words of a corner apart.
-        case ContentMode::TopLeft:
-            return "top left";
-        case ContentMode::TopRight:
-            return "top right";
-        case ContentMode::BottomLeft:
-            return "bottom left";
-        case ContentMode::BottomRight:
-            return "bottom right";
-    }
-    return "resize";
-}
-
-}  // namespace
-
-void ImageView::setContentMode(ContentMode mode) {
-    View::setContentMode(mode);
-    layer()->setContentsGravity(gravityFor(mode));
-}
-
 void ImageView::setImage(const ImagePtr& image) {
     if (setProperty(image_, image, PropertyEffectsDisplay)) showDisplayedImage();
 }

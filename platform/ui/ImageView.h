@@ -33,9 +33,6 @@ public:
     bool isAnimating() const { return animating_; }
 
     cg::Size sizeThatFits(const cg::Size& size) const override;
-    // The image is placed in the bounds as the content mode says (the
-    // layer's contents gravity).
-    void setContentMode(ContentMode mode) override;
     void initWithFrame(const cg::Rect& frame) override;
 
 private:

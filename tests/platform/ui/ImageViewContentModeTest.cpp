@@ -11,7 +11,7 @@ TEST(ImageViewContentModeTest, TheModeBecomesTheLayersGravity) {
         {ui::ContentMode::ScaleAspectFit, "resizeAspect"},
         {ui::ContentMode::ScaleAspectFill, "resizeAspectFill"},
         {ui::ContentMode::Left, "left"},
-        {ui::ContentMode::BottomRight, "bottom right"},
+        {ui::ContentMode::BottomRight, "bottomRight"},
         {ui::ContentMode::ScaleToFill, "resize"},
     };
     for (const auto& [mode, gravity] : cases) {
