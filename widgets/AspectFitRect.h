@@ -1,13 +1,13 @@
-// The aspect-fit rectangle of a picture in a rectangle: the largest one of
-// the picture's proportions inside it, centred in it. The mask images of the
-// highlight and lights effects are placed this way.
+// Where a picture goes when it is fitted into a rectangle without being
+// distorted: the largest rectangle of its proportions inside, centred.
+// The highlight sweep and the lights effect place their mask images so.
 #pragma once
 
 #include <algorithm>
 
 #include "platform/graphics/Geometry.h"
 
-// `bounds` itself when the size is not positive both ways.
+// A picture without a positive width and height fills the whole rectangle.
 inline cg::Rect aspectFitRect(const cg::Size& size, const cg::Rect& bounds) {
     if (size.width <= 0 || size.height <= 0) return bounds;
     const double factor = std::min(bounds.size.width / size.width, bounds.size.height / size.height);
