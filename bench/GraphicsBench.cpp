@@ -16,6 +16,7 @@
 #include "platform/render/LayerRenderer.h"
 #include "platform/ui/GradientLayer.h"
 #include "platform/ui/Label.h"
+#include "bench/support/MedianTime.h"
 
 namespace {
 
@@ -87,18 +88,6 @@ void BM_Measure10000Labels(benchmark::State& state) {
     for (auto _ : state) measureAll(strings, font);
 }
 BENCHMARK(BM_Measure10000Labels)->Unit(benchmark::kMillisecond);
-
-template <class F>
-double medianMs(int runs, F f) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        auto t0 = std::chrono::steady_clock::now();
-        f();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 }  // namespace
 

@@ -19,6 +19,7 @@
 #include "widgets/TAVOGradientView.h"
 #include "widgets/TAVOHaloView.h"
 #include "widgets/TAVOWaveView.h"
+#include "bench/support/MedianTime.h"
 
 namespace {
 
@@ -84,18 +85,6 @@ void BM_DashboardBackgroundFrame(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(presentAndRender(d));
 }
 BENCHMARK(BM_DashboardBackgroundFrame)->Unit(benchmark::kMillisecond);
-
-template <class F>
-double medianMs(int runs, F f) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        auto t0 = std::chrono::steady_clock::now();
-        f();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 }  // namespace
 

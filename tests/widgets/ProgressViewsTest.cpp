@@ -16,6 +16,7 @@
 #include "platform/ui/ViewAnimation.h"
 #include "platform/ui/Window.h"
 #include "tests/support/Harness.h"
+#include "tests/widgets/RecordedDrawing.h"
 #include "widgets/TAVOCircleAngleView.h"
 #include "widgets/TAVOCircleProgressView.h"
 #include "widgets/TAVOCustomProgressView.h"
@@ -23,22 +24,6 @@
 
 namespace keelbox::test {
 namespace {
-
-// What a view draws, recorded.
-std::vector<cg::DrawCall> drawingOf(ui::View& view) {
-    auto context = cg::Context::createRecording(view.bounds().size);
-    context->setRecording(true);
-    cg::pushContext(context);
-    view.drawRect(view.bounds());
-    cg::popContext();
-    return context->recordedCalls();
-}
-
-std::vector<cg::DrawCall> only(const std::vector<cg::DrawCall>& calls, cg::DrawOp op) {
-    std::vector<cg::DrawCall> out;
-    std::copy_if(calls.begin(), calls.end(), std::back_inserter(out), [op](const cg::DrawCall& c) { return c.op == op; });
-    return out;
-}
 
 class RecordingSteps : public TAVOCircleAngleViewDelegate {
 public:

@@ -10,25 +10,11 @@
 #include "platform/ui/TouchDriver.h"
 #include "platform/ui/Window.h"
 #include "tests/support/Harness.h"
+#include "tests/widgets/RecordedDrawing.h"
 #include "widgets/TAVOLinePlotView.h"
 
 namespace keelbox::test {
 namespace {
-
-std::vector<cg::DrawCall> drawingOf(ui::View& view) {
-    auto context = cg::Context::createRecording(view.bounds().size);
-    context->setRecording(true);
-    cg::pushContext(context);
-    view.drawRect(view.bounds());
-    cg::popContext();
-    return context->recordedCalls();
-}
-
-std::vector<cg::DrawCall> only(const std::vector<cg::DrawCall>& calls, cg::DrawOp op) {
-    std::vector<cg::DrawCall> out;
-    std::copy_if(calls.begin(), calls.end(), std::back_inserter(out), [op](const cg::DrawCall& c) { return c.op == op; });
-    return out;
-}
 
 TAVOLinePlotDataPtr series(unsigned slots, std::vector<float> values, bool alignRight = false) {
     auto plot = TAVOLinePlotData::create();

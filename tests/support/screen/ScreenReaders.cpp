@@ -60,47 +60,45 @@ void installPlatformReaders(Readers& r) {
     });
 }
 
+// The frontmost progress HUD a person sees, if any.
+std::shared_ptr<PGProgressHUD> frontmostHUD() {
+    auto app = ui::Application::existing();
+    if (!app) return nullptr;
+    std::vector<ui::ViewPtr> roots;
+    for (const auto& window : app->windows())
+        if (!window->isHidden()) roots.push_back(window);
+    auto huds = ViewFinder(roots).ofClass<PGProgressHUD>();
+    return huds.empty() ? nullptr : huds.back();
+}
+
+// A HUD as the driver reports it: its texts, label first.
+ShownToast shownHUD(const std::shared_ptr<PGProgressHUD>& hud) {
+    ShownToast toast{.kind = ShownToast::Kind::ProgressHUD, .view = hud};
+    for (const auto& part : {hud->labelText(), hud->detailsLabelText()}) {
+        if (part.empty()) continue;
+        if (!toast.text.empty()) toast.text += "\n";
+        toast.text += part;
+    }
+    return toast;
+}
+
 // The kits' readers (alerts, toasts and HUDs, custom views) go here as
 // their libraries land.
 void installKitReaders(Readers& r) {
     r.alert.push_back([] { return QueuedAlert::shown(); });
-    // The frontmost progress HUD a person sees: its texts, label first.
     r.toast.push_back([]() -> std::optional<ShownToast> {
-        auto app = ui::Application::existing();
-        if (!app) return std::nullopt;
-        std::vector<ui::ViewPtr> roots;
-        for (const auto& window : app->windows())
-            if (!window->isHidden()) roots.push_back(window);
-        auto huds = ViewFinder(roots).ofClass<PGProgressHUD>();
-        if (huds.empty()) return std::nullopt;
-        const auto& hud = huds.back();
-        ShownToast toast{.kind = ShownToast::Kind::ProgressHUD, .view = hud};
-        for (const auto& part : {hud->labelText(), hud->detailsLabelText()}) {
-            if (part.empty()) continue;
-            if (!toast.text.empty()) toast.text += "\n";
-            toast.text += part;
-        }
-        return toast;
+        auto hud = frontmostHUD();
+        if (!hud) return std::nullopt;
+        return shownHUD(hud);
     });
     // The application's toasts: when the frontmost HUD is a CustomizedHUD,
     // its look tells its type (an icon, a spinner); the spinners are
     // loading indicators rather than toasts.
     r.toast.push_back([]() -> std::optional<ShownToast> {
-        auto app = ui::Application::existing();
-        if (!app) return std::nullopt;
-        std::vector<ui::ViewPtr> roots;
-        for (const auto& window : app->windows())
-            if (!window->isHidden()) roots.push_back(window);
-        auto huds = ViewFinder(roots).ofClass<PGProgressHUD>();
-        if (huds.empty()) return std::nullopt;
-        auto hud = std::dynamic_pointer_cast<CustomizedHUD>(huds.back());
+        auto hud = std::dynamic_pointer_cast<CustomizedHUD>(frontmostHUD());
         if (!hud) return std::nullopt;
-        ShownToast toast{.view = hud};
-        for (const auto& part : {hud->labelText(), hud->detailsLabelText()}) {
-            if (part.empty()) continue;
-            if (!toast.text.empty()) toast.text += "\n";
-            toast.text += part;
-        }
+        ShownToast toast = shownHUD(hud);
+        toast.kind = ShownToast::Kind::Toast;
         const int type = hud->type();
         if (type >= CustomizedHUDTypeInfo && type <= CustomizedHUDTypeDarkInfo) toast.type = type;
         const bool spinner = type == CustomizedHUDTypeSpinningCircle || type == CustomizedHUDTypePlainIndicator;
