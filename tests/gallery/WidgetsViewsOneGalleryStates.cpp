@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/app/TAVOLocalizedString.h"
 #include "core/crypto/TAVOCommonUtility.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ViewController.h"
@@ -99,12 +100,12 @@ TAVOLinePlotDataPtr speedSeries(double phase, double level, const ui::Color& col
 void registerWidgetsViewsOneGalleryStates() {
     GalleryRegistry::add("widgets_views1_circle_and_countdown", [](AppFixture& app) {
         auto screen = pushPlainScreen(app, "Circle and count-down");
-        auto circle = TAVOCircleView::create(cg::RectMake(0, 70, 160, 190));
+        auto circle = TAVOCircleView::create(cg::RectMake(55, 60, 210, 220));
         screen->view()->addSubview(circle);
-        auto countDown = TAVOCountDownView::create(cg::RectMake(160, 85, 160, 160));
+        auto countDown = TAVOCountDownView::create(cg::RectMake(160, 300, 160, 160));
         countDown->setInfo("Start");
         screen->view()->addSubview(countDown);
-        auto idle = TAVOCountDownView::create(cg::RectMake(80, 300, 160, 160));
+        auto idle = TAVOCountDownView::create(cg::RectMake(0, 300, 160, 160));
         idle->setInfo("Open");
         screen->view()->addSubview(idle);
         circle->startCircleAnimation();
@@ -114,10 +115,10 @@ void registerWidgetsViewsOneGalleryStates() {
 
     GalleryRegistry::add("widgets_views1_join_indicator", [](AppFixture& app) {
         auto screen = pushPlainScreen(app, "Devices asking to join");
-        auto one = TAVONewDeviceJoinIndicator::create(cg::RectMake(70, 70, 180, 190));
+        auto one = TAVONewDeviceJoinIndicator::create(cg::RectMake(55, 70, 210, 220));
         one->setDeviceJoin(1, 0);
         screen->view()->addSubview(one);
-        auto many = TAVONewDeviceJoinIndicator::create(cg::RectMake(70, 300, 180, 190));
+        auto many = TAVONewDeviceJoinIndicator::create(cg::RectMake(55, 310, 210, 220));
         many->setDeviceJoin(3, 0);
         screen->view()->addSubview(many);
     });
@@ -125,7 +126,7 @@ void registerWidgetsViewsOneGalleryStates() {
     GalleryRegistry::add("widgets_views1_restart_countdown", [](AppFixture& app) {
         auto screen = pushPlainScreen(app, "Restarting");
         auto restart = TAVORestartCountDownView::create(screen->view()->bounds());
-        restart->setIntroduceContent("The router is restarting");
+        restart->setIntroduceContent(TAVOLocalizedString("restart wifi progress"));
         screen->view()->addSubview(restart);
         restart->startCountDown(60);
         app.screen().wait(12.4);

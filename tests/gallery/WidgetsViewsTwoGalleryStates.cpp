@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "core/app/TAVOLocalizedString.h"
 #include "core/crypto/TAVOCommonUtility.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/LayerPresentation.h"
@@ -93,7 +94,7 @@ void haloStyle(AppFixture& app, int style) {
 
 void speedupButtons(AppFixture& app) {
     auto screen = pushScreen(app, ui::Color::white(0.95));
-    const char* names[] = {"Idle", "Speeding up", "Busy", "Busy while speeding up"};
+    const char* names[] = {"Idle", "Speeding up", "Busy", "Busy, speeding"};
     for (int row = 0; row < 4; ++row) {
         const double y = 80 + row * 70;
         screen->view()->addSubview(label(names[row], cg::RectMake(20, y + 8, 150, 24)));
@@ -253,7 +254,7 @@ void registerWidgetsViewsTwoGalleryStates() {
 
         auto light = TAVOSearchLightView::create(cg::RectMake(20, 360, 280, 40));
         light->iconIndicator()->setImage(ui::Image::imageNamed("home_testspeed_raypoint"));
-        light->infoLabel()->setText("Looking for devices nearby");
+        light->infoLabel()->setText(TAVOLocalizedString("scanning devices nearby"));
         view->addSubview(light);
         light->startAnimation();
         pictureAfter(app, 0.7);

@@ -91,7 +91,7 @@ TEST(IndicatorViewTest, JoinAnnouncementsCountUpAndZeroResetsWithoutRedrawing) {
     auto join = TAVONewDeviceJoinIndicator::create(cg::RectMake(0, 0, 180, 180));
     const std::string one = TAVOLocalizedString("one device requests to join");
     const std::string many = TAVOLocalizedString("multi-device requests to join");
-    EXPECT_EQ(join->titleLabel()->frame(), cg::RectMake(0, 144, 180, 20));
+    EXPECT_EQ(join->titleLabel()->frame(), cg::RectMake(0, 144, 210, 20));
 
     join->setDeviceJoin(1, 0);
     EXPECT_EQ(join->titleLabel()->text(), one);

@@ -28,7 +28,7 @@ public:
 TEST_F(CircleViewTest, PhasesAdvanceFromTheStartTurnToEndlessTurnsUntilStopped) {
     auto circle = TAVOCircleView::create(cg::RectMake(0, 0, 240, 200));
     window->addSubview(circle);
-    EXPECT_EQ(circle->bgView()->frame(), cg::RectMake(30, 0, 180, 180));
+    EXPECT_EQ(circle->bgView()->frame(), cg::RectMake(15, 0, 210, 210));
     EXPECT_EQ(circle->animationCircleView()->frame(), circle->bgView()->frame());
 
     circle->startCircleAnimation();
