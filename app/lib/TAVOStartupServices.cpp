@@ -6,8 +6,13 @@
 #include "app/lib/TAVOPushInfoHolderInbox.h"
 #include "app/lib/TAVOQueuedAlertPresenter.h"
 #include "app/lib/TAVOHUDToastPresenter.h"
+#include "files/TAVOFileScreens.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "protocol/TAVOAppInfoProviderSource.h"
+#include "screens/account/TAVOAccountScreens.h"
+#include "screens/home/TAVOHomeScreens.h"
+#include "screens/safety/TAVOSafetyScreens.h"
+#include "screens/wifi/TAVOWifiScreens.h"
 #include "widgets/TAVOWidgetsAppearance.h"
 
 void TAVOStartupServices::registerAll() {
@@ -20,6 +25,11 @@ void TAVOStartupServices::registerAll() {
     TAVOAlertPresenter::setShared(TAVOQueuedAlertPresenter::create());
     TAVOToastPresenter::setShared(std::make_shared<TAVOHUDToastPresenter>());
     TAVOWidgetsAppearance::registerLaunchDefaults();
+    TAVOHomeScreens::registerAll();
+    TAVOWifiScreens::registerAll();
+    TAVOSafetyScreens::registerAll();
+    TAVOAccountScreens::registerAll();
+    TAVOFileScreens::registerAll();
     auto screens = std::make_shared<TAVOInterimScreens>();
     TAVORootScreens::setShared(screens);
     TAVORecoveryScreens::setShared(screens);

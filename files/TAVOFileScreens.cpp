@@ -1,0 +1,3 @@
+#include "files/TAVOFileScreens.h"
+
+void TAVOFileScreens::registerAll() {}

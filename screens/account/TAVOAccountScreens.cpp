@@ -1,0 +1,3 @@
+#include "screens/account/TAVOAccountScreens.h"
+
+void TAVOAccountScreens::registerAll() {}

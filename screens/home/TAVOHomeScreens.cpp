@@ -1,0 +1,3 @@
+#include "screens/home/TAVOHomeScreens.h"
+
+void TAVOHomeScreens::registerAll() {}

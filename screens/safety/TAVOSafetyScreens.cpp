@@ -1,0 +1,3 @@
+#include "screens/safety/TAVOSafetyScreens.h"
+
+void TAVOSafetyScreens::registerAll() {}

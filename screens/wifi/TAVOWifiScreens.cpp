@@ -1,0 +1,3 @@
+#include "screens/wifi/TAVOWifiScreens.h"
+
+void TAVOWifiScreens::registerAll() {}
