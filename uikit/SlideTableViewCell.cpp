@@ -16,6 +16,9 @@ std::shared_ptr<SlideTableViewCell> SlideTableViewCell::create(ui::TableViewCell
 
 void SlideTableViewCell::initWithStyle(ui::TableViewCellStyle style, const std::string& reuseIdentifier) {
     ui::TableViewCell::initWithStyle(style, reuseIdentifier);
+    // The cell's own height until it is given one: content laid out in a
+    // subclass's initialiser must not be stretched when the height arrives.
+    height_ = bounds().size.height;
     setup();
 }
 

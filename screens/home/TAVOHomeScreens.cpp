@@ -1,3 +1,8 @@
 #include "screens/home/TAVOHomeScreens.h"
 
-void TAVOHomeScreens::registerAll() {}
+#include "screens/home/TAVORoutersListViewController.h"
+#include "widgets/TAVOScreenClassRegistry.h"
+
+void TAVOHomeScreens::registerAll() {
+    TAVOScreenClassRegistry::registerClass<TAVORoutersListViewController>("TAVORoutersListViewController");
+}

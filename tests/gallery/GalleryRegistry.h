@@ -38,7 +38,7 @@ void registerUikitTabsGalleryStates();
 void registerUikitTextGalleryStates();
 void registerWidgetsFrameGalleryStates();
 void registerWidgetsPartsGalleryStates();
-void registerHomeStartGalleryStates();
+void registerHomeScreensGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
 void registerWidgetsPopupGalleryStates();

@@ -196,5 +196,28 @@ TEST(SlideUtilityButtonView, ButtonsNeverTakeMoreThan260Points) {
         EXPECT_DOUBLE_EQ(SlideUtilityButtonView::calculateUtilityButtonWidth(count), width) << count << " buttons";
 }
 
+// A row class that lays out its content in its initialiser, as list rows
+// made with the plain initialiser do.
+class LaidOutInInit : public SlideTableViewCell {
+public:
+    using SlideTableViewCell::SlideTableViewCell;
+    void initWithStyle(ui::TableViewCellStyle style, const std::string& reuseIdentifier) override {
+        SlideTableViewCell::initWithStyle(style, reuseIdentifier);
+        label = ui::View::create(contentView()->bounds());
+        label->setAutoresizingMask(ui::ViewAutoresizingFlexibleWidth | ui::ViewAutoresizingFlexibleHeight);
+        contentView()->addSubview(label);
+    }
+    ui::ViewPtr label;
+};
+
+TEST(SlideTableViewCellPlainInit, ContentKeepsTheCellsHeightWhenItIsGivenLater) {
+    auto cell = ui::TableViewCell::makeCell<LaidOutInInit>(ui::TableViewCellStyle::Default, "row");
+    const double height = cell->bounds().size.height;
+    ASSERT_GT(height, 0);
+    cell->setCellHeight(height);
+    EXPECT_EQ(cell->contentView()->frame().size.height, height);
+    EXPECT_EQ(cell->label->frame().size.height, height);
+}
+
 }  // namespace
 }  // namespace keelbox::test

@@ -1,13 +1,17 @@
-// The first screen's splash (at its start, mid-reveal and at its end) and
-// the welcome panel (asking the router, with the joined network's name,
-// with an error), each on a screen pushed over the launched application.
+// The first screen's splash (at its start, mid-reveal and at its end), the
+// welcome panel (asking the router, with the joined network's name, with an
+// error), each on a screen pushed over the launched application; and the
+// account's router list (listed, a row open, the unbind question).
 #include <gtest/gtest.h>
 
 #include "core/crypto/TAVOCommonUtility.h"
 #include "platform/ui/LayerPresentation.h"
+#include "platform/ui/NavigationController.h"
+#include "management/facade/TAVOAccountManager.h"
 #include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
 #include "screens/home/TAVORouterStartupView.h"
+#include "screens/home/TAVORoutersListViewController.h"
 #include "screens/home/TAVOWelcomeView.h"
 #include "tests/gallery/GalleryRegistry.h"
 
@@ -47,9 +51,36 @@ void welcome(AppFixture& app, const std::string& ssid, const std::string& error,
     (void)ca::LayerPresentation::apply(app.window()->layer(), ca::currentMediaTime());
 }
 
+// Signed in with the demo account, its home router offline, the list
+// presented as the dashboard presents it.
+std::shared_ptr<TAVORoutersListViewController> routersList(AppFixture& app) {
+    app.peers().state().withRouter(test::EmulatedPeers::kHomeRouter, [](emulator::EmulatedRouter& r) { r.online = false; });
+    EXPECT_TRUE(app.launch({.storedAccount = test::EmulatedPeers::kDemoUser}));
+    EXPECT_TRUE(app.screen().waitUntil([] { return TAVOAccountManager::shareInstance()->currentRouter() != nullptr; }, 20));
+    auto list = TAVORoutersListViewController::create();
+    auto nav = ui::NavigationController::create(list);
+    nav->setNavigationBarHidden(true);
+    app.screen().topScreen()->presentViewController(nav, false);
+    EXPECT_TRUE(app.screen().waitUntil([&] { return list->routersList().size() == 2; }, 20));
+    app.screen().wait(1.0);
+    return list;
+}
+
+void routersListRowOpen(AppFixture& app, bool askToUnbind) {
+    auto list = routersList(app);
+    auto cell = std::dynamic_pointer_cast<TAVORoutersListItemCell>(list->tableView()->cellForRowAtIndexPath(ui::IndexPath{0, 0}));
+    ASSERT_TRUE(cell);
+    app.screen().tap(cell->expendIndicator());
+    app.screen().wait(0.5);
+    if (askToUnbind) {
+        app.screen().tap(cell->rightUtilityButtons().front());
+        app.screen().wait(0.5);
+    }
+}
+
 }  // namespace
 
-void registerHomeStartGalleryStates() {
+void registerHomeScreensGalleryStates() {
     GalleryRegistry::add("home_splash_start", [](AppFixture& app) { splashAfter(app, 0.0); });
     GalleryRegistry::add("home_splash_revealing", [](AppFixture& app) { splashAfter(app, 1.2); });
     GalleryRegistry::add("home_splash_end", [](AppFixture& app) { splashAfter(app, 2.5); });
@@ -58,6 +89,9 @@ void registerHomeStartGalleryStates() {
     GalleryRegistry::add("home_welcome_error", [](AppFixture& app) {
         welcome(app, "", "The router on this Wi-Fi does not answer", false);
     });
+    GalleryRegistry::add("home_routers_list", [](AppFixture& app) { routersList(app); });
+    GalleryRegistry::add("home_routers_list_row_open", [](AppFixture& app) { routersListRowOpen(app, false); });
+    GalleryRegistry::add("home_routers_list_unbind_question", [](AppFixture& app) { routersListRowOpen(app, true); });
 }
 
 }  // namespace keelbox::gallery
