@@ -1,7 +1,8 @@
 // The first screen's splash (at its start, mid-reveal and at its end), the
 // welcome panel (asking the router, with the joined network's name, with an
 // error), each on a screen pushed over the launched application; and the
-// account's router list (listed, a row open, the unbind question).
+// account's router list (listed, a row open, the unbind question); the
+// breakdown reason for the operator's refusal and for another code.
 #include <gtest/gtest.h>
 
 #include "core/crypto/TAVOCommonUtility.h"
@@ -10,6 +11,7 @@
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
+#include "screens/home/TAVOBreakdownSeasonViewController.h"
 #include "screens/home/TAVORouterStartupView.h"
 #include "screens/home/TAVORoutersListViewController.h"
 #include "screens/home/TAVOWelcomeView.h"
@@ -89,6 +91,15 @@ void registerHomeScreensGalleryStates() {
     GalleryRegistry::add("home_welcome_error", [](AppFixture& app) {
         welcome(app, "", "The router on this Wi-Fi does not answer", false);
     });
+    for (int code : {691, 646}) {
+        GalleryRegistry::add("home_breakdown_reason_" + std::to_string(code), [code](AppFixture& app) {
+            ASSERT_TRUE(app.launch());
+            auto screen = TAVOBreakdownSeasonViewController::create();
+            screen->setErrorId(code);
+            app.push(screen);
+            app.screen().wait(0.5);
+        });
+    }
     GalleryRegistry::add("home_routers_list", [](AppFixture& app) { routersList(app); });
     GalleryRegistry::add("home_routers_list_row_open", [](AppFixture& app) { routersListRowOpen(app, false); });
     GalleryRegistry::add("home_routers_list_unbind_question", [](AppFixture& app) { routersListRowOpen(app, true); });
