@@ -2,20 +2,24 @@
 // welcome panel (asking the router, with the joined network's name, with an
 // error), each on a screen pushed over the launched application; and the
 // account's router list (listed, a row open, the unbind question); the
-// breakdown reason for the operator's refusal and for another code.
+// breakdown reason for the operator's refusal and for another code; the
+// speed curve before its first answer and live.
 #include <gtest/gtest.h>
 
 #include "core/crypto/TAVOCommonUtility.h"
+#include "emulator/CallFault.h"
+#include "management/facade/TAVOAccountManager.h"
 #include "platform/ui/LayerPresentation.h"
 #include "platform/ui/NavigationController.h"
-#include "management/facade/TAVOAccountManager.h"
 #include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
 #include "screens/home/TAVOBreakdownSeasonViewController.h"
 #include "screens/home/TAVORouterStartupView.h"
 #include "screens/home/TAVORoutersListViewController.h"
+#include "screens/home/TAVOSpeedPlotViewController.h"
 #include "screens/home/TAVOWelcomeView.h"
 #include "tests/gallery/GalleryRegistry.h"
+#include "widgets/TAVOPopupViewController.h"
 
 namespace keelbox::gallery {
 
@@ -80,6 +84,27 @@ void routersListRowOpen(AppFixture& app, bool askToUnbind) {
     }
 }
 
+// The speed curve in its popup over the signed-in application, before the
+// first answer (the account service kept waiting) or with a live history.
+void speedCurve(AppFixture& app, bool live) {
+    app.peers().state().withRouter(test::EmulatedPeers::kHomeRouter, [](emulator::EmulatedRouter& r) {
+        ns::Array samples;
+        for (int i = 0; i < 60; ++i) samples.push_back(ns::Value((400 + (i * 37) % 300 + (i % 7) * 90) * 1024));
+        r.model.set("speed_samples", ns::Value(std::move(samples)));
+    });
+    EXPECT_TRUE(app.launch({.storedAccount = test::EmulatedPeers::kDemoUser}));
+    EXPECT_TRUE(app.screen().waitUntil([] { return TAVOAccountManager::shareInstance()->currentRouter() != nullptr; }, 20));
+    // Before the first answer: the speed call is held back for longer than the picture takes.
+    if (!live) app.peers().cloud().setCallFault("router.getSpeed", emulator::CallFault{.delaySeconds = 3});
+    auto screen = TAVOSpeedPlotViewController::create();
+    auto popup = TAVOPopupViewController::popupViewControllerWithChildViewController(screen);
+    app.screen().topScreen()->presentViewController(popup, false);
+    if (live) {
+        EXPECT_TRUE(app.screen().waitUntil([&] { return !screen->speedsKB().empty(); }, 20));
+    }
+    app.screen().wait(1.0);
+}
+
 }  // namespace
 
 void registerHomeScreensGalleryStates() {
@@ -100,6 +125,8 @@ void registerHomeScreensGalleryStates() {
             app.screen().wait(0.5);
         });
     }
+    GalleryRegistry::add("home_speed_curve_waiting", [](AppFixture& app) { speedCurve(app, false); });
+    GalleryRegistry::add("home_speed_curve_live", [](AppFixture& app) { speedCurve(app, true); });
     GalleryRegistry::add("home_routers_list", [](AppFixture& app) { routersList(app); });
     GalleryRegistry::add("home_routers_list_row_open", [](AppFixture& app) { routersListRowOpen(app, false); });
     GalleryRegistry::add("home_routers_list_unbind_question", [](AppFixture& app) { routersListRowOpen(app, true); });
