@@ -87,8 +87,14 @@ int main(int argc, char** argv) {
     auto qid = directory->addAccount("demo", "keelbox123", "demo@keelbox.example");
     auto state = emulator::EmulatorState::create();
     state->attachAccountDirectory(directory);
-    state->addRouter(emulator::EmulatedRouterModel::makeRouter("R1", "AA:BB:CC:00:00:01", 6));
-    state->addRouter(emulator::EmulatedRouterModel::makeRouter("R2", "AA:BB:CC:00:00:02", 3));
+    // Their traffic moves, so the dashboard, its counts and the speed curve
+    // are alive in the window.
+    auto home = emulator::EmulatedRouterModel::makeRouter("R1", "AA:BB:CC:00:00:01", 6);
+    home.trafficSeed = 1;
+    auto away = emulator::EmulatedRouterModel::makeRouter("R2", "AA:BB:CC:00:00:02", 3);
+    away.trafficSeed = 2;
+    state->addRouter(std::move(home));
+    state->addRouter(std::move(away));
     if (qid) {
         state->bindRouter(*qid, "R1");
         state->bindRouter(*qid, "R2");

@@ -1,6 +1,9 @@
 #include "emulator/EmulatedRouterAPI.h"
 
+#include <chrono>
+
 #include "emulator/RouterCallTable.h"
+#include "emulator/RouterTraffic.h"
 
 namespace emulator {
 
@@ -17,6 +20,12 @@ const HandlerTable& handlers() {
     return table;
 }
 
+// Moving traffic follows the wall clock: the emulator serves a person
+// watching in real time.
+std::int64_t nowSeconds() {
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
 APIResult EmulatedRouterAPI::call(EmulatorState& state, const std::string& routerId, const std::string& cmd,
@@ -28,7 +37,10 @@ APIResult EmulatedRouterAPI::call(EmulatorState& state, const std::string& route
         out.errdesc = "unsupported call " + cmd;
         return out;
     }
-    if (!state.withRouter(routerId, [&](EmulatedRouter& router) { it->second(router, params, out); })) {
+    if (!state.withRouter(routerId, [&](EmulatedRouter& router) {
+            if (router.trafficSeed) RouterTraffic(*router.trafficSeed).apply(router, nowSeconds());
+            it->second(router, params, out);
+        })) {
         out.errcode = -1100;
         out.errdesc = "router does not exist";
     }

@@ -9,6 +9,12 @@ namespace {
 
 std::string text(int n) { return std::to_string(n); }
 
+// A speed of the model as the status writes it, or the resting figure.
+std::string speedText(const ns::Dictionary& m, const char* key, std::int64_t resting) {
+    const ns::Value& v = m[key];
+    return std::to_string(v.isNumber() ? v.integerValue() : resting);
+}
+
 }  // namespace
 
 ns::Value EmulatedRouterModel::makeDevice(int index) {
@@ -113,8 +119,8 @@ ns::Value EmulatedRouterModel::statusPayload(const EmulatedRouter& router) {
                                                 {"stat_runtime", "3600"}, {"stat_uptime", "3600"}, {"stat_ram", "40"},
                                                 {"stat_cpu", "5"}, {"stat_breakdown", "0"}, {"stat_anti_hacking", "1"},
                                                 {"stat_anti_freeloader", "5"}})},
-        {"station_info", ns::Value::dictionary({{"stat_client", std::to_string(devices)}, {"all_downspeed", "20480"},
-                                                {"all_upspeed", "1024"}, {"need_permit", m["need_permit"]},
+        {"station_info", ns::Value::dictionary({{"stat_client", std::to_string(devices)}, {"all_downspeed", speedText(m, "down_speed", 20480)},
+                                                {"all_upspeed", speedText(m, "up_speed", 1024)}, {"need_permit", m["need_permit"]},
                                                 {"suspicious_dev_cnt", "0"}})},
         {"safe_switch", m["switches"]},
         {"internet_status", ns::Value::dictionary({{"isp", "Example Line"}, {"max_speed", "12500000"}, {"avg_speed", "8000000"}})},

@@ -6,6 +6,7 @@
 // threads; every access takes the state's lock.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -32,6 +33,9 @@ struct EmulatedRouter {
     bool online = true;          // the cloud can reach it
     int failedLogins = 0;        // wrong admin passwords in a row (locked at five)
     std::set<std::string> tickets;  // local-API tickets issued by login.login
+    // Set: the router's speeds, speed history and visitors move with the
+    // time of day (see RouterTraffic); unset: they stay as the model says.
+    std::optional<std::uint64_t> trafficSeed;
     // Everything else the router API reads and writes, keyed as the wire
     // names it: "devices", "guests", "blacklist" (arrays of device objects),
     // "wifi_2g", "wifi_5g", "switches", "wifi_timer", ... (see EmulatedRouterModel).
