@@ -1,10 +1,14 @@
 #include "screens/home/TAVOHomeScreens.h"
 
+#include "screens/home/TAVOAppCenterViewController.h"
 #include "screens/home/TAVOOperatorBreakdownView.h"
+#include "screens/home/TAVORouterLoginViewController.h"
 #include "screens/home/TAVORoutersListViewController.h"
 #include "widgets/TAVOScreenClassRegistry.h"
 
 void TAVOHomeScreens::registerAll() {
     TAVOOperatorBreakdownView::registerInterface();
     TAVOScreenClassRegistry::registerClass<TAVORoutersListViewController>("TAVORoutersListViewController");
+    TAVOScreenClassRegistry::registerClass<TAVOAppCenterViewController>("TAVOAppCenterViewController");
+    TAVOScreenClassRegistry::registerClass<TAVORouterLoginViewController>("TAVORouterLoginViewController");
 }

@@ -3,7 +3,7 @@
 // error), each on a screen pushed over the launched application; and the
 // account's router list (listed, a row open, the unbind question); the
 // breakdown reason for the operator's refusal and for another code; the
-// speed curve before its first answer and live.
+// speed curve before its first answer and live; the app center.
 #include <gtest/gtest.h>
 
 #include "core/crypto/TAVOCommonUtility.h"
@@ -13,6 +13,8 @@
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
+#include "management/pollers/TAVORouterStatusLisener.h"
+#include "screens/home/TAVOAppCenterViewController.h"
 #include "screens/home/TAVOBreakdownSeasonViewController.h"
 #include "screens/home/TAVORouterStartupView.h"
 #include "screens/home/TAVORoutersListViewController.h"
@@ -127,6 +129,19 @@ void registerHomeScreensGalleryStates() {
     }
     GalleryRegistry::add("home_speed_curve_waiting", [](AppFixture& app) { speedCurve(app, false); });
     GalleryRegistry::add("home_speed_curve_live", [](AppFixture& app) { speedCurve(app, true); });
+    GalleryRegistry::add("home_app_center", [](AppFixture& app) {
+        ASSERT_TRUE(app.launch({.storedAccount = test::EmulatedPeers::kDemoUser}));
+        EXPECT_TRUE(app.screen().waitUntil(
+            [] {
+                const auto& lisener = TAVOAccountManager::shareInstance()->statusLisener();
+                return lisener && lisener->status();
+            },
+            20));
+        auto center = TAVOAppCenterViewController::create();
+        app.push(center);
+        EXPECT_TRUE(app.screen().waitUntil([&] { return center->radioPower() > 0; }, 20));
+        app.screen().wait(0.5);
+    });
     GalleryRegistry::add("home_routers_list", [](AppFixture& app) { routersList(app); });
     GalleryRegistry::add("home_routers_list_row_open", [](AppFixture& app) { routersListRowOpen(app, false); });
     GalleryRegistry::add("home_routers_list_unbind_question", [](AppFixture& app) { routersListRowOpen(app, true); });
