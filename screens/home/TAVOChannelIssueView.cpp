@@ -106,7 +106,9 @@ void TAVOChannelIssueView::startOpt() {
             text->setText(TAVOLocalizedString("prepare to start opt"));
         },
         // The burst starts once the panel has faded over.
-        [opt](bool) { opt->setState(TAVOChannelOptView::StatePreparing); });
+        [weakOpt = std::weak_ptr<TAVOChannelOptView>(opt)](bool) {
+            if (auto opt = weakOpt.lock()) opt->setState(TAVOChannelOptView::StatePreparing);
+        });
 }
 
 void TAVOChannelIssueView::stopOpt(bool reset) {
@@ -122,8 +124,9 @@ void TAVOChannelIssueView::stopOpt(bool reset) {
             opt->setAlpha(0);
             text->setAlpha(0);
         },
-        [opt, reset](bool) {
-            if (reset) opt->setState(TAVOChannelOptView::StateIdle);
+        [weakOpt = std::weak_ptr<TAVOChannelOptView>(opt), reset](bool) {
+            auto opt = weakOpt.lock();
+            if (opt && reset) opt->setState(TAVOChannelOptView::StateIdle);
         });
 }
 

@@ -102,7 +102,9 @@ void TAVOChannelOptView::setState(int state) {
                     prepare->setAlpha(0);
                     rotation->setAlpha(1);
                 },
-                [prepare](bool) { prepare->stopAnimation(); });
+                [weakPrepare = std::weak_ptr<OptPrepare>(prepare)](bool) {
+                    if (auto prepare = weakPrepare.lock()) prepare->stopAnimation();
+                });
             rotationView_->setInitDuration(kSpinFirstTurn);
             rotationView_->setOngoingDuration(kSpinTurn);
             rotationView_->setEndDuration(kSpinLastTurn);

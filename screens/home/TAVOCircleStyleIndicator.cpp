@@ -230,9 +230,11 @@ void TAVOCircleStyleIndicator::removeSpeedupView() {
             badge->setAlpha(0);
             if (background) background->setAlpha(0);
         },
-        [badge, background](bool) {
-            badge->removeFromSuperview();
-            if (background) background->removeFromSuperview();
+        // Weak: the animations hold their completion, the views their animations.
+        [weakBadge = std::weak_ptr<SpeedupResultView>(badge), weakBackground = std::weak_ptr<ui::ImageView>(background)](
+            bool) {
+            if (auto badge = weakBadge.lock()) badge->removeFromSuperview();
+            if (auto background = weakBackground.lock()) background->removeFromSuperview();
         });
 }
 

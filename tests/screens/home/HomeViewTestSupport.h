@@ -1,5 +1,5 @@
 // What the tests of the dashboard's views share: a window to put a view in
-// (the tall screen), a screen driver for taps, and recorders for the
+// (on the tall screen), a screen driver for taps, and recorders for the
 // integer reports the views send upward.
 #pragma once
 
@@ -24,6 +24,8 @@ inline std::string L(const std::string& key) { return TAVOLocalizedString(key); 
 class HomeViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The tall screen, as the dashboard is laid out for it.
+        ui::Screen::mainScreen()->setTallScreen(true);
         window = ui::Window::create(ui::Screen::mainScreen()->bounds());
         window->setRootViewController(ui::ViewController::create());
         window->makeKeyAndVisible();
@@ -34,6 +36,12 @@ protected:
         window->rootViewController()->view()->addSubview(view);
         view->layoutIfNeeded();
         return view;
+    }
+
+    // Taps the view as the screen shows it after the next layout pass.
+    bool tap(const ui::ViewPtr& view) {
+        window->layoutIfNeeded();
+        return screen.tap(view);
     }
 
     ui::WindowPtr window;
@@ -50,7 +58,8 @@ struct TimedReports {
     }
     // Advances the clock in small steps so that arrival times are known to
     // within a step.
-    void run(double seconds, double step = 0.05) {
+    // A step of 1/16 s adds up exactly.
+    void run(double seconds, double step = 0.0625) {
         for (double t = 0; t < seconds - 1e-9; t += step) {
             advance(step);
             elapsed += step;

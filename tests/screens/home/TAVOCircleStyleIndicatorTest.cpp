@@ -27,6 +27,7 @@ protected:
         circle->imageView()->setFrame(cg::RectMake(0, 0, 136, 136));
         circle->iconInCircle()->setFrame(cg::RectMake(0, 0, 67, 49));
         circle->detailLabel()->setFrame(cg::RectMake(0, 0, 136, 18));
+        circle->setNeedsLayout();
         circle->layoutIfNeeded();
         delegate = std::make_shared<RecordingIndicatorDelegate>(reports);
         circle->setDelegate(delegate);
@@ -64,7 +65,7 @@ TEST_F(CircleStyleIndicatorTest, PrepareSweepsTheRingGrowsTheFullIconFlashesAndR
 
     reports.run(1.0);
     ASSERT_EQ(reports.values(), std::vector<int>{0});
-    EXPECT_NEAR(reports.reports[0].second, 1.8, 0.06);
+    EXPECT_NEAR(reports.reports[0].second, 1.8, 0.07);
     EXPECT_EQ(circle->maskCircleViewAnimation(), nullptr);
 }
 
@@ -89,7 +90,7 @@ TEST_F(CircleStyleIndicatorTest, TheBadgeSlidesInShowsTheCappedFigureAndReportsW
     EXPECT_EQ(circle->bgSpeedupResultView()->superview(), circle);
     EXPECT_EQ(circle->bgSpeedupResultView()->center(), circle->imageView()->center());
 
-    reports.run(0.95);
+    reports.run(0.9);
     EXPECT_TRUE(reports.values().empty());
     reports.run(0.1);
     EXPECT_EQ(reports.values(), std::vector<int>{1});

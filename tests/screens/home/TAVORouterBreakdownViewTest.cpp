@@ -94,7 +94,7 @@ TEST_F(BreakdownViewTest, EachCodeShowsItsPanelTextButtonAndIcon) {
 
 TEST_F(BreakdownViewTest, ARepairShowsItsProgressAndASuccessStaysUntilTheNextCode) {
     setCode(7);
-    ASSERT_TRUE(screen.tap(panel->recoveryBtn()));
+    ASSERT_TRUE(tap(panel->recoveryBtn()));
     EXPECT_EQ(delegate->actions, std::vector<int>{0});
     EXPECT_TRUE(panel->isRecoverying());
     EXPECT_TRUE(panel->recoveryBtn()->isHidden());
@@ -115,7 +115,7 @@ TEST_F(BreakdownViewTest, ARepairShowsItsProgressAndASuccessStaysUntilTheNextCod
 
 TEST_F(BreakdownViewTest, AFailedRepairShowsItsTextForASecondThenTheFaultAgain) {
     setCode(6);
-    ASSERT_TRUE(screen.tap(panel->recoveryBtn()));
+    ASSERT_TRUE(tap(panel->recoveryBtn()));
     panel->recoveryResult(false);
     EXPECT_EQ(detail(), L("fail to recovery"));
     advance(0.9);
@@ -128,7 +128,7 @@ TEST_F(BreakdownViewTest, AFailedRepairShowsItsTextForASecondThenTheFaultAgain) 
 
 TEST_F(BreakdownViewTest, AViewButtonReportsWithoutTheRepairLookAndAResultWithoutRepairChangesNothing) {
     setCode(1);
-    ASSERT_TRUE(screen.tap(panel->recoveryBtn()));
+    ASSERT_TRUE(tap(panel->recoveryBtn()));
     EXPECT_EQ(delegate->actions, std::vector<int>{0});
     EXPECT_FALSE(panel->isRecoverying());
     EXPECT_FALSE(panel->recoveryBtn()->isHidden());
@@ -139,7 +139,7 @@ TEST_F(BreakdownViewTest, AViewButtonReportsWithoutTheRepairLookAndAResultWithou
 
 TEST_F(BreakdownViewTest, TheReconnectButtonReportsOne) {
     setCode(100004);
-    ASSERT_TRUE(screen.tap(panel->lostView()->reconnectBtn()));
+    ASSERT_TRUE(tap(panel->lostView()->reconnectBtn()));
     EXPECT_EQ(delegate->actions, std::vector<int>{1});
     EXPECT_EQ(delegate->codes, std::vector<int>{100004});
 }
@@ -147,7 +147,7 @@ TEST_F(BreakdownViewTest, TheReconnectButtonReportsOne) {
 TEST_F(BreakdownViewTest, WithoutADelegateTheRepairButtonDoesNothing) {
     panel->setDelegate(nullptr);
     setCode(7);
-    ASSERT_TRUE(screen.tap(panel->recoveryBtn()));
+    ASSERT_TRUE(tap(panel->recoveryBtn()));
     EXPECT_FALSE(panel->isRecoverying());
     EXPECT_EQ(detail(), L("DNS error"));
 }
