@@ -189,12 +189,14 @@ void registerHomeViewsGalleryStates() {
     GalleryRegistry::add("home_status_fault_repairing", [](AppFixture& app) {
         auto status = statusWithError(app, 6);
         app.screen().wait(1.0);
+        app.window()->layoutIfNeeded();
         app.screen().tap(status->breakdownView()->recoveryBtn());
         pictureAfter(app, 0.5);
     });
     GalleryRegistry::add("home_status_fault_repair_failed", [](AppFixture& app) {
         auto status = statusWithError(app, 6);
         app.screen().wait(1.0);
+        app.window()->layoutIfNeeded();
         app.screen().tap(status->breakdownView()->recoveryBtn());
         status->breakdownRecoveryResult(false);
         pictureAfter(app, 0.5);
