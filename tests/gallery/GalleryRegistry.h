@@ -42,5 +42,6 @@ void registerHomeScreensGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
 void registerWidgetsPopupGalleryStates();
+void registerHomeViewsGalleryStates();
 
 }  // namespace keelbox::gallery
