@@ -26,7 +26,7 @@ public:
     static constexpr double kRowGap = 15;
     static constexpr double kRowHeight = 43;
     static constexpr double kFieldInset = 12;
-    static constexpr double kResendWidth = 110;
+    static constexpr double kResendWidth = 120;
     static constexpr double kResendGap = 5;
     static constexpr double kButtonTitleSize = 16;
     static constexpr const char* kResendImage = "bg_sms_resend_btn";
