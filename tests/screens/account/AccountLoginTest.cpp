@@ -10,6 +10,7 @@
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/foundation/Bundle.h"
 #include "platform/ui/Application.h"
+#include "protocol/TAVORequestNumber.h"
 #include "screens/account/TAVOAccountWebAddresses.h"
 #include "screens/account/TAVOArdoAccountLoginViewController.h"
 #include "screens/account/TAVOArdoAccountRegViewController.h"
@@ -170,6 +171,40 @@ TEST_F(AccountLogin, RegistrationIsPushedFromTheLoginScreen) {
     ASSERT_TRUE(app.screen().tap(login->regButton()));
     app.screen().wait(1.0);
     EXPECT_TRUE(topScreenAs<TAVOArdoAccountRegViewController>(app));
+}
+
+// A router reached on the home network carries a ticket: the sign-in binds
+// it to the account instead of listing the routers.
+TEST(AccountLoginBinding, ASignInWithALocalRouterBindsItToTheAccount) {
+    AppFixture app;
+    ASSERT_TRUE(app.launch({.wifi = EmulatedPeers::kHomeWiFi}));
+    auto facade = TAVOAccountManager::shareInstance();
+    auto local = TAVORouterModel::create();
+    local->router_id = EmulatedPeers::kHomeRouter;
+    local->setAdminPsw("admin1234");
+    // The router's own login gives the ticket the binding is sent with.
+    auto provider = facade->dataProvider(1);
+    (void)provider->reqData(TAVORequestNumber::RouterBind, ns::Value::dictionary({{"router", ns::Value(local)}}));
+    ASSERT_TRUE(app.screen().waitUntil([&] { return provider->remoteRequests().empty(); }, kAnswerSeconds));
+    auto router = app.peers().state().router(EmulatedPeers::kHomeRouter);
+    ASSERT_TRUE(router && router->tickets.size() == 1u);
+    local->ticket = *router->tickets.begin();
+    facade->setLocalRouter(local);
+    facade->setCurrentRouter(local);
+    ASSERT_FALSE(facade->currentRouter()->ticket.empty());
+
+    auto login = jumpTo<Login>(app, &TAVOAppJumper::jumpToRemoteAccountPage);
+    ASSERT_TRUE(login);
+    ASSERT_TRUE(fill(app, login->accountField(), EmulatedPeers::kDemoUser));
+    ASSERT_TRUE(fill(app, login->passwdField(), EmulatedPeers::kDemoPassword));
+    ASSERT_TRUE(app.screen().tap(login->okButton()));
+    ASSERT_TRUE(waitForTabScreen(app));
+    std::size_t binds = 0;
+    for (const auto& call : app.peers().router().calls()) binds += call.cmd == "device.bind";
+    EXPECT_EQ(binds, 1u);
+    ASSERT_TRUE(facade->currentRouter());
+    EXPECT_TRUE(facade->currentRouter()->isManagedByArdoAccount);
+    EXPECT_EQ(facade->currentRouter()->router_id, EmulatedPeers::kHomeRouter);
 }
 
 TEST(AccountLoginSkip, AnOptionalLoginCanBeSkippedToTheTabs) {
