@@ -174,7 +174,7 @@ void registerAccountGalleryStates() {
         EXPECT_TRUE(app.screen().type("wrong-one"));
         EXPECT_TRUE(app.screen().pressAlertButton(test::L("connect")));
         EXPECT_TRUE(app.screen().waitUntil([&] {
-            app.screen().wait(0.5);
+            app.screen().wait(test::kVirtualStep);
             return bind->loginLocalRouterAlerView() != prompt;
         }, test::kAnswerSeconds));
         app.screen().wait(1.0);

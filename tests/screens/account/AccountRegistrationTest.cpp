@@ -82,7 +82,7 @@ TEST_F(AccountRegistration, ByPhoneWithTheSmsCodeAndTheResendCountDownEndsSigned
     ASSERT_TRUE(app.screen().type(kPhone));
     ASSERT_TRUE(app.screen().tap(reg->nextStep()));
     ASSERT_TRUE(app.screen().waitUntil([&] {
-        app.screen().wait(0.5);
+        app.screen().wait(kVirtualStep);
         return topScreenAs<PhoneReg>(app) != nullptr;
     }, kAnswerSeconds)) << app.screen().describe();
     auto phone = topScreenAs<PhoneReg>(app);

@@ -17,6 +17,10 @@ namespace keelbox::test {
 
 // Real seconds the emulator gets to answer.
 inline constexpr double kAnswerSeconds = 20;
+// Virtual seconds let pass on each turn of a real-time wait (about 100 a
+// second): screen transitions complete, while virtual time runs about as
+// fast as real time, so no request times out that would not on a phone.
+inline constexpr double kVirtualStep = 0.01;
 
 // The screen on top of the application's stack, as the class asked for.
 template <class T>
@@ -42,7 +46,7 @@ inline bool tabScreenOnTop(AppFixture& app) {
 // Waits (real time, while the peers answer) for the tab screen to come back.
 inline bool waitForTabScreen(AppFixture& app) {
     const bool back = app.screen().waitUntil([&] {
-        app.screen().wait(0.5);
+        app.screen().wait(kVirtualStep);
         return tabScreenOnTop(app);
     }, kAnswerSeconds);
     EXPECT_TRUE(back) << app.screen().describe();

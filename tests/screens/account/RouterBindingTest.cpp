@@ -53,9 +53,10 @@ public:
     // Waits for the prompt to come back after a failed step; its field's text.
     std::string promptErrorAfterFailure(const MAPasswordAlertViewPtr& previous) {
         EXPECT_TRUE(app.screen().waitUntil([&] {
-            app.screen().wait(0.5);
+            app.screen().wait(kVirtualStep);
             return bind->loginLocalRouterAlerView() != previous && bind->loginLocalRouterAlerView()->showErrorInfo();
         }, kAnswerSeconds));
+        app.screen().wait(1.0);  // the old prompt leaves, the new one comes in
         return bind->loginLocalRouterAlerView()->psw()->text();
     }
 
