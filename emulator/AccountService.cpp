@@ -72,6 +72,16 @@ void AccountService::setErrnoAsText(bool asText) {
     errnoAsText_ = asText;
 }
 
+void AccountService::setCaptchaForEmailRegistration(bool required) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    captchaForEmailRegistration_ = required;
+}
+
+std::optional<std::string> AccountService::lastCaptchaCode() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return lastCaptchaCode_;
+}
+
 std::vector<AccountService::Call> AccountService::calls() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return calls_;
@@ -128,6 +138,7 @@ void AccountService::getCaptcha(const WireParams& params, Reply& reply) {
         sc = "sc" + std::to_string(counter_) + "x" + std::to_string(counter_ * 7919 % 10007);
         code = std::to_string(1000 + counter_ * 37 % 9000);
         captchas_[sc] = code;
+        lastCaptchaCode_ = code;
     }
     int width = static_cast<int>(std::atof(paramValue(params, "width").c_str()));
     int height = static_cast<int>(std::atof(paramValue(params, "height").c_str()));
@@ -188,6 +199,12 @@ void AccountService::registerAccount(const WireParams& params, Reply& reply) {
         if (!expected || *expected != paramValue(params, "smscode")) return answer(reply, kSmsCodeWrong, "sms code error");
     }
     std::string sc = paramValue(params, "sc");
+    bool captchaRequired;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        captchaRequired = captchaForEmailRegistration_ && type != "2";
+    }
+    if (captchaRequired && sc.empty()) return answer(reply, kCaptchaRequired, kCaptchaRequiredText);
     if (!sc.empty()) {
         auto code = captchaCode(sc);
         if (!code || *code != paramValue(params, "uc")) return answer(reply, kCaptchaWrong, kCaptchaWrongText);

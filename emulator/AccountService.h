@@ -79,6 +79,12 @@ public:
     std::optional<std::string> smsCode(const std::string& phone) const;
     // Writes "errno" as text ("1003") instead of a number.
     void setErrnoAsText(bool asText);
+    // E-mail registrations must carry a captcha: one without it is refused
+    // with kCaptchaRequired, one with a wrong answer with kCaptchaWrong.
+    void setCaptchaForEmailRegistration(bool required);
+    // The code of the captcha served last, as a person reads it off the
+    // picture; nothing before the first.
+    std::optional<std::string> lastCaptchaCode() const;
 
     // Every call as decoded: its method and parameters.
     struct Call {
@@ -108,6 +114,8 @@ private:
     std::map<std::string, int> failures_;          // name -> failed sign-ins
     std::vector<Call> calls_;
     bool errnoAsText_ = false;
+    bool captchaForEmailRegistration_ = false;
+    std::optional<std::string> lastCaptchaCode_;
     int counter_ = 0;
 };
 

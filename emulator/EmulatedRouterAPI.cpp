@@ -15,6 +15,7 @@ const HandlerTable& handlers() {
         // Area files come after the common calls: an area may replace a
         // common call with a fuller one.
         addRouterCalls(t);
+        addAccountCalls(t);
         return t;
     }();
     return table;

@@ -2,6 +2,8 @@
 
 #include "app/lib/TAVOInterimScreen.h"
 #include "app/lib/TAVORouterWatchViewController.h"
+#include "screens/account/TAVOArdoAccountLoginViewController.h"
+#include "screens/account/TAVOBindRouterPswViewController.h"
 
 std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeRootScreen() { return TAVORouterWatchViewController::create(); }
 
@@ -9,12 +11,18 @@ std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeUpgradeRomScreen() {
     return TAVOInterimScreen::create("ROM upgrade");
 }
 
+// The error system pushes the login on the screen shown.
 std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeRemoteAccountLoginScreen(bool forceLogin) {
-    return TAVOInterimScreen::create(forceLogin ? "Account login (required)" : "Account login");
+    auto login = TAVOArdoAccountLoginViewController::create();
+    login->setForceLogin(forceLogin);
+    login->setShowWay(TAVOArdoAccountLoginViewController::ShowWayPushed);
+    return login;
 }
 
 std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeLocalBindScreen(bool checkRouterArdoAccount) {
-    return TAVOInterimBindScreen::create(checkRouterArdoAccount);
+    auto bind = TAVOBindRouterPswViewController::create();
+    bind->setIsCheckRouterArdoAccount(checkRouterArdoAccount);
+    return bind;
 }
 
 std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeTabScreen() { return TAVOInterimTabScreen::create(); }

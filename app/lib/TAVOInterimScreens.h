@@ -1,6 +1,7 @@
-// The screens the core opens, until the screen layers register their own:
-// the first screen is the router watch, which drives the engine; the
-// recovery screens and the tab screen are named stand-ins.
+// The screens the core opens: the first screen is the router watch, which
+// drives the engine; the account login and the router binding are the
+// account screens; the ROM upgrade and the tab screen are named stand-ins
+// until their screens land.
 #pragma once
 
 #include "core/services/TAVORecoveryScreens.h"

@@ -12,6 +12,8 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Window.h"
+#include "screens/account/TAVOArdoAccountLoginViewController.h"
+#include "screens/account/TAVOBindRouterPswViewController.h"
 #include "tests/support/Harness.h"
 #include "widgets/CustomizedHUD.h"
 
@@ -59,14 +61,15 @@ TEST_F(InterimScreensOnTheStack, AToastShowsOnTheWindowAndGoesAfterItsTime) {
     EXPECT_FALSE(toast->superview());
 }
 
-TEST_F(InterimScreensOnTheStack, TheJumperReachesTheStandInScreensOverANewTabScreen) {
+TEST_F(InterimScreensOnTheStack, TheJumperReachesTheAccountScreensOverANewTabScreen) {
     TAVOAppJumper::jumper()->jumpToLocalAccountPage();
     advance(1.0);
     auto nav = TAVOViewControllerState::appNavigationController();
     ASSERT_EQ(nav->viewControllers().size(), 3u);
     EXPECT_TRUE(std::dynamic_pointer_cast<TAVOInterimTabScreen>(nav->viewControllers()[1]));
-    auto bind = std::dynamic_pointer_cast<TAVOInterimBindScreen>(nav->viewControllers()[2]);
+    auto bind = std::dynamic_pointer_cast<TAVOBindRouterPswViewController>(nav->viewControllers()[2]);
     ASSERT_TRUE(bind);
+    EXPECT_FALSE(bind->isCheckRouterArdoAccount()) << "the local mode";
     bind->view();
     EXPECT_TRUE(TAVOErrorSystemManager::sharedManager()->shouldIgnorePreErrorHandler());
 
@@ -79,9 +82,10 @@ TEST_F(InterimScreensOnTheStack, TheJumperReachesTheStandInScreensOverANewTabScr
     TAVOAppJumper::jumper()->jumpToRemoteAccountPage();
     advance(1.0);
     ASSERT_EQ(nav->viewControllers().size(), 3u) << "back to the tab screen already there, then the login";
-    auto login = std::dynamic_pointer_cast<TAVOInterimScreen>(nav->viewControllers()[2]);
+    auto login = std::dynamic_pointer_cast<TAVOArdoAccountLoginViewController>(nav->viewControllers()[2]);
     ASSERT_TRUE(login);
-    EXPECT_EQ(login->title(), "Account login (required)");
+    EXPECT_TRUE(login->forceLogin());
+    EXPECT_EQ(login->showWay(), TAVOArdoAccountLoginViewController::ShowWayPushed);
 }
 
 }  // namespace

@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
     registerWidgetsPopupGalleryStates();
     registerHomeScreensGalleryStates();
     registerHomeViewsGalleryStates();
+    registerAccountGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

@@ -43,5 +43,6 @@ void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
 void registerWidgetsPopupGalleryStates();
 void registerHomeViewsGalleryStates();
+void registerAccountGalleryStates();
 
 }  // namespace keelbox::gallery

@@ -1,0 +1,23 @@
+// The web pages the account screens open in the system browser. They are
+// deployment values; the password-recovery page carries account secrets
+// and is always addressed over HTTPS, whatever the deployment value says.
+#pragma once
+
+#include <string>
+
+class TAVOAccountWebAddresses {
+public:
+    TAVOAccountWebAddresses() = delete;
+
+    static constexpr const char* kPasswordRecoveryName = "AccountPasswordRecoveryURL";
+    static constexpr const char* kDefaultPasswordRecovery = "https://account.keelbox.org/findpwd/";
+    static constexpr const char* kRouterSetupName = "RouterSetupURL";
+    static constexpr const char* kDefaultRouterSetup = "http://router.keelbox.lan/";
+
+    static std::string passwordRecoveryPage();
+    // The router's set-up page, on the home network.
+    static std::string routerSetupPage();
+    // The address with "http://" (in any case) replaced by "https://"; a
+    // text without a scheme gets "https://" in front.
+    static std::string secured(const std::string& address);
+};
