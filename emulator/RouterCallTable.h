@@ -33,5 +33,7 @@ ns::Value emptyReply();
 // The common calls, then one line per area file (a later entry replaces an
 // earlier one of the same name).
 void addRouterCalls(HandlerTable& t);
+// Wi-Fi settings: channels, bandwidth, the Wi-Fi timer, radio power, LED.
+void addWifiCalls(HandlerTable& t);
 
 }  // namespace emulator
