@@ -59,6 +59,7 @@ void TAVOChannelSelectViewController::loadData() {
         case FiveGChannel: items_ = TAVORouterInfoStringConverter::fivegChannelArray(); break;
         default: items_ = TAVORouterInfoStringConverter::bandWidthArry(); break;
     }
+    tableView_->reloadData();
 }
 
 ui::TableViewCellPtr TAVOChannelSelectViewController::cellForRowAtIndexPath(ui::TableView& table, const ui::IndexPath& ip) {

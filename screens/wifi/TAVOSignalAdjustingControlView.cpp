@@ -1,5 +1,6 @@
 #include "screens/wifi/TAVOSignalAdjustingControlView.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/graphics/GraphicsContextStack.h"
@@ -107,7 +108,8 @@ void TAVOSignalAdjustingControlView::drawRect(const cg::Rect&) {
     auto context = cg::currentContext();
     if (!context) return;
     const double w = bounds().size.width;
-    const double height = bounds().size.height - bgView_->frame().size.height;
+    // One line per title: a longer title is cut in its middle, not wrapped.
+    const double height = std::min(bounds().size.height - bgView_->frame().size.height, kTitleFontSize + 4);
     const auto font = ui::Font::systemFontOfSize(kTitleFontSize).ctFont();
     context->setRGBFillColor(kTitleGrey, kTitleGrey, kTitleGrey, 1);
     const double xs[3] = {kFirstTitleX, w / 2 - kTitleWidth / 2, w - kLastTitleFromRight};

@@ -149,6 +149,9 @@ TAVOSwitcherCellViewPtr TAVOWIFIDoorViewController::makeRow(double y, bool open)
                        "timerSetting", ui::ControlEventTouchUpInside);
     row->addSubview(tapArea);
     view()->addSubview(row);
+    // The switch takes its place at the row's right end now, beside the tap area.
+    row->setNeedsLayout();
+    row->layoutIfNeeded();
     return row;
 }
 

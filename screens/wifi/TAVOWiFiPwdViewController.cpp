@@ -109,7 +109,6 @@ void TAVOWiFiPwdViewController::setupCenterUI() {
     auto self = this->self<TAVOWiFiPwdViewController>();
     tableView_->setDataSource(self);
     tableView_->setTableDelegate(self);
-    view()->addSubview(tableView_);
 
     for (auto& band : bands_) {
         band.topSwitch = ToggleSwitch::create(cg::RectMake(0, 0, kSwitchWidth, kSwitchHeight));
@@ -137,6 +136,8 @@ void TAVOWiFiPwdViewController::setupCenterUI() {
     completeBtn_->setBackgroundImage(pressed, ui::ControlStateHighlighted);
     completeBtn_->setBackgroundColor(ui::Color::clearColor());
     completeBtn_->addTarget(self, &TAVOWiFiPwdViewController::submit, "submit", ui::ControlEventTouchUpInside);
+    // The rows' controls exist before the table first asks for a row.
+    view()->addSubview(tableView_);
 }
 
 void TAVOWiFiPwdViewController::loadData() {

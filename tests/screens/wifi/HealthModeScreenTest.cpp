@@ -65,15 +65,16 @@ TEST_F(HealthModeScreen, ThePowerReadShowsTheReduction) {
                                   {76, -1, "降低WiFi辐射，开始健康生活"}, {75, 0, "WiFi覆盖范围适合两居室"},
                                   {50, 1, "WiFi覆盖范围适合一居室"},       {21, 1, "WiFi覆盖范围适合一居室"},
                                   {20, 2, "WiFi覆盖范围适合单间"},         {0, 2, "WiFi覆盖范围适合单间"}};
+    ASSERT_TRUE(launchOnHomeRouter(app));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.power);
-        AppFixture fresh;
-        setPower(fresh, c.power);
-        ASSERT_TRUE(launchOnHomeRouter(fresh));
+        setPower(app, c.power);
+        const auto readings = callsOf(app, "router.getRadioPower").size();
         auto shown = Screen::create();
-        fresh.push(shown);
-        ASSERT_TRUE(fresh.screen().waitUntil([&] { return shown->wifiPowerPercent() == static_cast<float>(c.power); }));
-        fresh.screen().wait(1.5);
+        app.push(shown);
+        ASSERT_TRUE(app.screen().waitUntil([&] { return callsOf(app, "router.getRadioPower").size() > readings; }));
+        ASSERT_TRUE(app.screen().waitUntil([&] { return shown->wifiPowerPercent() == static_cast<float>(c.power); }));
+        settle();
         EXPECT_EQ(shown->centerTipLB()->text(), c.tip);
         EXPECT_EQ(shown->signalSwitchControl()->isOn(), c.position >= 0);
         EXPECT_EQ(shown->mainImageView()->isHidden(), c.position >= 0);

@@ -56,15 +56,16 @@ TEST_F(RadioPowerScreen, TheReadingPlacesTheHeaderAndTheSlider) {
         // Without the 2.4 GHz record the first record counts.
         {ns::Value::array({power("5G", 85), power("60G", 20)}), 85, 3, 1, "radio power strong mode for detail"},
     };
+    ASSERT_TRUE(launchOnHomeRouter(app));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.radio);
-        AppFixture fresh;
-        setPowers(fresh, c.powers);
-        ASSERT_TRUE(launchOnHomeRouter(fresh));
+        setPowers(app, c.powers);
+        const auto readings = callsOf(app, "router.getRadioPower").size();
         auto shown = Screen::create();
-        fresh.push(shown);
-        ASSERT_TRUE(fresh.screen().waitUntil([&] { return shown->radioPower() == c.radio; }));
-        fresh.screen().wait(0.5);
+        app.push(shown);
+        ASSERT_TRUE(app.screen().waitUntil([&] { return callsOf(app, "router.getRadioPower").size() > readings; }));
+        ASSERT_TRUE(app.screen().waitUntil([&] { return shown->radioPower() == c.radio; }));
+        app.screen().wait(0.5);
         EXPECT_EQ(shown->headView()->strength(), c.strength);
         EXPECT_EQ(shown->adjustView()->position(), c.stop);
         EXPECT_EQ(shown->introduceLabel()->text(), TAVOLocalizedString(c.detail));

@@ -91,6 +91,7 @@ TEST_F(WIFIDoorScreen, ARowSwitchSendsItsTimeAndOnlyThatRowGoesBackOnARefusal) {
     EXPECT_FALSE(door->operationForCell());
 
     // A refused picker time changes no switch.
+    app.screen().wait(2.0);  // the warning has gone
     ASSERT_TRUE(app.screen().tap(openRow));
     app.screen().wait(1.0);
     ASSERT_TRUE(door->datePicker());
