@@ -16,6 +16,7 @@ const HandlerTable& handlers() {
         // common call with a fuller one.
         addRouterCalls(t);
         addAccountCalls(t);
+        addWifiCalls(t);
         return t;
     }();
     return table;

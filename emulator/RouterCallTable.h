@@ -34,5 +34,7 @@ ns::Value emptyReply();
 // earlier one of the same name).
 void addRouterCalls(HandlerTable& t);
 void addAccountCalls(HandlerTable& t);
+// Wi-Fi settings: channels, bandwidth, the Wi-Fi timer, radio power, LED.
+void addWifiCalls(HandlerTable& t);
 
 }  // namespace emulator

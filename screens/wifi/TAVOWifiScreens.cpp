@@ -1,3 +1,18 @@
 #include "screens/wifi/TAVOWifiScreens.h"
 
-void TAVOWifiScreens::registerAll() {}
+#include "screens/wifi/TAVOHealthModeViewController.h"
+#include "screens/wifi/TAVOPaneLEDDoorViewController.h"
+#include "screens/wifi/TAVORadioPowerAdjustViewController.h"
+#include "screens/wifi/TAVOWIFIDoorViewController.h"
+#include "screens/wifi/TAVOWiFiPwdViewController.h"
+#include "widgets/TAVOScreenClassRegistry.h"
+
+void TAVOWifiScreens::registerAll() {
+    // Opened by name from the settings, the safety screens, the dashboard and
+    // the app center.
+    TAVOScreenClassRegistry::registerClass<TAVOWiFiPwdViewController>("TAVOWiFiPwdViewController");
+    TAVOScreenClassRegistry::registerClass<TAVORadioPowerAdjustViewController>("TAVORadioPowerAdjustViewController");
+    TAVOScreenClassRegistry::registerClass<TAVOWIFIDoorViewController>("TAVOWIFIDoorViewController");
+    TAVOScreenClassRegistry::registerClass<TAVOPaneLEDDoorViewController>("TAVOPaneLEDDoorViewController");
+    TAVOScreenClassRegistry::registerClass<TAVOHealthModeViewController>("TAVOHealthModeViewController");
+}

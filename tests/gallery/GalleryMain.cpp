@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
     registerHomeScreensGalleryStates();
     registerHomeViewsGalleryStates();
     registerAccountGalleryStates();
+    registerWifiSettingsGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

@@ -44,5 +44,6 @@ void registerWidgetsViewsOneGalleryStates();
 void registerWidgetsPopupGalleryStates();
 void registerHomeViewsGalleryStates();
 void registerAccountGalleryStates();
+void registerWifiSettingsGalleryStates();
 
 }  // namespace keelbox::gallery
