@@ -10,8 +10,9 @@
 #include "protocol/records/TAVORouterRadioPower.h"
 #include "protocol/records/TAVORouterStatus.h"
 #include "protocol/requests/catalogue/TAVORouterQueryRadioPower.h"
-#include "widgets/TAVOAppCenterTools.h"
+#include "widgets/TAVORadioPowerTaking.h"
 #include "widgets/TAVOScreenClassRegistry.h"
+#include "widgets/TAVOWiFiStateTaking.h"
 
 namespace {
 
@@ -163,8 +164,8 @@ void TAVOAppCenterViewController::tap(ui::Control& sender) {
     if (tag < 0 || static_cast<std::size_t>(tag) >= dataSource_.size()) return;
     auto screen = TAVOScreenClassRegistry::create(dataSource_[static_cast<std::size_t>(tag)].detailClassName);
     if (!screen) return;
-    if (auto door = std::dynamic_pointer_cast<TAVOWifiDoorTool>(screen)) door->setWifiOpen(wifiDoorState());
-    if (auto radio = std::dynamic_pointer_cast<TAVORadioPowerTool>(screen)) radio->setRadioPower(radioPower_);
+    if (auto door = std::dynamic_pointer_cast<TAVOWiFiStateTaking>(screen)) door->setWifiOpen(wifiDoorState());
+    if (auto radio = std::dynamic_pointer_cast<TAVORadioPowerTaking>(screen)) radio->setRadioPower(radioPower_);
     auto tabs = tabBarController_.lock();
     auto nav = tabs && tabs->navigationController() ? tabs->navigationController() : navigationController();
     if (nav) nav->pushViewController(screen, true);

@@ -13,9 +13,11 @@
 #include "screens/wifi/TAVOSignalAdjustingControlView.h"
 #include "screens/wifi/TAVOSignalAdjustingHeaderView.h"
 #include "widgets/TAVOBaseViewController.h"
+#include "widgets/TAVORadioPowerTaking.h"
 
 class TAVORadioPowerAdjustViewController : public TAVOBaseViewController,
-                                           public TAVOSignalAdjustingControlViewDelegate {
+                                           public TAVOSignalAdjustingControlViewDelegate,
+                                           public TAVORadioPowerTaking {
 public:
     using TAVOBaseViewController::TAVOBaseViewController;
     static std::shared_ptr<TAVORadioPowerAdjustViewController> create();
@@ -26,6 +28,8 @@ public:
     void viewDidLoad() override;
 
     int radioPower() const { return radioPower_; }
+    // The power the opener knows, shown until the router's answer.
+    void setRadioPower(int percent) override { radioPower_ = percent; }
     int lastRadioPower() const { return lastRadioPower_; }
     const TAVOSignalAdjustingHeaderViewPtr& headView() const { return headView_; }
     const TAVOSignalAdjustingControlViewPtr& adjustView() const { return adjustView_; }

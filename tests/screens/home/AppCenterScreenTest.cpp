@@ -10,8 +10,9 @@
 #include "screens/home/TAVOAppCenterViewController.h"
 #include "tests/support/Harness.h"
 #include "tests/support/screen/AppFixture.h"
-#include "widgets/TAVOAppCenterTools.h"
+#include "widgets/TAVORadioPowerTaking.h"
 #include "widgets/TAVOScreenClassRegistry.h"
+#include "widgets/TAVOWiFiStateTaking.h"
 
 namespace keelbox::test {
 namespace {
@@ -19,7 +20,7 @@ namespace {
 constexpr double kAnswerSeconds = 20;
 
 // Stands in for the Wi-Fi switch screen of the sibling module.
-class DoorTool : public ui::ViewController, public TAVOWifiDoorTool {
+class DoorTool : public ui::ViewController, public TAVOWiFiStateTaking {
 public:
     using ViewController::ViewController;
     static std::shared_ptr<DoorTool> create() { return make<DoorTool>(); }
