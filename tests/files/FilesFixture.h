@@ -1,0 +1,82 @@
+// The application against its emulated peers, with the home router R1 made
+// the current router on the home network (a local ticket the emulated
+// router accepts), so that the USB commands go out on the local channel;
+// plus helpers for the disk's and the phone's files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "core/records/TAVORouterModel.h"
+#include "core/services/TAVOAccountFacade.h"
+#include "emulator/RouterLocalService.h"
+#include "platform/foundation/Sandbox.h"
+#include "tests/support/Harness.h"
+#include "tests/support/screen/AppFixture.h"
+
+namespace keelbox::test {
+
+inline std::string filePayload(std::uint64_t size, std::uint32_t seed = 0x12345678) {
+    std::string bytes(size, '\0');
+    std::uint32_t x = seed;
+    for (auto& c : bytes) {
+        x = x * 1664525u + 1013904223u;
+        c = static_cast<char>(x >> 24);
+    }
+    return bytes;
+}
+
+inline std::string readWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void writeWholeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+class FilesAppTest : public ::testing::Test {
+protected:
+    static constexpr const char* kTicket = "TK-files";
+    static constexpr const char* kAdminPassword = "admin1234";
+
+    void SetUp() override {
+        ASSERT_TRUE(app.launch());
+        makeHomeRouterLocal();
+    }
+
+    void makeHomeRouterLocal() {
+        const std::string id = app.peers().state().localRouterId();
+        app.peers().state().withRouter(id, [](emulator::EmulatedRouter& r) { r.tickets.insert(kTicket); });
+        auto router = TAVORouterModel::create();
+        router->router_id = id;
+        router->isLocalRouter = true;
+        router->ticket = kTicket;
+        router->setAdminPsw(kAdminPassword);
+        TAVOAccountFacade::shared()->setLocalRouter(router);
+        TAVOAccountFacade::shared()->setCurrentRouter(router);
+    }
+
+    emulator::RouterCommandInterface& commands() { return app.peers().router().commands(); }
+    std::filesystem::path disk() { return commands().disk().root(); }
+    std::filesystem::path documents() { return ns::documentsDirectory(); }
+    // The values of a header over the requests that carried it, in order
+    // ("Range" marks the downloads, "Content-Range" the upload pieces).
+    std::vector<std::string> headerValues(const std::string& name) {
+        std::vector<std::string> out;
+        for (const auto& entry : app.peers().router().server().log().entries())
+            if (auto value = entry.header(name)) out.push_back(*value);
+        return out;
+    }
+
+    AppFixture app;
+};
+
+}  // namespace keelbox::test
