@@ -115,13 +115,14 @@ void TAVODownloadQueue::download(const TAVOFileInfoPtr& record, std::int64_t off
     const std::uint64_t generation = ++generation_;
     auto weak = std::weak_ptr<TAVODownloadQueue>(std::static_pointer_cast<TAVODownloadQueue>(shared_from_this()));
     auto total = std::make_shared<std::int64_t>(0);
-    auto holder = std::make_shared<TNHTTPRequestOperationPtr>();
+    // The operation holds these callbacks: they hold it back only weakly.
+    auto holder = std::make_shared<std::weak_ptr<TNHTTPRequestOperation>>();
     operation_ = TAVOCommonService::localService()->resumeDownloadFile(
         command, 0, TAVODownloadFileParser::create(),
         [weak, record, offset, generation, total, holder](const ns::Value&) {
             auto self = weak.lock();
             if (!self || generation != self->generation_) return;
-            self->chunkFinished(record, offset, *holder, *total);
+            self->chunkFinished(record, offset, holder->lock(), *total);
         },
         [weak, record, offset, generation](const TAVOErrorPtr& error) {
             auto self = weak.lock();

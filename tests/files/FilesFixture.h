@@ -42,26 +42,29 @@ inline void writeWholeFile(const std::filesystem::path& path, const std::string&
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+inline constexpr const char* kFilesTicket = "TK-files";
+inline constexpr const char* kFilesAdminPassword = "admin1234";
+
+// Makes the emulated home router the current router on the home network.
+inline void makeHomeRouterLocal(AppFixture& app) {
+    const std::string id = app.peers().state().localRouterId();
+    app.peers().state().withRouter(id, [](emulator::EmulatedRouter& r) { r.tickets.insert(kFilesTicket); });
+    auto router = TAVORouterModel::create();
+    router->router_id = id;
+    router->isLocalRouter = true;
+    router->ticket = kFilesTicket;
+    router->setAdminPsw(kFilesAdminPassword);
+    TAVOAccountFacade::shared()->setLocalRouter(router);
+    TAVOAccountFacade::shared()->setCurrentRouter(router);
+}
+
 class FilesAppTest : public ::testing::Test {
 protected:
-    static constexpr const char* kTicket = "TK-files";
-    static constexpr const char* kAdminPassword = "admin1234";
+    static constexpr const char* kAdminPassword = kFilesAdminPassword;
 
     void SetUp() override {
         ASSERT_TRUE(app.launch());
-        makeHomeRouterLocal();
-    }
-
-    void makeHomeRouterLocal() {
-        const std::string id = app.peers().state().localRouterId();
-        app.peers().state().withRouter(id, [](emulator::EmulatedRouter& r) { r.tickets.insert(kTicket); });
-        auto router = TAVORouterModel::create();
-        router->router_id = id;
-        router->isLocalRouter = true;
-        router->ticket = kTicket;
-        router->setAdminPsw(kAdminPassword);
-        TAVOAccountFacade::shared()->setLocalRouter(router);
-        TAVOAccountFacade::shared()->setCurrentRouter(router);
+        makeHomeRouterLocal(app);
     }
 
     emulator::RouterCommandInterface& commands() { return app.peers().router().commands(); }
