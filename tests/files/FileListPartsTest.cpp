@@ -62,13 +62,17 @@ TEST(FileInfoCellTest, EveryStateShowsItsParts) {
         cell->bindModel(record(c.state, c.type));
         const Shown s = shown(cell);
         EXPECT_EQ(s.time, c.expected.time);
-        if (c.state != 5 || c.type != 0) EXPECT_EQ(s.size, c.expected.size);
+        if (c.state != 5 || c.type != 0) {
+            EXPECT_EQ(s.size, c.expected.size);
+        }
         EXPECT_EQ(s.arrow, c.expected.arrow);
         EXPECT_EQ(s.bar, c.expected.bar);
         EXPECT_EQ(s.check, c.expected.check);
         EXPECT_EQ(s.del, c.expected.del);
         EXPECT_EQ(s.word ? std::string(s.word) : "-", c.expected.word ? std::string(c.expected.word) : "-");
-        if (!c.time.empty()) EXPECT_EQ(cell->timeLB()->text(), c.time);
+        if (!c.time.empty()) {
+            EXPECT_EQ(cell->timeLB()->text(), c.time);
+        }
     }
     // A selected row shows the ticked box even in a transfer state.
     auto selected = record(3);

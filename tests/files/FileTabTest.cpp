@@ -10,6 +10,7 @@
 #include "emulator/UsbFaultPlan.h"
 #include "files/TAVOFileBrowserViewController.h"
 #include "files/MPImagePickerController.h"
+#include "files/TAVOFileManager.h"
 #include "files/TAVOFileScreens.h"
 #include "uikit/MAAlertView.h"
 #include "widgets/MAPasswordAlertView.h"
@@ -267,6 +268,46 @@ TEST_F(FileTabTest, PickedMediaNeedsRoomOnTheDisk) {
 
     tab->mpImagePickerControllerDidFinishPickingMediaWithInfo(*MPImagePickerController::initImagePicker(), {item(3000)});
     ASSERT_TRUE(screen().waitUntil([&] { return fs::exists(disk() / "p.jpg") && fs::file_size(disk() / "p.jpg") == 3000; }));
+}
+
+TEST_F(FileTabTest, StoredUploadsStandForTheirPartialFiles) {
+    writeWholeFile(disk() / "movie.mp4", filePayload(2097152));
+    writeWholeFile(disk() / "other.txt", "o");
+    auto paused = TAVOFileInfo::create();
+    paused->fileName = "movie.mp4";
+    paused->parentPath = "/";
+    paused->fileType = 1;
+    paused->state = TAVOFileInfo::Paused;
+    paused->totalLength = 5000000;
+    TAVOFileManager::sharedInstance()->saveFileInfo(paused, 0, 0, "/");
+    auto failed = TAVOFileInfo::create();
+    failed->fileName = "lost.jpg";
+    failed->parentPath = "/";
+    failed->fileType = 1;
+    failed->state = TAVOFileInfo::UploadFailed;
+    TAVOFileManager::sharedInstance()->saveFileInfo(failed, 1, 0, "/");
+    open();
+    ASSERT_TRUE(waitListed("other.txt"));
+    const auto& rows = tab->onlineVC()->onLineItems();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0]->fileName, "lost.jpg");
+    EXPECT_EQ(rows[0]->state, TAVOFileInfo::UploadFailed);
+    EXPECT_EQ(rows[1]->fileName, "movie.mp4");
+    EXPECT_EQ(rows[1]->state, TAVOFileInfo::Paused);
+    EXPECT_EQ(rows[1]->sizeLength, 2097152) << "the router's partial file is the resume offset";
+    EXPECT_EQ(rows[2]->fileName, "other.txt");
+}
+
+TEST_F(FileTabTest, NoUploadIntakeWithoutAnOpenFolder) {
+    open({0});
+    ASSERT_TRUE(screen().waitUntil([&] { return tab->currentStatus() == 0; }));
+    auto r = TAVOFileInfo::create();
+    r->fileName = "p.jpg";
+    r->totalLength = 10;
+    tab->onlineVC()->doAddWaitingItems({r});
+    ASSERT_TRUE(screen().toast());
+    EXPECT_EQ(screen().toast()->text, TAVOOnlineViewController::kNoFolderMessage);
+    EXPECT_TRUE(tab->onlineVC()->uploads()->getAllUploadQueue().empty());
 }
 
 TEST_F(FileTabTest, UnmountingAsksThenShowsNoDisk) {

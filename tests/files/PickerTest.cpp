@@ -57,7 +57,9 @@ protected:
         app.screen().wait(0.5);
         auto grid = std::dynamic_pointer_cast<MPAssetTablePickerCtroller>(app.screen().topScreen());
         EXPECT_TRUE(grid);
-        if (grid) EXPECT_TRUE(app.screen().waitUntil([&] { return grid->loaded(); }));
+        if (grid) {
+            EXPECT_TRUE(app.screen().waitUntil([&] { return grid->loaded(); }));
+        }
         return grid;
     }
 
