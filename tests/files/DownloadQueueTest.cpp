@@ -11,7 +11,8 @@
 #include "emulator/UsbFaultPlan.h"
 #include "files/TAVODownloadQueue.h"
 #include "files/TAVOFileManager.h"
-#include "tests/files/FilesFixture.h"
+#include "emulator/Fault.h"
+#include "tests/files/FilesEmulatorFixture.h"
 
 namespace fs = std::filesystem;
 
@@ -29,10 +30,10 @@ struct Recorder : TAVODownloadQueueDelegate {
     void downloadQueueRefused(const std::string& message) override { refusals.push_back(message); }
 };
 
-class DownloadQueueTest : public FilesAppTest {
+class DownloadQueueTest : public FilesEmulatorTest {
 protected:
     void SetUp() override {
-        FilesAppTest::SetUp();
+        FilesEmulatorTest::SetUp();
         queue = TAVODownloadQueue::create();
         queue->setDelegate(recorder);
     }
@@ -162,12 +163,12 @@ TEST_F(DownloadQueueTest, ADroppedConnectionFailsTheDownloadAndTheQueueGoesOn) {
     const std::uint64_t size = 2 * 1048576;
     writeWholeFile(disk() / "a.bin", filePayload(size));
     writeWholeFile(disk() / "b.txt", "bee");
-    app.peers().router().server().setFault("/home1/", emulator::Fault::closingMidBody(1000));
+    setServerFault(emulator::Fault::closingMidBody(1000));
     auto a = entry("a.bin", size);
     auto b = entry("b.txt", 3);
     queue->addItems({a}, {});
     ASSERT_TRUE(waitFor(a, TAVOFileInfo::DownloadFailed));
-    app.peers().router().server().clearFaults();
+    clearServerFaults();
     EXPECT_FALSE(recorder->errors.empty());
     EXPECT_EQ(readWholeFile(documents() / "a.bin"), "") << "the broken chunk's bytes are cut off";
     queue->addItems({b}, {});

@@ -12,7 +12,7 @@
 #include "platform/foundation/UserDefaults.h"
 #include "protocol/commands/TAVOFileCommonUtility.h"
 #include "protocol/commands/TAVOFileInfo.h"
-#include "tests/files/FilesFixture.h"
+#include "tests/files/FilesEmulatorFixture.h"
 #include "tests/support/Harness.h"
 
 namespace fs = std::filesystem;

@@ -17,30 +17,10 @@
 #include "emulator/RouterLocalService.h"
 #include "platform/foundation/Sandbox.h"
 #include "tests/support/Harness.h"
+#include "tests/files/FilesEmulatorFixture.h"
 #include "tests/support/screen/AppFixture.h"
 
 namespace keelbox::test {
-
-inline std::string filePayload(std::uint64_t size, std::uint32_t seed = 0x12345678) {
-    std::string bytes(size, '\0');
-    std::uint32_t x = seed;
-    for (auto& c : bytes) {
-        x = x * 1664525u + 1013904223u;
-        c = static_cast<char>(x >> 24);
-    }
-    return bytes;
-}
-
-inline std::string readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void writeWholeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 inline constexpr const char* kFilesTicket = "TK-files";
 inline constexpr const char* kFilesAdminPassword = "admin1234";

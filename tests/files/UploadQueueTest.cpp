@@ -10,7 +10,8 @@
 #include "files/TAVOFileManager.h"
 #include "files/TAVOUploadQueue.h"
 #include "platform/ui/AssetsLibrary.h"
-#include "tests/files/FilesFixture.h"
+#include "emulator/Fault.h"
+#include "tests/files/FilesEmulatorFixture.h"
 
 namespace fs = std::filesystem;
 
@@ -26,16 +27,19 @@ struct Recorder : TAVOUploadQueueDelegate {
     void uploadQueueShowError(const TAVOErrorPtr& error) override { errors.push_back(error); }
 };
 
-class UploadQueueTest : public FilesAppTest {
+class UploadQueueTest : public FilesEmulatorTest {
 protected:
     void SetUp() override {
-        FilesAppTest::SetUp();
+        FilesEmulatorTest::SetUp();
         queue = TAVOUploadQueue::create();
         queue->setDelegate(recorder);
         pictures = fs::path(sandboxHome()) / "Pictures";
         fs::create_directories(pictures);
     }
-    void TearDown() override { ui::AssetsLibrary::clearTestSwitches(); }
+    void TearDown() override {
+        ui::AssetsLibrary::clearTestSwitches();
+        FilesEmulatorTest::TearDown();
+    }
 
     // A picked photo of the phone, as the picker intake makes its record.
     TAVOFileInfoPtr picked(const std::string& name, const std::string& bytes) {
@@ -73,19 +77,19 @@ TEST_F(UploadQueueTest, APhotoGoesUpInThreeChunksWithExactRanges) {
 }
 
 TEST_F(UploadQueueTest, EdgeSizesSendOneChunk) {
-    auto exact = picked("exact.bin", filePayload(1048576));
-    auto empty = picked("empty.bin", "");
+    auto exact = picked("exact.mp4", filePayload(1048576));
+    auto empty = picked("empty.jpg", "");
     queue->doAddWaitingItems({exact, empty}, {}, "/");
     ASSERT_TRUE(waitFor(empty, TAVOFileInfo::Idle));
     ASSERT_TRUE(waitFor(exact, TAVOFileInfo::Idle));
     EXPECT_EQ(headerValues("Content-Range"), (std::vector<std::string>{"bytes 0-1048576/1048576", "bytes 0-0/0"}));
-    EXPECT_TRUE(fs::exists(disk() / "empty.bin"));
-    EXPECT_EQ(fs::file_size(disk() / "exact.bin"), 1048576u);
+    EXPECT_TRUE(fs::exists(disk() / "empty.jpg"));
+    EXPECT_EQ(fs::file_size(disk() / "exact.mp4"), 1048576u);
 }
 
 TEST_F(UploadQueueTest, PauseStartsTheNextUploadAndResumeContinuesAfterARestart) {
     const std::string big = filePayload(3 * 1048576 + 5, 21);
-    auto first = picked("first.bin", big);
+    auto first = picked("first.mp4", big);
     auto second = picked("second.jpg", "small photo");
     queue->doAddWaitingItems({first, second}, {}, "/");
     ASSERT_TRUE(runMainLoopUntil([&] { return recorder->progress.size() >= 1; }, 30));
@@ -95,7 +99,7 @@ TEST_F(UploadQueueTest, PauseStartsTheNextUploadAndResumeContinuesAfterARestart)
     ASSERT_TRUE(waitFor(second, TAVOFileInfo::Idle));
     EXPECT_TRUE(recorder->errors.empty());
     drainMainLoop();
-    const auto onRouter = fs::file_size(disk() / "first.bin");
+    const auto onRouter = fs::file_size(disk() / "first.mp4");
     EXPECT_EQ(onRouter % 1048576, 0u);
     EXPECT_LT(onRouter, big.size());
 
@@ -111,17 +115,17 @@ TEST_F(UploadQueueTest, PauseStartsTheNextUploadAndResumeContinuesAfterARestart)
     ASSERT_TRUE(waitFor(again, TAVOFileInfo::Idle));
     EXPECT_EQ(headerValues("Content-Range")[before],
               "bytes " + std::to_string(onRouter) + "-" + std::to_string(onRouter + 1048576) + "/" + std::to_string(big.size()));
-    EXPECT_EQ(readWholeFile(disk() / "first.bin"), big);
+    EXPECT_EQ(readWholeFile(disk() / "first.mp4"), big);
     EXPECT_TRUE(TAVOUploadQueue::getStopUploadQueueByPath("/").empty());
 }
 
 TEST_F(UploadQueueTest, AResumeOffsetAtTheEndFinishesWithoutARequest) {
-    auto r = picked("done.bin", filePayload(2048));
+    auto r = picked("done.jpg", filePayload(2048));
     r->state = TAVOFileInfo::Paused;
     r->parentPath = "/";
     r->sizeLength = 4096;  // the router's partial file is already longer
     TAVOFileManager::sharedInstance()->saveFileInfo(r, 0, 0, "/");
-    auto next = picked("next.bin", "next");
+    auto next = picked("next.jpg", "next");
     queue->doResumePauseFile(r);
     EXPECT_EQ(r->state, TAVOFileInfo::Idle);
     EXPECT_TRUE(TAVOUploadQueue::getStopUploadQueueByPath("/").empty());
@@ -134,7 +138,7 @@ TEST_F(UploadQueueTest, FailuresAreKeptAndTheQueueMovesOn) {
     emulator::UsbFaultPlan plan;
     plan.failUploadPiece = 1;
     commands().setUsbFaults(plan);
-    auto failing = picked("failing.bin", filePayload(2 * 1048576 + 1));
+    auto failing = picked("failing.mp4", filePayload(2 * 1048576 + 1));
     auto vanished = picked("vanished.jpg", filePayload(5000));
     auto unreadable = picked("unreadable.jpg", filePayload(5000));
     auto good = picked("good.jpg", "fine");
@@ -149,7 +153,7 @@ TEST_F(UploadQueueTest, FailuresAreKeptAndTheQueueMovesOn) {
     EXPECT_FALSE(fs::exists(disk() / "vanished.jpg")) << "no empty chunk is sent as the file";
     auto failed = TAVOUploadQueue::getFailedUploadQueue("/");
     ASSERT_EQ(failed.size(), 3u);
-    EXPECT_EQ(failed[0]->fileName, "failing.bin");
+    EXPECT_EQ(failed[0]->fileName, "failing.mp4");
     EXPECT_EQ(readWholeFile(disk() / "good.jpg"), "fine");
     commands().setUsbFaults({});
 }
