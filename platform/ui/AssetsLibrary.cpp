@@ -103,7 +103,10 @@ Asset::Asset(std::string path, AssetKind kind) : path_(std::move(path)), kind_(k
 std::string Asset::type() const { return kind_ == AssetKind::Video ? "ALAssetTypeVideo" : "ALAssetTypePhoto"; }
 
 ImagePtr Asset::thumbnail() const {
-    if (kind_ == AssetKind::Photo) {
+    // The phone keeps thumbnails ready; here a photo is decoded on demand,
+    // so very large files get the generic picture instead of a long read.
+    constexpr std::int64_t kLargestDecoded = 32 * 1024 * 1024;
+    if (kind_ == AssetKind::Photo && representation_->size() <= kLargestDecoded) {
         if (auto image = Image::imageWithContentsOfFile(path_)) return image;
     }
     return Image::imageNamed(kind_ == AssetKind::Video ? "ft_mp4" : "ic_type_unknown");

@@ -59,8 +59,8 @@ public:
     // "ALAssetTypePhoto" or "ALAssetTypeVideo", the platform's type property.
     std::string type() const;
     AssetRepresentationPtr defaultRepresentation() const { return representation_; }
-    // The picture decoded and drawn small; a generic picture for videos and
-    // for photos that cannot be decoded.
+    // The picture decoded; a generic picture for videos, for photos that
+    // cannot be decoded and for photos over 32 MiB.
     ImagePtr thumbnail() const;
     const std::string& path() const { return path_; }
 

@@ -50,17 +50,22 @@ protected:
 
     std::shared_ptr<MPAssetTablePickerCtroller> openAlbum(const MPImagePickerControllerPtr& picker, const std::string& name) {
         auto album = picker->albumPicker();
-        app.push(album);
+        present(picker);
         EXPECT_TRUE(app.screen().waitUntil([&] { return album->assetGroups().size() >= 2; }));
         for (std::size_t i = 0; i < album->assetGroups().size(); ++i)
             if (album->assetGroups()[i]->name() == name) album->openAlbum(static_cast<long>(i));
         app.screen().wait(0.5);
-        auto grid = std::dynamic_pointer_cast<MPAssetTablePickerCtroller>(app.screen().topScreen());
+        auto grid = std::dynamic_pointer_cast<MPAssetTablePickerCtroller>(picker->viewControllers().back());
         EXPECT_TRUE(grid);
         if (grid) {
             EXPECT_TRUE(app.screen().waitUntil([&] { return grid->loaded(); }));
         }
         return grid;
+    }
+
+    void present(const MPImagePickerControllerPtr& picker) {
+        app.screen().navigationStack().back()->presentViewController(picker, false);
+        app.screen().wait(0.1);
     }
 
     AppFixture app;
@@ -69,7 +74,7 @@ protected:
 
 TEST_F(PickerTest, AlbumsOfTheKindOnlyCameraRollFirst) {
     auto photos = MPImagePickerController::initImagePicker();
-    app.push(photos->albumPicker());
+    present(photos);
     ASSERT_TRUE(app.screen().waitUntil([&] { return photos->albumPicker()->assetGroups().size() == 2; }));
     app.screen().wait(0.5);
     const auto& groups = photos->albumPicker()->assetGroups();
@@ -78,7 +83,9 @@ TEST_F(PickerTest, AlbumsOfTheKindOnlyCameraRollFirst) {
     EXPECT_EQ(photos->albumPicker()->titleLB()->text(), "图片");
 
     auto videos = MPImagePickerController::initVideoPicker();
-    app.push(videos->albumPicker());
+    photos->dismissViewControllerAnimated(false);
+    app.screen().wait(0.1);
+    present(videos);
     ASSERT_TRUE(app.screen().waitUntil([&] { return videos->albumPicker()->assetGroups().size() == 2; }));
     std::vector<std::string> names;
     for (const auto& g : videos->albumPicker()->assetGroups()) names.push_back(g->name());

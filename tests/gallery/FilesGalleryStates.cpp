@@ -206,19 +206,20 @@ void registerFilesGalleryStates() {
         EXPECT_TRUE(app.launch());
         writePictures(app, fs::path(test::sandboxHome()) / "media");
         auto picker = MPImagePickerController::initImagePicker();
-        app.push(picker->albumPicker());
+        app.screen().navigationStack().back()->presentViewController(picker, false);
         EXPECT_TRUE(app.screen().waitUntil([&] { return !picker->albumPicker()->assetGroups().empty(); }));
         app.screen().wait(0.5);
     });
     GalleryRegistry::add("files_picker_grid", [](AppFixture& app) {
         EXPECT_TRUE(app.launch());
         writePictures(app, fs::path(test::sandboxHome()) / "media");
-        auto album = ui::ViewController::make<MPAlbumPickerController>();
-        app.push(album);
+        auto picker = MPImagePickerController::initImagePicker();
+        app.screen().navigationStack().back()->presentViewController(picker, false);
+        auto album = picker->albumPicker();
         EXPECT_TRUE(app.screen().waitUntil([&] { return !album->assetGroups().empty(); }));
         album->openAlbum(0);
         app.screen().wait(0.5);
-        auto grid = std::dynamic_pointer_cast<MPAssetTablePickerCtroller>(app.screen().topScreen());
+        auto grid = std::dynamic_pointer_cast<MPAssetTablePickerCtroller>(picker->viewControllers().back());
         EXPECT_TRUE(grid);
         if (!grid) return;
         EXPECT_TRUE(app.screen().waitUntil([&] { return grid->loaded(); }));
