@@ -19,7 +19,7 @@ APIResult readyStatus(const EmulatedUsbDisk& disk) {
 
 // The scripted sizes (KiB) in place of the folder's real ones.
 APIResult withSizes(APIResult result, const UsbFaultPlan& plan) {
-    if (!result.vdata.isDictionary() || result.vdata.asDictionary()["status"].intValue() != 1) return result;
+    if (!result.vdata.isDictionary() || result.vdata.asDictionary()["status"].intValue() == 0) return result;
     auto& d = result.vdata.mutableDictionary();
     if (plan.totalKiB) d.set("usb_total", std::to_string(*plan.totalKiB));
     if (plan.freeKiB) d.set("usb_free", std::to_string(*plan.freeKiB));
@@ -40,7 +40,7 @@ std::optional<APIResult> RouterCommandInterface::answer(const std::string& route
             const int status = faults_.statusSequence.front();
             faults_.statusSequence.pop_front();
             if (status == 1) return withSizes(readyStatus(disk_), faults_);
-            return APIResult{0, "", ns::Value::dictionary({{"status", status}})};
+            return withSizes(APIResult{0, "", ns::Value::dictionary({{"status", status}})}, faults_);
         }
         return withSizes(disk_.getStatus(), faults_);
     }

@@ -13,7 +13,11 @@
 
 void MPAlbumPickerController::viewDidLoad() {
     ui::ViewController::viewDidLoad();
-    tableView_ = ui::TableView::create(view()->bounds());
+    const double top = navigationController() ? 20 + ui::NavigationController::kBarHeight : 0;
+    cg::Rect frame = view()->bounds();
+    frame.origin.y += top;
+    frame.size.height -= top;
+    tableView_ = ui::TableView::create(frame);
     tableView_->setAutoresizingMask(ui::ViewAutoresizingFlexibleWidth | ui::ViewAutoresizingFlexibleHeight);
     tableView_->separatorStyle = 0;
     tableView_->setRowHeight(kRowHeight);

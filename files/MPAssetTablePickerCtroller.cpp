@@ -21,6 +21,7 @@ void MPAssetTablePickerCtroller::viewDidLoad() {
     titleLB_->setBackgroundColor(ui::Color::clearColor());
     titleLB_->setText(isSelectVideo ? "选择视频" : "选择图片");
     navigationItem().titleView = titleLB_;
+    navigationItem().title = titleLB_->text();
     auto back = ui::Button::create(cg::RectMake(0, 0, 50, 44));
     back->setTitle(std::string("返回"), ui::ControlStateNormal);
     back->setTitleColor(ui::Color::whiteColor(), ui::ControlStateNormal);
@@ -45,7 +46,9 @@ void MPAssetTablePickerCtroller::viewDidLoad() {
     bar->addSubview(uploadBtn_);
     view()->addSubview(bar);
 
-    pickerTableView_ = ui::TableView::create(cg::RectMake(0, 0, size.width, size.height - kBottomBar));
+    // The grid starts below the picker's bar, which the view reaches under.
+    const double top = navigationController() ? 20 + ui::NavigationController::kBarHeight : 0;
+    pickerTableView_ = ui::TableView::create(cg::RectMake(0, top, size.width, size.height - kBottomBar - top));
     pickerTableView_->setBackgroundColor(ui::Color::clearColor());
     pickerTableView_->separatorStyle = 0;
     pickerTableView_->allowsSelection = false;

@@ -1,5 +1,6 @@
 #include "files/MPImagePickerController.h"
 
+#include "core/app/TAVOLocalizedString.h"
 #include "core/app/TAVOStatusTextColorUtility.h"
 #include "files/MPAlbumPickerController.h"
 #include "files/MPAsset.h"
@@ -29,12 +30,11 @@ void MPImagePickerController::cancelImagePicker() {
 
 bool MPImagePickerController::shouldSelectAsset(MPAsset&, int previousCount) {
     if (previousCount < maximumImagesCount) return true;
-    auto bundle = ns::Bundle::mainBundle();
-    const std::string title = ns::format(bundle->localizedString("Only %d photos please!", "", ""), maximumImagesCount);
-    const std::string message =
-        ns::format(bundle->localizedString("You can only send %d photos at a time.", "", ""), maximumImagesCount);
+    // The program's texts all live in its one string table.
+    const std::string title = ns::format(TAVOLocalizedString("Only %d photos please!"), maximumImagesCount);
+    const std::string message = ns::format(TAVOLocalizedString("You can only send %d photos at a time."), maximumImagesCount);
     auto alert = MAAlertView::create(title, message);
-    alert->addButtonWithTitle(bundle->localizedString("Okay", "", ""), MAAlertViewButtonTypeCancel, nullptr);
+    alert->addButtonWithTitle(TAVOLocalizedString("Okay"), MAAlertViewButtonTypeCancel, nullptr);
     alert->show();
     return false;
 }

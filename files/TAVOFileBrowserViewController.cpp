@@ -161,8 +161,8 @@ void TAVOFileBrowserViewController::setRightBarItemText(const std::string& text)
 }
 
 void TAVOFileBrowserViewController::showNothingNavBar() {
-    navBar()->setLeftBarItemText("");
-    navBar()->setRightBarItemText("");
+    navBar()->setLeftBarButtonItem(nullptr);
+    navBar()->setRightBarButtonItem(nullptr);
 }
 
 void TAVOFileBrowserViewController::showNormalNavBar() {

@@ -139,6 +139,8 @@ TEST(FileSelectListTest, TitleAndSelectTexts) {
     EXPECT_EQ(host->right, "Select all");
     list->gotoMode(1);
     EXPECT_EQ(host->mode, 1);
+    (void)list->view();
+    EXPECT_TRUE(list->noFileImageView()->isHidden());
     list->setNoData(true);
     EXPECT_FALSE(list->noFileImageView()->isHidden());
     EXPECT_EQ(list->noFileLB()->text(), "没有文件");

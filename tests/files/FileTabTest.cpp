@@ -52,7 +52,9 @@ protected:
         return -1;
     }
     bool waitListed(const std::string& name) {
-        return app.screen().waitUntil([&] { return listed(name) && !tab->onlineVC()->loading(); });
+        const bool shown = app.screen().waitUntil([&] { return listed(name) && !tab->onlineVC()->loading(); });
+        app.screen().wait(0.6);  // the loading panel fades out
+        return shown;
     }
     ScreenDriver& screen() { return app.screen(); }
 
@@ -171,6 +173,7 @@ TEST_F(FileTabTest, AFileIsDownloadedToThePhoneAfterAsking) {
     auto online = tab->onlineVC();
     ASSERT_TRUE(waitListed("clip.mp4"));
     ASSERT_TRUE(screen().selectRow(online->onLineTableView(), ui::IndexPath::indexPathForRow(rowOf("clip.mp4"), 0)));
+    screen().wait(0.5);
     ASSERT_TRUE(screen().alert());
     EXPECT_EQ(screen().alert()->message(), "Download this file?");
     ASSERT_TRUE(screen().pressAlertButton("OK"));
@@ -189,6 +192,7 @@ TEST_F(FileTabTest, DeletingAsksForTheAdminPassword) {
     auto online = tab->onlineVC();
     ASSERT_TRUE(waitListed("old.txt"));
     online->doCharmDeleteFile(online->onLineItems()[static_cast<std::size_t>(rowOf("old.txt"))]);
+    screen().wait(0.5);
     ASSERT_TRUE(screen().pressAlertButton("OK"));
     screen().wait(0.5);
     ASSERT_TRUE(screen().alert());
@@ -208,6 +212,7 @@ TEST_F(FileTabTest, DeletingAsksForTheAdminPassword) {
     // A name holding ";" never goes out.
     const auto before = app.peers().router().calls().size();
     online->doCharmDeleteFile(online->onLineItems()[static_cast<std::size_t>(rowOf("semi;colon.txt"))]);
+    screen().wait(0.5);
     ASSERT_TRUE(screen().pressAlertButton("OK"));
     screen().wait(0.5);
     ASSERT_TRUE(screen().alert()->fillTextField(0, kAdminPassword));
@@ -314,6 +319,7 @@ TEST_F(FileTabTest, UnmountingAsksThenShowsNoDisk) {
     open();
     ASSERT_TRUE(screen().waitUntil([&] { return tab->currentStatus() == 1; }));
     tab->leftNavItemPressed();
+    screen().wait(0.5);
     ASSERT_TRUE(screen().alert());
     EXPECT_EQ(screen().alert()->message(), "Safely remove the USB disk?");
     ASSERT_TRUE(screen().pressAlertButton("OK"));

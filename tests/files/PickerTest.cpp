@@ -104,7 +104,7 @@ TEST_F(PickerTest, TheDefaultLimitIsFourAndTheFileTabsHasNone) {
     EXPECT_EQ(grid->uploadBtn()->currentTitle(), "上传 (4)");
     grid->mpAssets()[4]->setSelected(true);
     EXPECT_FALSE(grid->mpAssets()[4]->selected());
-    app.screen().wait(0.5);
+    app.screen().wait(0.8);
     ASSERT_TRUE(app.screen().alert());
     EXPECT_EQ(app.screen().alert()->title(), "At most 4 items");
     app.screen().pressAlertButton("OK");
