@@ -147,8 +147,14 @@ APIResult EmulatedUsbDisk::writePiece(const std::string& folder, const std::stri
         const auto dash = r.find('-'), slash = r.find('/');
         if (r.rfind("bytes ", 0) != 0 || dash == std::string::npos || slash == std::string::npos || slash < dash ||
             !parseUnsigned(r.substr(6, dash - 6), first) || !parseUnsigned(r.substr(dash + 1, slash - dash - 1), last) ||
-            !parseUnsigned(r.substr(slash + 1), total) || last < first || last >= total || last - first + 1 != bytes.size())
+            !parseUnsigned(r.substr(slash + 1), total) || last < first)
             return APIResult{-1304, "bad range", {}};
+        // The phone names the end as the offset just past the piece
+        // ("bytes 0-1048576/3000000"); the HTTP form names the last byte.
+        // The piece's length tells them apart.
+        const bool pastEnd = last - first == bytes.size() && last <= total;
+        const bool lastByte = last - first + 1 == bytes.size() && last < total;
+        if (!pastEnd && !lastByte) return APIResult{-1304, "bad range", {}};
     }
     const int fd = ::open(target->c_str(), O_WRONLY | O_CREAT | (contentRange && first > 0 ? 0 : O_TRUNC), 0644);
     if (fd < 0) return APIResult{-1305, std::strerror(errno), {}};

@@ -33,8 +33,9 @@ public:
     // Names joined by ";"; the result counts the names that could not go.
     APIResult deleteFiles(const std::string& joinedNames);
     APIResult umount();
-    // Writes `bytes` at the offset that "bytes first-last/total" names (at 0
-    // without one); a piece that does not match its range is refused.
+    // Writes `bytes` at the offset that "bytes first-end/total" names (at 0
+    // without one); the end may be the last byte or the offset just past
+    // it; a piece that matches neither is refused.
     APIResult writePiece(const std::string& folder, const std::string& fileName,
                          const std::optional<std::string>& contentRange, const std::string& bytes);
 

@@ -7,6 +7,7 @@
 // by piece so large files never sit in memory.
 #pragma once
 
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "emulator/EmulatorState.h"
 #include "emulator/HttpServer.h"
 #include "emulator/RequestLog.h"
+#include "emulator/UsbFaultPlan.h"
 #include "platform/foundation/Value.h"
 
 namespace emulator {
@@ -24,6 +26,11 @@ public:
     explicit RouterCommandInterface(EmulatorStatePtr state) : state_(std::move(state)) {}
 
     EmulatedUsbDisk& disk() { return disk_; }
+    // Scripted faults of the USB commands (tests only).
+    void setUsbFaults(UsbFaultPlan plan);
+    // Upload pieces and download requests seen so far.
+    int uploadPiecesSeen() const;
+    int downloadRequestsSeen() const;
 
     // The calls this interface owns; none for every other call.
     std::optional<APIResult> answer(const std::string& routerId, const std::string& cmd, const ns::Dictionary& params,
@@ -35,6 +42,10 @@ public:
 private:
     EmulatorStatePtr state_;
     EmulatedUsbDisk disk_;
+    mutable std::mutex faultMutex_;
+    UsbFaultPlan faults_;
+    int uploadPieces_ = 0;
+    int downloadRequests_ = 0;
 };
 
 }  // namespace emulator

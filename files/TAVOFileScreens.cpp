@@ -1,3 +1,9 @@
 #include "files/TAVOFileScreens.h"
 
-void TAVOFileScreens::registerAll() {}
+#include "files/TAVOFileBrowserViewController.h"
+#include "widgets/TAVOScreenClassRegistry.h"
+
+void TAVOFileScreens::registerAll() {
+    // The main tab bar makes the file tab by this name.
+    TAVOScreenClassRegistry::registerClass<TAVOFileBrowserViewController>("TAVOFileBrowserViewController");
+}

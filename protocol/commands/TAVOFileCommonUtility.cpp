@@ -3,30 +3,26 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <map>
+#include <filesystem>
+
+#include "platform/foundation/Bundle.h"
+#include "platform/foundation/Sandbox.h"
+#include "platform/foundation/StringPaths.h"
 
 #include "platform/foundation/DateFormatter.h"
+#include "platform/foundation/Format.h"
 
 int TAVOFileCommonUtility::getFileTypeByString(const std::string& type) { return type == "d" ? 0 : 1; }
 
 std::string TAVOFileCommonUtility::getLogoByName(const std::string& name, int fileType) {
-    if (fileType == 0) return "file_icon_folder";
-    static const std::map<std::string, std::string> byExtension = {
-        {"jpg", "file_icon_image"}, {"jpeg", "file_icon_image"}, {"png", "file_icon_image"}, {"gif", "file_icon_image"},
-        {"bmp", "file_icon_image"}, {"mp4", "file_icon_video"}, {"mov", "file_icon_video"}, {"avi", "file_icon_video"},
-        {"mkv", "file_icon_video"}, {"rmvb", "file_icon_video"}, {"mp3", "file_icon_music"}, {"wav", "file_icon_music"},
-        {"aac", "file_icon_music"}, {"flac", "file_icon_music"}, {"txt", "file_icon_text"}, {"doc", "file_icon_doc"},
-        {"docx", "file_icon_doc"}, {"xls", "file_icon_xls"}, {"xlsx", "file_icon_xls"}, {"ppt", "file_icon_ppt"},
-        {"pptx", "file_icon_ppt"}, {"pdf", "file_icon_pdf"}, {"zip", "file_icon_zip"}, {"rar", "file_icon_zip"},
-        {"7z", "file_icon_zip"}, {"apk", "file_icon_apk"},
-    };
-    const auto dot = name.rfind('.');
-    if (dot == std::string::npos) return "file_icon_unknown";
-    std::string extension = name.substr(dot + 1);
+    if (fileType == 0) return "ic_type_folder";
+    if (fileType != 1) return "ic_type_unknow";
+    std::string extension = ns::str::pathExtension(name);
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    auto it = byExtension.find(extension);
-    return it == byExtension.end() ? "file_icon_unknown" : it->second;
+    if (extension.empty()) return "ic_type_unknown";
+    if (ns::Bundle::mainBundle()->pathForResource("ft_" + extension + "@2x", "png").empty()) return "ic_type_unknown";
+    return "ft_" + extension;
 }
 
 std::string TAVOFileCommonUtility::getFileSizeString(float bytes) {
@@ -50,4 +46,49 @@ std::string TAVOFileCommonUtility::getFileDateStringByDate(ns::Date date) {
 void TAVOFileCommonUtility::orderFiles(std::vector<TAVOFileInfoPtr>& files) {
     std::stable_sort(files.begin(), files.end(),
                      [](const TAVOFileInfoPtr& a, const TAVOFileInfoPtr& b) { return a->timestamp > b->timestamp; });
+}
+
+namespace {
+
+// The integer at the start of a text: its leading digits, 0 without any.
+int leadingInteger(const std::string& text) {
+    long long value = 0;
+    std::size_t i = 0;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && value < 100000000) {
+        value = value * 10 + (text[i] - '0');
+        ++i;
+    }
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+void TAVOFileCommonUtility::reDefinationNames(const std::vector<TAVOFileInfoPtr>& newItems,
+                                              const std::vector<TAVOFileInfoPtr>& allItems) {
+    std::vector<TAVOFileInfoPtr> existing(allItems.begin(), allItems.end());
+    for (const auto& item : newItems) {
+        if (!item) continue;
+        const std::string base = ns::str::deletingPathExtension(item->fileName);
+        const std::string ext = ns::str::pathExtension(item->fileName);
+        int highest = 0;
+        for (const auto& other : existing) {
+            if (!other || other == item) continue;
+            const std::string otherBase = ns::str::deletingPathExtension(other->fileName);
+            if (otherBase.find(base) == std::string::npos) continue;
+            if (base.size() + 1 < otherBase.size()) highest = std::max(highest, leadingInteger(otherBase.substr(base.size() + 1)));
+            item->fileName = ns::format("%s-%d.%s", base.c_str(), highest + 1, ext.c_str());
+        }
+        existing.push_back(item);
+    }
+}
+
+double TAVOFileCommonUtility::getTotalDiskSpaceInBytes() {
+    std::error_code error;
+    const auto space = std::filesystem::space(ns::homeDirectory(), error);
+    return error ? 0 : static_cast<double>(space.available);
+}
+
+bool TAVOFileCommonUtility::isSafeLocalName(const std::string& name) {
+    if (name.empty() || name == "." || name == ".." || name == ".router") return false;
+    return name.find('/') == std::string::npos && name.find('\0') == std::string::npos;
 }

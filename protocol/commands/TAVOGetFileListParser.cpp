@@ -38,8 +38,8 @@ ns::Value TAVOGetFileListParser::parseResult(const ns::Value& vdata) {
         e->fileName = textOf(element, "name");
         e->fileType = TAVOFileCommonUtility::getFileTypeByString(textOf(element, "type"));
         e->fileLogoUrl = TAVOFileCommonUtility::getLogoByName(e->fileName, e->fileType);
-        e->totalLength = static_cast<float>(numberOf(element, "size"));
-        e->size = TAVOFileCommonUtility::getFileSizeString(e->totalLength);
+        e->totalLength = numberOf(element, "size");
+        e->size = TAVOFileCommonUtility::getFileSizeString(static_cast<float>(e->totalLength));
         e->timestamp = static_cast<std::int64_t>(numberOf(element, "date"));
         e->time = TAVOFileCommonUtility::getFileDateStringByDate(ns::Date::withTimeIntervalSince1970(static_cast<double>(e->timestamp)));
         e->parentPath = folder->filePath;

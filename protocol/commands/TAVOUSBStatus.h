@@ -24,3 +24,5 @@ public:
 protected:
     TAVOUSBStatus() = default;
 };
+
+using TAVOUSBStatusPtr = std::shared_ptr<TAVOUSBStatus>;

@@ -89,6 +89,7 @@ int main(int argc, char** argv) {
     registerHomeViewsGalleryStates();
     registerAccountGalleryStates();
     registerWifiSettingsGalleryStates();
+    registerFilesGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

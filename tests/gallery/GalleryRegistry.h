@@ -45,5 +45,6 @@ void registerWidgetsPopupGalleryStates();
 void registerHomeViewsGalleryStates();
 void registerAccountGalleryStates();
 void registerWifiSettingsGalleryStates();
+void registerFilesGalleryStates();
 
 }  // namespace keelbox::gallery

@@ -124,7 +124,7 @@ TEST(CommandParserTest, FileListBecomesAFolderRecordNewestFirst) {
     ASSERT_EQ(folder->subFiles.size(), 4u);
     EXPECT_EQ(folder->subFiles[0]->fileName, "albums");
     EXPECT_EQ(folder->subFiles[0]->fileType, 0);
-    EXPECT_EQ(folder->subFiles[0]->fileLogoUrl, "file_icon_folder");
+    EXPECT_EQ(folder->subFiles[0]->fileLogoUrl, "ic_type_folder");
     EXPECT_EQ(folder->subFiles[1]->fileName, "new.mp3");
     EXPECT_EQ(folder->subFiles[1]->size, "3.0MB");
     EXPECT_EQ(folder->subFiles[1]->filePath, "/music/new.mp3");
@@ -155,8 +155,8 @@ TEST(CommandParserTest, FileHelpers) {
     EXPECT_EQ(TAVOFileCommonUtility::getFileSizeString(1048576), "1.0MB");
     EXPECT_EQ(TAVOFileCommonUtility::getFileSizeString(1073741824.0f), "1024.0MB");
     EXPECT_EQ(TAVOFileCommonUtility::getFileSizeString(2147483648.0f), "2.0GB");
-    EXPECT_EQ(TAVOFileCommonUtility::getLogoByName("a.JPG", 1), "file_icon_image");
-    EXPECT_EQ(TAVOFileCommonUtility::getLogoByName("noext", 1), "file_icon_unknown");
+    EXPECT_EQ(TAVOFileCommonUtility::getLogoByName("a.JPG", 1), "ft_jpg");
+    EXPECT_EQ(TAVOFileCommonUtility::getLogoByName("noext", 1), "ic_type_unknown");
     EXPECT_EQ(TAVOFileCommonUtility::getFileDateStringByDate(ns::Date::withTimeIntervalSince1970(0)).size(), 16u);
 }
 
