@@ -33,5 +33,8 @@ ns::Value emptyReply();
 // The common calls, then one line per area file (a later entry replaces an
 // earlier one of the same name).
 void addRouterCalls(HandlerTable& t);
+// Firmware, restart, reset, speed test and admin password; also makes a
+// restarting router answer nothing for a while.
+void addSystemCalls(HandlerTable& t);
 
 }  // namespace emulator

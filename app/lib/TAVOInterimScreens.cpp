@@ -2,11 +2,12 @@
 
 #include "app/lib/TAVOInterimScreen.h"
 #include "app/lib/TAVORouterWatchViewController.h"
+#include "screens/account/TAVOUpgradeViewController.h"
 
 std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeRootScreen() { return TAVORouterWatchViewController::create(); }
 
 std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeUpgradeRomScreen() {
-    return TAVOInterimScreen::create("ROM upgrade");
+    return TAVOUpgradeViewController::create();
 }
 
 std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeRemoteAccountLoginScreen(bool forceLogin) {

@@ -1,3 +1,12 @@
 #include "screens/account/TAVOAccountScreens.h"
 
-void TAVOAccountScreens::registerAll() {}
+#include "screens/account/TAVORouterAdminPwdViewController.h"
+#include "screens/account/TAVOSpeedTestViewController.h"
+#include "screens/account/TAVOUpgradeViewController.h"
+#include "widgets/TAVOScreenClassRegistry.h"
+
+void TAVOAccountScreens::registerAll() {
+    TAVOScreenClassRegistry::registerClass<TAVORouterAdminPwdViewController>("TAVORouterAdminPwdViewController");
+    TAVOScreenClassRegistry::registerClass<TAVOSpeedTestViewController>("TAVOSpeedTestViewController");
+    TAVOScreenClassRegistry::registerClass<TAVOUpgradeViewController>("TAVOUpgradeViewController");
+}
