@@ -38,6 +38,7 @@ void registerUikitTabsGalleryStates();
 void registerUikitTextGalleryStates();
 void registerWidgetsFrameGalleryStates();
 void registerWidgetsPartsGalleryStates();
+void registerHomeStartGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
 void registerWidgetsPopupGalleryStates();

@@ -15,10 +15,12 @@
 #include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
 #include "tests/gallery/GalleryRegistry.h"
+#include "widgets/TAVOButton.h"
 #include "widgets/TAVOCommonTableViewCell.h"
 #include "widgets/TAVOGradientBgView.h"
 #include "widgets/TAVOGradientView.h"
 #include "widgets/TAVOHaloView.h"
+#include "widgets/TAVOHeadContentView.h"
 #include "widgets/TAVORadioWaveView.h"
 #include "widgets/TAVORightPaneCell.h"
 #include "widgets/TAVORotationView.h"
@@ -103,6 +105,35 @@ void speedupButtons(AppFixture& app) {
         screen->view()->addSubview(button);
         if (row == 3) button->setMode(TAVOSpeedupButton::ModeAnimating);
         button->setMode(row == 3 ? TAVOSpeedupButton::ModeBusy : row);
+    }
+    pictureAfter(app, 0.1);
+}
+
+// The dashboard's square buttons: picture, caption and badge, pressed and
+// not; and header strips with and without a subtitle and background.
+void dashboardButtons(AppFixture& app) {
+    auto screen = pushScreen(app, kGreen);
+    const char* pictures[] = {"home_wifi03", "home_wifi02", "home_wifi01"};
+    const char* captions[] = {"Devices", "Guests", "Speed-up"};
+    const char* badges[] = {"3", "128", ""};
+    for (int i = 0; i < 3; ++i) {
+        auto button = TAVOButton::create(cg::RectMake(20 + i * 100, 90, 80, 70));
+        button->setButtonImage(ui::Image::imageNamed(pictures[i]));
+        button->setContent(captions[i]);
+        button->contentLabel()->setTextColor(ui::Color::whiteColor());
+        if (*badges[i]) button->setIndicatorText(badges[i]);
+        screen->view()->addSubview(button);
+        if (i == 2) button->setHighlighted(true);
+    }
+    const char* titles[] = {"Router information", "Admin password"};
+    const char* subtitles[] = {"", "Last changed today"};
+    for (int i = 0; i < 2; ++i) {
+        auto head = TAVOHeadContentView::create(cg::RectMake(0, 200 + i * 70, 320, 60));
+        head->setIconImage(ui::Image::imageNamed(i ? "more_ic04" : "more_ic01"));
+        if (i) head->setBgImage(TAVOCommonUtility::createImageFromColor(ui::Color::white(0.95), {320, 60}));
+        head->setSubTitle(subtitles[i]);
+        head->setTitle(titles[i]);
+        screen->view()->addSubview(head);
     }
     pictureAfter(app, 0.1);
 }
@@ -261,6 +292,7 @@ void registerWidgetsViewsTwoGalleryStates() {
     });
 
     GalleryRegistry::add("widgets_speedup_button_modes", speedupButtons);
+    GalleryRegistry::add("widgets_dashboard_buttons_and_headers", dashboardButtons);
     GalleryRegistry::add("widgets_list_cells", listCells);
     GalleryRegistry::add("widgets_common_table_cells", commonCells);
 }
