@@ -28,6 +28,8 @@ constexpr double kRingSide = 180;
 constexpr double kSpeedsHeight = 90;
 constexpr double kButtonHeight = 40;
 constexpr double kButtonBottomGap = 20;
+constexpr double kCardWidth = 290;
+constexpr double kCardHeight = 420;
 constexpr long kCaps = 8;
 
 ui::Color grey(int level) { return ui::Color::rgb255(level, level, level); }
@@ -87,8 +89,9 @@ void TAVOSpeedTestViewController::viewDidLoad() {
 }
 
 void TAVOSpeedTestViewController::buildViews() {
-    const double width = view()->bounds().size.width;
-    const double height = view()->bounds().size.height;
+    // Laid out for the popup's card, which frames the view after it loads.
+    const double width = kCardWidth;
+    const double height = kCardHeight;
 
     circleContainerView_ = ui::View::create(cg::RectMake(0, kDialTop, width, kDialHeight));
     const cg::Rect ringFrame = cg::RectMake((width - kRingSide) / 2, 10, kRingSide, kRingSide);

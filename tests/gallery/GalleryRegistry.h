@@ -39,6 +39,7 @@ void registerUikitTextGalleryStates();
 void registerWidgetsFrameGalleryStates();
 void registerWidgetsPartsGalleryStates();
 void registerHomeStartGalleryStates();
+void registerSettingsGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
 void registerWidgetsPopupGalleryStates();
