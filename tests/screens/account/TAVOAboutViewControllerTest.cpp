@@ -4,6 +4,7 @@
 
 #include "core/app/TAVOLocalizedString.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/NavigationController.h"
 #include "screens/account/TAVOLicenseAgreementsViewController.h"
 #include "tests/support/Harness.h"
@@ -35,10 +36,18 @@ TEST(About, LinksOpenInTheBrowserAndTheFooterOpensOurTexts) {
         const char* key;
         const char* resource;
     };
-    for (const auto& c : std::vector<Case>{{"Rudududeze privacy statments", "PrivacyStatements"},
-                                           {"ordane copyright protocal", "LicenseAgreements"}}) {
+    // Each footer text lies under a clear button of its frame.
+    std::vector<ui::ViewPtr> buttons;
+    for (const auto& view : screen->footerView()->subviews())
+        if (std::dynamic_pointer_cast<ui::Button>(view)) buttons.push_back(view);
+    ASSERT_EQ(buttons.size(), 2u);
+    const std::vector<Case> cases{{"Rudududeze privacy statments", "PrivacyStatements"},
+                                  {"ordane copyright protocal", "LicenseAgreements"}};
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
         SCOPED_TRACE(c.key);
-        ASSERT_TRUE(app.screen().tapText(TAVOLocalizedString(c.key)));
+        EXPECT_TRUE(app.screen().viewWithText(TAVOLocalizedString(c.key)));
+        ASSERT_TRUE(app.screen().tap(buttons[i]));
         app.screen().wait(1.0);
         auto licence = std::dynamic_pointer_cast<TAVOLicenseAgreementsViewController>(app.screen().navigationStack().back());
         ASSERT_TRUE(licence);

@@ -4,6 +4,7 @@
 #include "screens/account/TAVOCloudAppUpdateChecker.h"
 
 #include "core/app/TAVOAppDelegate.h"
+#include "core/app/TAVOLocalizedString.h"
 #include "core/app/TAVORouterPreference.h"
 #include "platform/ui/Application.h"
 #include "protocol/TAVOAppInfoProvider.h"
@@ -38,7 +39,7 @@ TEST(AppVersionCheck, ANewerVersionPromptsAtLaunchUntilPutOff) {
     EXPECT_EQ(versionQueries(app), 1u);
     auto alert = app.screen().alert();
     EXPECT_NE(alert->title().find("1.1"), std::string::npos) << alert->title();
-    ASSERT_TRUE(app.screen().pressAlertButton(alert->buttonTitles().front()));  // cancel: not for this version
+    ASSERT_TRUE(app.screen().pressAlertButton(TAVOLocalizedString("cancel")));  // not for this version
     EXPECT_TRUE(TAVORouterPreference::shareInstance()->shouldNotShowAppUpdate());
 
     // The next start's check finds the same version and stays quiet.
