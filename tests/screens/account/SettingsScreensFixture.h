@@ -53,6 +53,23 @@ protected:
         app.peers().cloud().setCallFault(cmd, fault);
         app.peers().router().setCallFault(cmd, fault);
     }
+    // No request of the application is on the wire.
+    static bool nothingOnTheWire() {
+        for (int id : {0, 1, 2}) {
+            auto provider = TAVOAccountManager::shareInstance()->dataProvider(id);
+            if (provider && (!provider->remoteRequests().empty() || !provider->cacheRequests().empty())) return false;
+        }
+        return true;
+    }
+    // Virtual time passes in quarter seconds, each step's requests answered
+    // before the next, so timers and answers keep their order.
+    void advanceAnswered(double seconds) {
+        for (double passed = 0; passed < seconds; passed += kStep) {
+            app.screen().wait(kStep);
+            EXPECT_TRUE(app.screen().waitUntil(nothingOnTheWire));
+        }
+    }
+    static constexpr double kStep = 0.25;
     // Real time passes until the condition holds, virtual time standing.
     bool until(const std::function<bool()>& condition) { return app.screen().waitUntil(condition); }
 
