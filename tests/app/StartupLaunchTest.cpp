@@ -40,7 +40,8 @@ namespace {
 class StartupLaunch : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Headless, signed out, no demo account: nothing goes on the wire.
+        // Headless, signed out, no demo account: only the version check
+        // goes on the wire.
         ::unsetenv("DISPLAY");
         ::unsetenv(TAVORouterWatchViewController::kDemoAccountVariable);
         sc::NetworkInfo::setSource(std::make_shared<sc::InjectableNetworkInfoSource>());
