@@ -71,8 +71,14 @@ void TAVOLogoBreathView::doAnimation() {
     if (lightViews_.size() == 1) {
         auto light = lightViews_.front();
         light->setHidden(false);
-        ui::ViewAnimation::animate(kFadeSeconds, [light] { light->setAlpha(1.0); }, [light](bool) {
-            ui::ViewAnimation::animate(kFadeSeconds, [light] { light->setAlpha(kDimAlpha); });
+        // Held weakly: a fade still running must not keep the light alive.
+        std::weak_ptr<ui::ImageView> weak = light;
+        ui::ViewAnimation::animate(kFadeSeconds, [weak] {
+            if (auto l = weak.lock()) l->setAlpha(1.0);
+        }, [weak](bool) {
+            ui::ViewAnimation::animate(kFadeSeconds, [weak] {
+                if (auto l = weak.lock()) l->setAlpha(kDimAlpha);
+            });
         });
         return;
     }

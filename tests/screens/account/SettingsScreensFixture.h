@@ -29,6 +29,12 @@ protected:
         routerId = facade->currentRouter()->router_id;
     }
 
+    // Toasts still up go (and their timers with them) before the
+    // application ends.
+    void TearDown() override {
+        if (app.launched()) app.screen().wait(2.0);
+    }
+
     // Puts the screen on top of the application's stack and lets it settle.
     template <class T>
     std::shared_ptr<T> show(const std::shared_ptr<T>& screen) {

@@ -170,6 +170,7 @@ TEST_F(Settings, TheFirmwareRowChecksQuietlyOnAppearAndOpensTheUpgradeOnceKnown)
     ASSERT_TRUE(select(4, 1));
     ASSERT_TRUE(until([&] { return app.screen().toast().has_value(); }));
     EXPECT_EQ(app.screen().toast()->text, TAVOLocalizedString("this is the latest version"));
+    app.screen().wait(1.5);  // the toast goes
 
     auto offered = TAVORouterRomUpdataInfo::create();
     offered->update_type = 1;
