@@ -166,6 +166,8 @@ void registerSettingsGalleryStates() {
         app.screen().type("The speed test is great, thank you.");
         app.screen().tap(screen->contactField());
         app.screen().type("13800000000");
+        screen->view()->endEditing(true);
+        screen->scrollView()->setContentOffset(cg::PointMake(0, 0));
         settle(app);
     });
     GalleryRegistry::add("about_page", [](AppFixture& app) { pushed(app, TAVOAboutViewController::create()); });
