@@ -17,6 +17,7 @@ const HandlerTable& handlers() {
         addRouterCalls(t);
         addAccountCalls(t);
         addWifiCalls(t);
+        addSystemCalls(t);
         return t;
     }();
     return table;

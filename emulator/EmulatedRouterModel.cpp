@@ -83,6 +83,9 @@ EmulatedRouter EmulatedRouterModel::makeRouter(const std::string& routerId, cons
     m.set("virus", ns::Value::dictionary({{"version", "2026.12.01"}, {"pub_time", 1780000000000LL}, {"trojan_num", 1200},
                                           {"phishing_num", 800}, {"download_time", 1780000000000LL}}));
     m.set("speed_samples", ns::Value::array({1024, 2048, 3072}));
+    // What a speed test measures, in bytes per second.
+    m.set("test_speed_down", 1048576);
+    m.set("test_speed_up", 262144);
     m.set("apns_tokens", ns::Value(ns::Array{}));
     m.set("intercepts", ns::Value::array({ns::Value::dictionary({{"desc", "fake bank"}, {"url", "http://bank.example/"},
                                                                  {"time", "1780000000000"}, {"type", 3}})}));

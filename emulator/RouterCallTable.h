@@ -36,5 +36,8 @@ void addRouterCalls(HandlerTable& t);
 void addAccountCalls(HandlerTable& t);
 // Wi-Fi settings: channels, bandwidth, the Wi-Fi timer, radio power, LED.
 void addWifiCalls(HandlerTable& t);
+// Firmware, restart, reset, speed test and admin password; also makes a
+// restarting router answer nothing for a while.
+void addSystemCalls(HandlerTable& t);
 
 }  // namespace emulator

@@ -4,11 +4,12 @@
 #include "app/lib/TAVORouterWatchViewController.h"
 #include "screens/account/TAVOArdoAccountLoginViewController.h"
 #include "screens/account/TAVOBindRouterPswViewController.h"
+#include "screens/account/TAVOUpgradeViewController.h"
 
 std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeRootScreen() { return TAVORouterWatchViewController::create(); }
 
 std::shared_ptr<ui::ViewController> TAVOInterimScreens::makeUpgradeRomScreen() {
-    return TAVOInterimScreen::create("ROM upgrade");
+    return TAVOUpgradeViewController::create();
 }
 
 // The error system pushes the login on the screen shown.

@@ -10,6 +10,7 @@
 #include "management/facade/TAVOAccountManager.h"
 #include "protocol/TAVOAppInfoProviderSource.h"
 #include "screens/account/TAVOAccountScreens.h"
+#include "screens/account/TAVOCloudAppUpdateChecker.h"
 #include "screens/home/TAVOHomeScreens.h"
 #include "screens/safety/TAVOSafetyScreens.h"
 #include "screens/wifi/TAVOWifiScreens.h"
@@ -20,8 +21,9 @@ void TAVOStartupServices::registerAll() {
     TAVOAccountManager::shareInstance();
     TAVOPushInbox::setShared(std::make_shared<TAVOPushInfoHolderInbox>());
     TAVOAppInfoProviderSource::registerShared();
-    // No application-version checker exists yet (the account screens bring
-    // it): the update-checker slot stays empty and start-up skips the check.
+    // Start-up's second step and the event hub check for a newer
+    // application version with these checkers.
+    TAVOAppUpdateCheckerMaker::setShared(std::make_shared<TAVOCloudAppUpdateCheckerMaker>());
     TAVOAlertPresenter::setShared(TAVOQueuedAlertPresenter::create());
     TAVOToastPresenter::setShared(std::make_shared<TAVOHUDToastPresenter>());
     TAVOWidgetsAppearance::registerLaunchDefaults();

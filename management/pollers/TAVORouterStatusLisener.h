@@ -43,6 +43,9 @@ public:
     // 1..4; anything else the router said reads as 1.
     int wifiPasswordStrength() const { return wifiPasswordStrength_ >= 1 && wifiPasswordStrength_ <= 4 ? wifiPasswordStrength_ : 1; }
     int adminPasswordSafety() const { return adminPasswordSafety_; }
+    // A screen that just changed the admin password counts it safe until
+    // the next cycle says otherwise.
+    void setAdminPasswordSafety(int safety) { adminPasswordSafety_ = safety; }
     int protectElapse() const { return protectElapse_; }
     bool isRunning() const { return infinitReq_; }
 

@@ -1,7 +1,11 @@
 #include "platform/ui/TextView.h"
 
+#include <algorithm>
+
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/foundation/StringUtils.h"
+#include "platform/graphics/GraphicsContextStack.h"
+#include "platform/graphics/StringDrawing.h"
 
 namespace ui {
 
@@ -72,6 +76,21 @@ bool TextView::deleteBackward() {
 void TextView::touchesEnded(const TouchSet& touches, const Event* event) {
     ScrollView::touchesEnded(touches, event);
     if (editable) becomeFirstResponder();
+}
+
+void TextView::drawRect(const cg::Rect&) {
+    auto context = cg::currentContext();
+    if (!context || text_.empty()) return;
+    const Color c = textColor.value_or(Color::blackColor());
+    context->setRGBFillColor(c.red(), c.green(), c.blue(), c.alpha());
+    const ct::TextAlignment alignment = textAlignment == TextAlignment::Center  ? ct::TextAlignment::Center
+                                        : textAlignment == TextAlignment::Right ? ct::TextAlignment::Right
+                                                                                 : ct::TextAlignment::Left;
+    // In content coordinates from the top, so the text scrolls with the content.
+    const cg::Rect area = cg::RectMake(kTextInsetX, kTextInsetY, bounds().size.width - 2 * kTextInsetX,
+                                       std::max(bounds().size.height, contentSize().height) - kTextInsetY);
+    ct::drawInRect(*context, text_, area, font_.ctFont(),
+                   ct::LineBreakMode::WordWrapping, alignment);
 }
 
 }  // namespace ui

@@ -56,6 +56,10 @@ public:
     bool canResignFirstResponder() const override;
     bool resignFirstResponder() override;
     bool needsKeyboard() const override { return true; }
+    // Its text, wrapped within the bounds less the text container's inset.
+    void drawRect(const cg::Rect& rect) override;
+    static constexpr double kTextInsetX = 5;
+    static constexpr double kTextInsetY = 8;
     void touchesEnded(const TouchSet& touches, const Event* event) override;
 
 private:

@@ -15,6 +15,7 @@
 #include "core/services/TAVOAlertPresenter.h"
 #include "core/services/TAVOAppInfoSource.h"
 #include "core/services/TAVOAppUpdateChecker.h"
+#include "screens/account/TAVOCloudAppUpdateChecker.h"
 #include "core/services/TAVODeviceTokenUploading.h"
 #include "core/services/TAVOPushInbox.h"
 #include "core/services/TAVORecoveryScreens.h"
@@ -39,7 +40,8 @@ namespace {
 class StartupLaunch : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Headless, signed out, no demo account: nothing goes on the wire.
+        // Headless, signed out, no demo account: only the version check
+        // goes on the wire.
         ::unsetenv("DISPLAY");
         ::unsetenv(TAVORouterWatchViewController::kDemoAccountVariable);
         sc::NetworkInfo::setSource(std::make_shared<sc::InjectableNetworkInfoSource>());
@@ -104,7 +106,7 @@ TEST_F(StartupLaunch, AHeadlessLaunchRunsOnTheRealServices) {
     EXPECT_TRUE(holds<TAVOHUDToastPresenter>(TAVOToastPresenter::shared()));
     EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORootScreens::shared()));
     EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORecoveryScreens::shared()));
-    EXPECT_FALSE(TAVOAppUpdateCheckerMaker::shared()) << "no version checker exists yet";
+    EXPECT_TRUE(holds<TAVOCloudAppUpdateCheckerMaker>(TAVOAppUpdateCheckerMaker::shared()));
 
     // The first screen is the router watch; with no account to use it says so.
     ASSERT_TRUE(root);

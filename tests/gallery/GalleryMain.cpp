@@ -90,6 +90,8 @@ int main(int argc, char** argv) {
     registerAccountGalleryStates();
     registerWifiSettingsGalleryStates();
     registerFilesGalleryStates();
+    registerHomeStartGalleryStates();
+    registerSettingsGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

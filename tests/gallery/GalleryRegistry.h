@@ -39,6 +39,8 @@ void registerUikitTextGalleryStates();
 void registerWidgetsFrameGalleryStates();
 void registerWidgetsPartsGalleryStates();
 void registerHomeScreensGalleryStates();
+void registerHomeStartGalleryStates();
+void registerSettingsGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
 void registerWidgetsPopupGalleryStates();

@@ -22,6 +22,9 @@ EmulatedPeers::EmulatedPeers() {
     accounts_ = std::make_unique<emulator::AccountService>(directory);
     router_ = std::make_unique<emulator::RouterLocalService>(state_);
     cloud_ = std::make_unique<emulator::CloudRouterService>(state_);
+    // The application is up to date unless a test offers a newer version:
+    // launching then stays free of the new-version prompt.
+    cloud_->setLatestAppVersion(kCurrentAppVersionCode, "1.0");
 }
 
 EmulatedPeers::~EmulatedPeers() { stop(); }

@@ -30,6 +30,8 @@ public:
     static constexpr const char* kCloudRouter = "R2";
     // "ssid,bssid" of the home router's access point.
     static constexpr const char* kHomeWiFi = "Keelbox-Home,aa:bb:cc:00:00:01";
+    // The version code of the application as built (its "VersionCode").
+    static constexpr int kCurrentAppVersionCode = 100;
 
     EmulatedPeers();
     ~EmulatedPeers();
