@@ -21,6 +21,7 @@
 #include "protocol/records/TAVORouterNgConfig.h"
 #include "uikit/KeyboardAvoidingTableView.h"
 #include "uikit/ToggleSwitch.h"
+#include "widgets/TAVOModifyOutcome.h"
 #include "widgets/TAVOCountDownViewDelegate.h"
 #include "widgets/TAVORestartCountDownView.h"
 #include "widgets/TAVOWIFIViewControler.h"
@@ -28,7 +29,8 @@
 class TAVOWiFiPwdViewController : public TAVOWIFIViewControler,
                                   public ui::TableViewDataSource,
                                   public ui::TableViewDelegate,
-                                  public TAVOCountDownViewDelegate {
+                                  public TAVOCountDownViewDelegate,
+                                  public TAVOModifyOutcome {
 public:
     using TAVOWIFIViewControler::TAVOWIFIViewControler;
     static std::shared_ptr<TAVOWiFiPwdViewController> create() { return make<TAVOWiFiPwdViewController>(); }
@@ -48,7 +50,7 @@ public:
 
     // Set once the router has accepted a new name or password; the screen
     // that pushed this one reads it when it comes back into view.
-    bool okToModify() const { return okToModify_; }
+    bool okToModify() const override { return okToModify_; }
 
     bool isClosed(Band band) const { return bands_[band].closed; }
     bool isInNoPasswordMode(Band band) const { return bands_[band].noPassword; }
