@@ -21,8 +21,8 @@
 #include "protocol/records/TAVORouterNgConfig.h"
 #include "uikit/KeyboardAvoidingTableView.h"
 #include "uikit/ToggleSwitch.h"
-#include "widgets/TAVOModifyOutcome.h"
 #include "widgets/TAVOCountDownViewDelegate.h"
+#include "widgets/TAVOModifyOutcome.h"
 #include "widgets/TAVORestartCountDownView.h"
 #include "widgets/TAVOWIFIViewControler.h"
 
