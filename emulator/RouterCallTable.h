@@ -33,5 +33,6 @@ ns::Value emptyReply();
 // The common calls, then one line per area file (a later entry replaces an
 // earlier one of the same name).
 void addRouterCalls(HandlerTable& t);
+void addSafetyCalls(HandlerTable& t);
 
 }  // namespace emulator
