@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
     registerWidgetsViewsOneGalleryStates();
     registerWidgetsPopupGalleryStates();
     registerHomeStartGalleryStates();
+    registerSafetyGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

@@ -42,5 +42,6 @@ void registerHomeStartGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
 void registerWidgetsPopupGalleryStates();
+void registerSafetyGalleryStates();
 
 }  // namespace keelbox::gallery
