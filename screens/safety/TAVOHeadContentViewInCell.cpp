@@ -28,9 +28,9 @@ struct Layout {
 Layout layoutFor(double width, bool tall) {
     if (tall)
         return {cg::RectMake((width - 120) / 2, 6, 120, 120), cg::RectMake(0, 128, width, 24), cg::RectMake(10, 152, width - 20, 18),
-                cg::RectMake(14, 172, width - 134, 22), cg::RectMake(width - 114, 172, 100, 22), ui::TextAlignment::Center};
+                cg::RectMake(14, 172, width - 154, 22), cg::RectMake(width - 134, 172, 120, 22), ui::TextAlignment::Center};
     return {cg::RectMake(31, 1, 90, 90), cg::RectMake(140, 14, width - 150, 24), cg::RectMake(140, 40, width - 150, 36),
-            cg::RectMake(14, 100, width - 134, 22), cg::RectMake(width - 114, 100, 100, 22), ui::TextAlignment::Left};
+            cg::RectMake(14, 100, width - 154, 22), cg::RectMake(width - 134, 100, 120, 22), ui::TextAlignment::Left};
 }
 
 ui::LabelPtr whiteLabel(const cg::Rect& frame, const ui::Font& font, ui::TextAlignment alignment) {

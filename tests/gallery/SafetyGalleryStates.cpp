@@ -71,7 +71,7 @@ void tabChecked(AppFixture& app) {
     auto lisener = TAVOAccountManager::shareInstance()->statusLisener();
     ASSERT_TRUE(app.screen().waitUntil([&] { return lisener && lisener->status(); }, kAnswerSeconds));
     app.screen().waitUntil([] { return false; }, 1.0);
-    app.screen().wait(3.0 + 13.5 + 1.0 + 1.0);
+    app.screen().wait(3.0 + 13.5 + 1.0 + 2.5);
     EXPECT_EQ(screen->routerStatus(), TAVOSafeProtectionViewController::PageNormal);
 }
 
@@ -158,7 +158,11 @@ void registerSafetyGalleryStates() {
         ASSERT_TRUE(test::launchWithHomeRouter(app));
         auto screen = TAVOBlockHistoryViewController::create();
         app.push(screen);
-        ASSERT_TRUE(app.screen().waitUntil([&] { return !screen->loadingIndicator(); }, kAnswerSeconds));
+        ASSERT_TRUE(app.screen().waitUntil([&] {
+            for (const auto& kind : screen->logKindInfos())
+                if (kind.isReady == TAVOLogKindInfo::Waiting) return false;
+            return true;
+        }, kAnswerSeconds));
         app.screen().wait(1.0);
     });
     GalleryRegistry::add("safety_block_history_empty", [](AppFixture& app) {
@@ -166,7 +170,11 @@ void registerSafetyGalleryStates() {
         setModel(app, "safety_logs", ns::Value(ns::Dictionary{}));
         auto screen = TAVOBlockHistoryViewController::create();
         app.push(screen);
-        ASSERT_TRUE(app.screen().waitUntil([&] { return !screen->loadingIndicator(); }, kAnswerSeconds));
+        ASSERT_TRUE(app.screen().waitUntil([&] {
+            for (const auto& kind : screen->logKindInfos())
+                if (kind.isReady == TAVOLogKindInfo::Waiting) return false;
+            return true;
+        }, kAnswerSeconds));
         app.screen().wait(1.0);
     });
     GalleryRegistry::add("safety_report", [](AppFixture& app) {
