@@ -30,6 +30,11 @@ protected:
         screen = Screen::create();
         app.push(screen);
     }
+    void TearDown() override {
+        // The radar's last blips finish their three-second fade.
+        app.push(ui::ViewController::make<TAVOWIFIViewControler>());
+        app.screen().wait(4.0);
+    }
     long rows() { return screen->tableView()->numberOfRowsInSection(0); }
     std::shared_ptr<TAVOSettingSwitchCell> switchRow(long row) {
         return std::dynamic_pointer_cast<TAVOSettingSwitchCell>(screen->tableView()->cellForRowAtIndexPath({0, row}));

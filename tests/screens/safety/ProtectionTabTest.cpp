@@ -113,6 +113,7 @@ TEST_F(ProtectionTab, TheFirstShowingOpensTheUpdatePopupAndClosingItStartsTheChe
     EXPECT_FALSE(tab->isUpdating());
     EXPECT_FALSE(tab->updateViewController());
     EXPECT_EQ(tab->routerStatus(), Tab::PageScanning);
+    app.screen().wait(1.0);  // the popup's fade ends
 }
 
 TEST_F(ProtectionTab, AnEarlyAnswerShowsThreeSecondsAfterTheRequestThenTheScanFinishesOntoTheHeader) {
