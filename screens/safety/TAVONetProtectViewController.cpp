@@ -47,6 +47,13 @@ ui::ImagePtr transparentIcon(double side) {
 
 }  // namespace
 
+TAVONetProtectViewController::~TAVONetProtectViewController() {
+    // A blip's fade holds the blip until it ends: blips still fading go
+    // with the screen.
+    if (!randomView_) return;
+    for (const auto& blip : randomView_->subviews()) blip->layer()->removeAllAnimations();
+}
+
 void TAVONetProtectViewController::viewDidLoad() {
     TAVOWIFIViewControler::viewDidLoad();
     hidesBottomBarWhenPushed = true;

@@ -36,6 +36,7 @@ class TAVONetProtectViewController : public TAVOWIFIViewControler,
 public:
     using TAVOWIFIViewControler::TAVOWIFIViewControler;
     static std::shared_ptr<TAVONetProtectViewController> create() { return make<TAVONetProtectViewController>(); }
+    ~TAVONetProtectViewController() override;
 
     enum Row : int { RowTitle, RowPermit, RowAdvance, RowAntiIntruder, RowWiFiPassword, RowAdminPassword };
     static constexpr double kRowHeight = 44;
