@@ -17,6 +17,8 @@ const HandlerTable& handlers() {
         addRouterCalls(t);
         addAccountCalls(t);
         addWifiCalls(t);
+        addSafetyCalls(t);
+        // Last: its restart gate wraps every call made before it.
         addSystemCalls(t);
         return t;
     }();

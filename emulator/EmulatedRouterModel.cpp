@@ -87,6 +87,31 @@ EmulatedRouter EmulatedRouterModel::makeRouter(const std::string& routerId, cons
     m.set("test_speed_down", 1048576);
     m.set("test_speed_up", 262144);
     m.set("apns_tokens", ns::Value(ns::Array{}));
+    // The safety screens' figures: counters per protection, the safety log
+    // by kind (5 heartbleed, 0 dangerous sites, 3 DNS, 2 accounts, 6 local
+    // network), the password checks, the days protected, a library update
+    // waiting, and the foreign devices heard per band.
+    m.set("counters", ns::Value::dictionary({{"stat_anti_dnshacking", "3"}, {"stat_anti_heart_bleed", "0"},
+                                             {"stat_anti_arp_attack", "2"}}));
+    auto log = [](const char* url, const char* desc, const char* host, const char* ip, const char* dnsIp, const char* time) {
+        return ns::Value::dictionary({{"url", url}, {"desc", desc}, {"host", host}, {"ip", ip}, {"dns_ip", dnsIp},
+                                      {"src_ip", "192.168.1.101"}, {"time", time}});
+    };
+    m.set("safety_logs",
+          ns::Value::dictionary({
+              {"5", ns::Value::array({log("https://weak-tls.example/", "", "weak-tls.example", "203.0.113.5", "", "1780000000000")})},
+              {"0", ns::Value::array({log("http://bad.example/", "phishing page blocked", "bad.example", "203.0.113.9", "", "1780000000000"),
+                                      log("http://trojan.example/x.exe", "trojan download blocked", "trojan.example", "203.0.113.10", "",
+                                          "1779990000000")})},
+              {"3", ns::Value::array({log("", "", "bank.example", "", "198.51.100.66", "1779980000000")})},
+              {"2", ns::Value::array({log("", "", "", "203.0.113.77", "", "1779970000000")})},
+              {"6", ns::Value::array({log("", "", "", "192.168.1.66", "", "1779960000000")})},
+          }));
+    m.set("wifi_pwd_strength", 3);
+    m.set("protect_elapse", 30);
+    m.set("virus_update_available", 1);
+    m.set("nearby_devices", ns::Value::dictionary({{"2.4G", 7}, {"5G", 2}}));
+
     m.set("intercepts", ns::Value::array({ns::Value::dictionary({{"desc", "fake bank"}, {"url", "http://bank.example/"},
                                                                  {"time", "1780000000000"}, {"type", 3}})}));
     return router;
@@ -102,6 +127,12 @@ ns::Value EmulatedRouterModel::statusPayload(const EmulatedRouter& router) {
                                       {"wifi_channel_" + s + "_set", b["channel_set"]},
                                       {"wifi_bandwith_" + s + "_set", b["bandwidth_set"]}});
     };
+    ns::Value dynamicInfo = ns::Value::dictionary({{"stat_last_optimize", "1779990000"}, {"stat_intercept", "12"},
+                                                   {"stat_runtime", "3600"}, {"stat_uptime", "3600"}, {"stat_ram", "40"},
+                                                   {"stat_cpu", "5"}, {"stat_breakdown", "0"}, {"stat_anti_hacking", "1"},
+                                                   {"stat_anti_freeloader", "5"}});
+    // Counters the model holds replace the defaults above.
+    if (m["counters"].isDictionary()) dynamicInfo.mutableDictionary().addEntries(m["counters"].asDictionary());
     const auto devices = m["devices"].count();
     return ns::Value::dictionary({
         {"profile", ns::Value::dictionary({{"router_name", router.name}, {"board_version", "KB-1"}, {"rom_version", router.romVersion},
@@ -118,11 +149,9 @@ ns::Value EmulatedRouterModel::statusPayload(const EmulatedRouter& router) {
                                               {"led_status", m["led"]}})},
         {"wifi_2gconfig", band("wifi_2g", "2g")},
         {"wifi_5gconfig", band("wifi_5g", "5g")},
-        {"dynamic_info", ns::Value::dictionary({{"stat_last_optimize", "1779990000"}, {"stat_intercept", "12"},
-                                                {"stat_runtime", "3600"}, {"stat_uptime", "3600"}, {"stat_ram", "40"},
-                                                {"stat_cpu", "5"}, {"stat_breakdown", "0"}, {"stat_anti_hacking", "1"},
-                                                {"stat_anti_freeloader", "5"}})},
-        {"station_info", ns::Value::dictionary({{"stat_client", std::to_string(devices)}, {"all_downspeed", speedText(m, "down_speed", 20480)},
+        {"dynamic_info", dynamicInfo},
+        {"station_info", ns::Value::dictionary({{"stat_client", std::to_string(devices)},
+                                                {"all_downspeed", speedText(m, "down_speed", 20480)},
                                                 {"all_upspeed", speedText(m, "up_speed", 1024)}, {"need_permit", m["need_permit"]},
                                                 {"suspicious_dev_cnt", "0"}})},
         {"safe_switch", m["switches"]},

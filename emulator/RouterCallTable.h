@@ -39,5 +39,6 @@ void addWifiCalls(HandlerTable& t);
 // Firmware, restart, reset, speed test and admin password; also makes a
 // restarting router answer nothing for a while.
 void addSystemCalls(HandlerTable& t);
+void addSafetyCalls(HandlerTable& t);
 
 }  // namespace emulator

@@ -1,3 +1,9 @@
 #include "screens/safety/TAVOSafetyScreens.h"
 
-void TAVOSafetyScreens::registerAll() {}
+#include "screens/safety/TAVOSafeProtectionViewController.h"
+#include "widgets/TAVOScreenClassRegistry.h"
+
+void TAVOSafetyScreens::registerAll() {
+    // The main tab bar makes the protection tab by name.
+    TAVOScreenClassRegistry::registerClass<TAVOSafeProtectionViewController>("TAVOSafeProtectionViewController");
+}

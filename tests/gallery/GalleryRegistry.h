@@ -48,5 +48,6 @@ void registerHomeViewsGalleryStates();
 void registerAccountGalleryStates();
 void registerWifiSettingsGalleryStates();
 void registerFilesGalleryStates();
+void registerSafetyGalleryStates();
 
 }  // namespace keelbox::gallery
