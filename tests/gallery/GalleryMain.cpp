@@ -90,7 +90,6 @@ int main(int argc, char** argv) {
     registerAccountGalleryStates();
     registerWifiSettingsGalleryStates();
     registerFilesGalleryStates();
-    registerHomeStartGalleryStates();
     registerSettingsGalleryStates();
     registerSafetyGalleryStates();
     if (!GalleryRegistry::problems().empty()) {

@@ -39,7 +39,6 @@ void registerUikitTextGalleryStates();
 void registerWidgetsFrameGalleryStates();
 void registerWidgetsPartsGalleryStates();
 void registerHomeScreensGalleryStates();
-void registerHomeStartGalleryStates();
 void registerSettingsGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
