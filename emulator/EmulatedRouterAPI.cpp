@@ -12,6 +12,7 @@ const HandlerTable& handlers() {
         // Area files come after the common calls: an area may replace a
         // common call with a fuller one.
         addRouterCalls(t);
+        addDevicesCalls(t);
         return t;
     }();
     return table;

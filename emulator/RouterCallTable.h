@@ -33,5 +33,7 @@ ns::Value emptyReply();
 // The common calls, then one line per area file (a later entry replaces an
 // earlier one of the same name).
 void addRouterCalls(HandlerTable& t);
+// Devices, guests and the blacklist (RouterCallsDevices.cpp).
+void addDevicesCalls(HandlerTable& t);
 
 }  // namespace emulator

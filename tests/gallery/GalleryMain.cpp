@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
     registerWidgetsViewsTwoGalleryStates();
     registerWidgetsViewsOneGalleryStates();
     registerWidgetsPopupGalleryStates();
+    registerWifiDevicesGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

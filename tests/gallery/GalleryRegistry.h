@@ -41,5 +41,6 @@ void registerWidgetsPartsGalleryStates();
 void registerWidgetsViewsTwoGalleryStates();
 void registerWidgetsViewsOneGalleryStates();
 void registerWidgetsPopupGalleryStates();
+void registerWifiDevicesGalleryStates();
 
 }  // namespace keelbox::gallery
