@@ -6,6 +6,7 @@
 #include "core/app/TAVOImageGetter.h"
 #include "core/app/TAVOLocalizedString.h"
 #include "core/crypto/TAVOCommonUtility.h"
+#include "platform/graphics/Path.h"
 #include "platform/ui/BasicAnimation.h"
 #include "platform/ui/KeyframeAnimation.h"
 

@@ -21,6 +21,8 @@ ui::ButtonPtr makeButton(const std::string& titleKey, const ui::Color& backgroun
 
 void TAVOUnfamiliarCell::initWithStyle(ui::TableViewCellStyle style, const std::string& reuseIdentifier) {
     TAVODeviceItemCell::initWithStyle(style, reuseIdentifier);
+    // A new device has no swipe buttons for the arrow to open.
+    expendIndicator()->setHidden(true);
     accessBtn_ = makeButton("allow the connection", ui::Color::rgb255(76, 200, 31));
     forbiddenBtn_ = makeButton("add to black list", ui::Color::rgb255(85, 85, 85));
     auto self = this->self<TAVOUnfamiliarCell>();

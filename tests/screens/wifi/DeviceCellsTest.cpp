@@ -47,7 +47,9 @@ TEST(DeviceItemCell, DrawsEachKindOfDevice) {
         cell->setDevice(c.device);
         EXPECT_EQ(cell->strengthIndicator()->isHidden(), !c.signal);
         EXPECT_EQ(cell->labelFor5G()->isHidden(), !c.signal);
-        if (c.signal) EXPECT_EQ(imageName(cell->strengthIndicator()), "device_icon_wifi_full");
+        if (c.signal) {
+            EXPECT_EQ(imageName(cell->strengthIndicator()), "device_icon_wifi_full");
+        }
         EXPECT_EQ(cell->disconnectIndicator()->isHidden(), !c.cutOff);
         EXPECT_EQ(imageName(cell->iconView()), c.icon);
         EXPECT_EQ(cell->name()->text(), "box");
