@@ -53,7 +53,8 @@ TEST(DeviceItemCell, DrawsEachKindOfDevice) {
         EXPECT_EQ(cell->disconnectIndicator()->isHidden(), !c.cutOff);
         EXPECT_EQ(imageName(cell->iconView()), c.icon);
         EXPECT_EQ(cell->name()->text(), "box");
-        EXPECT_EQ(cell->uploadSpeed()->text(), "2KB/s");
+        EXPECT_EQ(cell->uploadSpeed()->text(), "2.00KB/s");
+        EXPECT_EQ(cell->downloadSpeed()->text(), "3.00MB/s");
         EXPECT_TRUE(cell->limitMark()->isHidden());
     }
 }
