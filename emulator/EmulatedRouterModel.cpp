@@ -59,6 +59,7 @@ ns::Array EmulatedRouterModel::everyDeviceKind(const std::string& phoneAddress) 
         ns::Value device = makeDevice(index++);
         auto& d = device.mutableDictionary();
         d.set("endname", k.name);
+        d.set("device_model", k.name);
         d.set("endmac", k.mac);
         d.set("endipv4", k.address);
         d.set("is_wifi", k.isWifi);

@@ -99,6 +99,7 @@ void registerWifiDevicesGalleryStates() {
         emulator::CallFault slow;
         slow.delaySeconds = 30;
         app.peers().router().setCallFault("device.getDeviceList", slow);
+        app.peers().cloud().setCallFault("device.getDeviceList", slow);
         app.push(TAVODevicesListViewController::create());
         app.screen().wait(0.3);
     });
@@ -150,6 +151,7 @@ void registerWifiDevicesGalleryStates() {
         emulator::CallFault slow;
         slow.delaySeconds = 30;
         app.peers().router().setCallFault("device.guestnetstart", slow);
+        app.peers().cloud().setCallFault("device.guestnetstart", slow);
         app.push(TAVOGuestModeViewController::create());
         app.screen().wait(0.3);
     });

@@ -26,8 +26,11 @@ protected:
             kAnswerSeconds);
     }
     std::shared_ptr<TAVOBlackDeviceItemCell> cellAt(long row) {
-        return std::dynamic_pointer_cast<TAVOBlackDeviceItemCell>(
+        screen->tableView()->layoutIfNeeded();
+        auto cell = std::dynamic_pointer_cast<TAVOBlackDeviceItemCell>(
             screen->tableView()->cellForRowAtIndexPath(ui::IndexPath{0, row}));
+        if (cell) cell->layoutIfNeeded();
+        return cell;
     }
     std::shared_ptr<TAVORouterBlackListViewController> screen;
 };
@@ -66,9 +69,9 @@ TEST_F(BlackListScreen, AFailedRestoreKeepsTheDeviceAndSaysWhy) {
     ASSERT_TRUE(launchAtHome());
     open();
     ASSERT_TRUE(listed(1));
-    app.peers().router().setCallFault("device.permitDevice", emulator::CallFault::error(-1, "not now"));
+    setFault("device.permitDevice", emulator::CallFault::error(-1, "not now"));
     ASSERT_TRUE(app.screen().tap(cellAt(0)->restoreButton()));
-    EXPECT_TRUE(waitForToast("not now"));
+    EXPECT_TRUE(waitForWarning());
     EXPECT_EQ(screen->devicesList().size(), 1u);
     screen->restoreDeviceError("");
     EXPECT_TRUE(waitForToast(TAVOLocalizedString("fail to restore device from blacklist")));
@@ -81,9 +84,9 @@ TEST_F(BlackListScreen, AnEmptyOrFailedListShowsThePlaceholder) {
     EXPECT_TRUE(screen->tableView()->isHidden());
     EXPECT_FALSE(screen->blankIndicator()->isHidden());
 
-    app.peers().router().setCallFault("device.getBlackList", emulator::CallFault::error(-1, "no list"));
+    setFault("device.getBlackList", emulator::CallFault::error(-1, "no list"));
     open();
-    EXPECT_TRUE(waitForToast("no list"));
+    EXPECT_TRUE(waitForWarning());
 }
 
 }  // namespace

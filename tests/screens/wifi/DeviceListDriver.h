@@ -45,7 +45,10 @@ protected:
         if (!ip) return nullptr;
         list->tableView()->scrollToRowAtIndexPath(*ip, ui::TableViewScrollPosition::Middle, false);
         app.screen().wait(0.05);
-        return std::dynamic_pointer_cast<TAVODeviceItemCell>(list->tableView()->cellForRowAtIndexPath(*ip));
+        list->tableView()->layoutIfNeeded();
+        auto cell = std::dynamic_pointer_cast<TAVODeviceItemCell>(list->tableView()->cellForRowAtIndexPath(*ip));
+        if (cell) cell->layoutIfNeeded();
+        return cell;
     }
     // Opens the device's row with its arrow and presses the swipe button.
     bool pressSwipeButton(const std::string& name, const std::string& title) {
@@ -57,7 +60,9 @@ protected:
         }
         auto button = buttonTitled(cell->rightUtilityButtons(), title);
         EXPECT_TRUE(button) << name << " offers no \"" << title << "\"";
-        return button && app.screen().tap(button);
+        if (!button || !app.screen().tap(button)) return false;
+        app.screen().wait(1.0);  // a dialog it raises is up
+        return true;
     }
 
     std::shared_ptr<TAVODevicesListViewController> list;

@@ -115,16 +115,18 @@ TEST_F(DeviceOperations, ARenameIsSentShownAndKeptThroughAPollUntilAnswered) {
     // The router takes its time over the rename, so a poll comes first.
     emulator::CallFault slow;
     slow.delaySeconds = 2.0;
-    app.peers().router().setCallFault("device.setDevAlias", slow);
+    setFault("device.setDevAlias", slow);
 
     ASSERT_TRUE(pressSwipeButton("media-box", text("change the nick name")));
     auto alert = app.screen().alert();
     ASSERT_TRUE(alert);
     EXPECT_EQ(alert->title(), text("change the nick name for dialog title"));
+    endEditing();
     ASSERT_TRUE(alert->pressButton(text("modify")));
     EXPECT_TRUE(waitForToast(text("input data cann't be nil")));
     ASSERT_TRUE(app.screen().alert()) << "an empty name keeps the dialog open";
     ASSERT_TRUE(app.screen().alert()->fillTextField(0, "Den TV"));
+    endEditing();
     ASSERT_TRUE(app.screen().alert()->pressButton(text("modify")));
     app.screen().wait(1.0);
     ASSERT_TRUE(waitForCalls("device.setDevAlias", 1));
@@ -150,12 +152,13 @@ TEST_F(DeviceOperations, ARenameIsSentShownAndKeptThroughAPollUntilAnswered) {
 TEST_F(DeviceOperations, ARefusedRenameGivesTheOldNameBack) {
     ASSERT_TRUE(launchAtHome());
     ASSERT_TRUE(openList());
-    app.peers().router().setCallFault("device.setDevAlias", emulator::CallFault::error(-1, "name refused"));
+    setFault("device.setDevAlias", emulator::CallFault::error(-1, "name refused"));
     ASSERT_TRUE(pressSwipeButton("game-console", text("change the nick name")));
     ASSERT_TRUE(app.screen().alert());
     ASSERT_TRUE(app.screen().alert()->fillTextField(0, "Arcade"));
+    endEditing();
     ASSERT_TRUE(app.screen().alert()->pressButton(text("modify")));
-    EXPECT_TRUE(waitForToast("name refused"));
+    EXPECT_TRUE(waitForWarning());
     EXPECT_FALSE(rowOf("Arcade"));
     auto cell = deviceCell("game-console");
     ASSERT_TRUE(cell);
@@ -177,6 +180,7 @@ TEST_F(DeviceOperations, TheSpeedLimitIsSentInBytesPerSecondAndCancelledWithTheS
     EXPECT_EQ(list->upSpeedField()->text(), "1234567") << "the eighth character is refused";
     list->upSpeedField()->setText("300");
     list->downSpeedField()->setText("1048576");
+    endEditing();
     ASSERT_TRUE(app.screen().pressAlertButton(text("sure")));
     ASSERT_TRUE(waitForCalls("device.setspeedlimit", 1));
     const auto sent = calls("device.setspeedlimit").back();
@@ -195,6 +199,7 @@ TEST_F(DeviceOperations, TheSpeedLimitIsSentInBytesPerSecondAndCancelledWithTheS
     EXPECT_TRUE(list->limitSwitch()->isOn());
     EXPECT_EQ(list->upSpeedField()->text(), "100");
     EXPECT_EQ(list->downSpeedField()->text(), "200");
+    endEditing();
     ASSERT_TRUE(app.screen().tap(list->limitSwitch()));
     EXPECT_TRUE(list->bottomView()->isHidden());
     ASSERT_TRUE(app.screen().pressAlertButton(text("sure")));

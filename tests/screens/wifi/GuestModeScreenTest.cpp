@@ -151,9 +151,9 @@ TEST_F(GuestModeScreen, LeavingOrGoingToTheBackgroundSendsOneStop) {
 
 TEST_F(GuestModeScreen, AFailingStartLeavesOnceWithOneStopAndTheScreenIsGone) {
     ASSERT_TRUE(launchAtHome());
-    app.peers().router().setCallFault("device.guestnetstart", emulator::CallFault::error(-1, "guest Wi-Fi is off"));
+    setFault("device.guestnetstart", emulator::CallFault::error(-1, "guest Wi-Fi is off"));
     open();
-    EXPECT_TRUE(waitForToast("guest Wi-Fi is off"));
+    EXPECT_TRUE(waitForWarning());
     std::weak_ptr<TAVOGuestModeViewController> weak = screen;
     screen.reset();
     app.screen().wait(1.1);
@@ -168,7 +168,7 @@ TEST_F(GuestModeScreen, LeavingBeforeTheStartIsAnsweredStillStops) {
     ASSERT_TRUE(launchAtHome([](emulator::EmulatedRouter&) {}));
     emulator::CallFault slow;
     slow.delaySeconds = 1.0;
-    app.peers().router().setCallFault("device.guestnetstart", slow);
+    setFault("device.guestnetstart", slow);
     open();
     app.screen().wait(0.1);
     screen->leftNavItemPressed();

@@ -33,8 +33,11 @@ protected:
     std::shared_ptr<TAVOSpeedupDeviceTableViewCell> cellAt(long row) {
         screen->tableView()->scrollToRowAtIndexPath(ui::IndexPath{0, row}, ui::TableViewScrollPosition::Middle, false);
         app.screen().wait(0.05);
-        return std::dynamic_pointer_cast<TAVOSpeedupDeviceTableViewCell>(
+        screen->tableView()->layoutIfNeeded();
+        auto cell = std::dynamic_pointer_cast<TAVOSpeedupDeviceTableViewCell>(
             screen->tableView()->cellForRowAtIndexPath(ui::IndexPath{0, row}));
+        if (cell) cell->layoutIfNeeded();
+        return cell;
     }
     long rowOf(const std::string& name) {
         for (std::size_t i = 0; i < screen->devicesList().size(); ++i)
@@ -96,10 +99,10 @@ TEST_F(SpeedupScreen, AFailedAccelerationClearsTheBusyRowAndSaysWhy) {
     ASSERT_TRUE(launchAtHome());
     open();
     ASSERT_TRUE(shown());
-    app.peers().router().setCallFault("device.accelerateDevice", emulator::CallFault::error(-1, "cannot now"));
+    setFault("device.accelerateDevice", emulator::CallFault::error(-1, "cannot now"));
     auto pc = cellAt(rowOf("office-pc"));
     ASSERT_TRUE(app.screen().tap(pc->actionButton()));
-    EXPECT_TRUE(waitForToast("cannot now"));
+    EXPECT_TRUE(waitForWarning());
     EXPECT_FALSE(screen->isLoadingRequest());
     EXPECT_EQ(cellAt(rowOf("office-pc"))->actionButton()->mode(), TAVOSpeedupButton::ModeIdle);
     EXPECT_EQ(cellAt(rowOf("office-pc"))->actionButton()->currentTitle(), TAVOLocalizedString("speed up"));

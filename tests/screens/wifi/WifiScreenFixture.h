@@ -6,13 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/app/TAVOWIFIUtility.h"
+#include "emulator/CallFault.h"
 #include "emulator/EmulatedRouterModel.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Responder.h"
 #include "platform/ui/TableView.h"
 #include "tests/support/screen/AppFixture.h"
 
@@ -46,12 +49,26 @@ protected:
         return {};
     }
 
-    // The router calls of that name the application made so far.
+    // The router calls of that name the application made so far, on the
+    // home network or through the cloud (whichever road the router is on).
     std::vector<ns::Dictionary> calls(const std::string& cmd) {
         std::vector<ns::Dictionary> found;
         for (const auto& call : app.peers().router().calls())
             if (call.cmd == cmd) found.push_back(call.params);
+        std::string path = "/" + cmd;
+        std::replace(path.begin(), path.end(), '.', '/');
+        for (const auto& request : app.peers().cloud().server().log().entries()) {
+            if (request.path != path) continue;
+            ns::Dictionary fields;
+            for (const auto& [key, value] : request.fields) fields.set(key, value);
+            found.push_back(fields);
+        }
         return found;
+    }
+    // The call answers with the fault on either road.
+    void setFault(const std::string& cmd, const emulator::CallFault& fault) {
+        app.peers().router().setCallFault(cmd, fault);
+        app.peers().cloud().setCallFault(cmd, fault);
     }
     bool waitForCalls(const std::string& cmd, std::size_t count) {
         return app.screen().waitUntil([&] { return calls(cmd).size() >= count; }, kAnswerSeconds);
@@ -72,6 +89,23 @@ protected:
         EXPECT_TRUE(shown) << "never toasted \"" << text << "\"; last: "
                            << (app.screen().toast() ? app.screen().toast()->text : std::string("none"));
         return shown;
+    }
+
+    // A warning toast (the router's or the common failure text).
+    bool waitForWarning() {
+        const bool shown = app.screen().waitUntil(
+            [&] {
+                auto toast = app.screen().toast();
+                return toast && toast->type == 1 && !toast->text.empty();
+            },
+            kAnswerSeconds);
+        EXPECT_TRUE(shown) << "never warned";
+        return shown;
+    }
+    // The keyboard goes, so that nothing covers a dialog's buttons.
+    void endEditing() {
+        if (auto focused = ui::Responder::currentFirstResponder()) focused->resignFirstResponder();
+        app.screen().wait(0.5);
     }
 
     static ui::ButtonPtr buttonTitled(const std::vector<ui::ButtonPtr>& buttons, const std::string& title) {
