@@ -224,6 +224,8 @@ ui::TableViewCellPtr TAVODevicesListViewController::blankCell(ui::TableView& tab
     cell->setBackgroundColor(ui::Color::clearColor());
     cell->selectionStyle = ui::TableViewCellSelectionStyle::None;
     auto blank = blankIndicator();
+    // A 22-point row has room for the text only.
+    blank->imageView()->setImage(nullptr);
     blank->setFrame(cg::RectMake(0, (kRowHeight - kBlankIndicatorHeight) / 2, table.bounds().size.width,
                                  kBlankIndicatorHeight));
     blank->setAutoresizingMask(ui::ViewAutoresizingFlexibleWidth | ui::ViewAutoresizingFlexibleHeight);

@@ -133,17 +133,27 @@ void registerWifiDevicesGalleryStates() {
                                                                                       {"endname", "intruder"},
                                                                                       {"is_wifi", 1}})}));
         });
-        app.push(TAVORouterBlackListViewController::create());
-        EXPECT_TRUE(app.screen().waitUntil([&] { return app.screen().viewWithText("intruder") != nullptr; },
-                                           kAnswerSeconds));
+        auto screen = TAVORouterBlackListViewController::create();
+        app.push(screen);
+        EXPECT_TRUE(app.screen().waitUntil(
+            [&] {
+                app.screen().wait(0.2);
+                return screen->devicesList().size() == 3 && !screen->tableView()->isHidden();
+            },
+            kAnswerSeconds));
         app.screen().wait(1.0);
     });
     GalleryRegistry::add("blacklist_empty", [](AppFixture& app) {
         atHome(app);
         changeHomeRouter(app, [](emulator::EmulatedRouter& r) { r.model.set("blacklist", ns::Value(ns::Array{})); });
-        app.push(TAVORouterBlackListViewController::create());
+        auto screen = TAVORouterBlackListViewController::create();
+        app.push(screen);
         EXPECT_TRUE(app.screen().waitUntil(
-            [&] { return app.screen().viewWithText(TAVOLocalizedString("no device")) != nullptr; }, kAnswerSeconds));
+            [&] {
+                app.screen().wait(0.2);
+                return !screen->blankIndicator()->isHidden();
+            },
+            kAnswerSeconds));
     });
 
     GalleryRegistry::add("guest_mode_opening", [](AppFixture& app) {

@@ -59,6 +59,7 @@ TEST_F(BlackListScreen, ARestoredDeviceLeavesTheListAndIsBackAmongTheDevices) {
     EXPECT_FALSE(deviceIn("devices", "02:00:00:00:00:1E").isNil()) << "back in the device list";
     EXPECT_TRUE(deviceIn("blacklist", "02:00:00:00:00:1E").isNil());
 
+    app.screen().wait(2.0);  // the toast is gone
     ASSERT_TRUE(app.screen().tap(cellAt(0)->restoreButton()));
     ASSERT_TRUE(listed(0));
     EXPECT_TRUE(screen->tableView()->isHidden());

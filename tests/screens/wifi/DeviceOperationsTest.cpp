@@ -125,6 +125,7 @@ TEST_F(DeviceOperations, ARenameIsSentShownAndKeptThroughAPollUntilAnswered) {
     ASSERT_TRUE(alert->pressButton(text("modify")));
     EXPECT_TRUE(waitForToast(text("input data cann't be nil")));
     ASSERT_TRUE(app.screen().alert()) << "an empty name keeps the dialog open";
+    app.screen().wait(2.0);  // the warning over the dialog is gone
     ASSERT_TRUE(app.screen().alert()->fillTextField(0, "Den TV"));
     endEditing();
     ASSERT_TRUE(app.screen().alert()->pressButton(text("modify")));
