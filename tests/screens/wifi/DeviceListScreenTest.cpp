@@ -131,8 +131,12 @@ TEST_F(DeviceListScreen, PollsEveryFiveSecondsOnlyWhileOnScreen) {
         devices.mutableArray().pop_back();
         r.model.set("devices", devices);
     });
-    app.screen().wait(5.0);
-    EXPECT_TRUE(app.screen().waitUntil([&] { return list->sections().devicesList.size() == 5; }, kAnswerSeconds));
+    EXPECT_TRUE(app.screen().waitUntil(
+        [&] {
+            app.screen().wait(0.5);
+            return list->sections().devicesList.size() == 5;
+        },
+        kAnswerSeconds));
 
     // A refusal keeps the poll going, silently after the first answer.
     setFault("device.getDeviceList", emulator::CallFault::error(-1, "busy"));
