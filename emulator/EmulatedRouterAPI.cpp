@@ -18,6 +18,7 @@ const HandlerTable& handlers() {
         addAccountCalls(t);
         addWifiCalls(t);
         addSafetyCalls(t);
+        addDevicesCalls(t);
         // Last: its restart gate wraps every call made before it.
         addSystemCalls(t);
         return t;

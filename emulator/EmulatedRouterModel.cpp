@@ -42,6 +42,48 @@ ns::Value EmulatedRouterModel::makeDevice(int index) {
     });
 }
 
+ns::Array EmulatedRouterModel::everyDeviceKind(const std::string& phoneAddress) {
+    struct Kind {
+        const char* name;
+        const char* mac;
+        std::string address;
+        int isWifi, connectPoint, netControl, type, limit;
+    };
+    const Kind kinds[] = {
+        {"my-phone", "02:00:00:00:0A:01", phoneAddress, 1, 2, 3, 1, 0},
+        {"living-room-pad", "02:00:00:00:0A:02", "192.168.0.21", 1, 0, 3, 1001, 0},
+        {"office-pc", "02:00:00:00:0A:03", "192.168.0.22", 0, 0, 3, 2, 0},
+        {"old-laptop", "02:00:00:00:0A:04", "192.168.0.23", 0, 0, 2, 2, 0},
+        {"new-tablet", "02:00:00:00:0A:05", "192.168.0.24", 1, 2, 0, 1, 0},
+        {"visitor-watch", "02:00:00:00:0A:06", "192.168.0.25", 1, 1, 3, 1, 0},
+        {"game-console", "02:00:00:00:0A:07", "192.168.0.26", 1, 2, 3, 1, 100 * 1024},
+        {"media-box", kAcceleratedMac, "192.168.0.27", 1, 2, 3, 1, 0},
+    };
+    ns::Array devices;
+    int index = 1;
+    for (const Kind& k : kinds) {
+        ns::Value device = makeDevice(index++);
+        auto& d = device.mutableDictionary();
+        d.set("endname", k.name);
+        d.set("device_model", k.name);
+        d.set("endmac", k.mac);
+        d.set("endipv4", k.address);
+        d.set("is_wifi", k.isWifi);
+        d.set("connect_point", k.connectPoint);
+        d.set("net_control", k.netControl);
+        d.set("device_type", k.type);
+        d.set("limitupload", k.limit);
+        d.set("limitdownload", 2 * k.limit);
+        devices.push_back(device);
+    }
+    return devices;
+}
+
+void EmulatedRouterModel::furnishEveryDeviceKind(EmulatedRouter& router, const std::string& phoneAddress) {
+    router.model.set("devices", ns::Value(everyDeviceKind(phoneAddress)));
+    router.model.set("accelerate_mac", kAcceleratedMac);
+}
+
 EmulatedRouter EmulatedRouterModel::makeRouter(const std::string& routerId, const std::string& mac, int deviceCount) {
     EmulatedRouter router;
     router.routerId = routerId;
@@ -54,6 +96,13 @@ EmulatedRouter EmulatedRouterModel::makeRouter(const std::string& routerId, cons
                         {{"endmac", "06:00:00:00:00:01"}, {"endname", "guest"}, {"connect_point", 5}, {"connect_duration", 1800}})}));
     m.set("blacklist", ns::Value::array({ns::Value::dictionary({{"endmac", "0A:00:00:00:00:01"}, {"endname", "intruder"}})}));
     m.set("guest_on", 0);
+    // Visitors who join the guest network once its admission window opens.
+    m.set("guest_arrivals",
+          ns::Value::array({ns::Value::dictionary({{"endmac", "06:00:00:00:00:02"}, {"endname", "visitor-phone"},
+                                                   {"is_wifi", 1}, {"connect_point", 5}, {"connect_duration", 4}}),
+                            ns::Value::dictionary({{"endmac", "06:00:00:00:00:03"}, {"endname", "visitor-pad"},
+                                                   {"is_wifi", 1}, {"device_type", 1001}, {"connect_point", 5},
+                                                   {"connect_duration", 12}})}));
     m.set("accelerate_mac", "");
     m.set("wifi_2g", ns::Value::dictionary({{"ssid", "Keelbox"}, {"pwd", "password24"}, {"status", "1"}, {"channel", "6"},
                                             {"quality", "3"}, {"hidden", "0"}, {"strength", "100"}, {"channel_set", "0"},

@@ -18,6 +18,15 @@ public:
     static EmulatedRouter makeRouter(const std::string& routerId, const std::string& mac, int deviceCount = 3);
     // One connected-device object as the device list sends it.
     static ns::Value makeDevice(int index);
+    // One device of every kind the device screens draw, the phone's own
+    // record (at `phoneAddress`) first: the phone, a pad on 2.4 GHz, a
+    // wired PC, a wired device that is cut off, a new device waiting for
+    // admission, a Wi-Fi device on the guest network (connect point 1), a
+    // speed-limited one and the one to accelerate (kAcceleratedMac).
+    static ns::Array everyDeviceKind(const std::string& phoneAddress);
+    // Puts those devices on the router and marks kAcceleratedMac accelerated.
+    static void furnishEveryDeviceKind(EmulatedRouter& router, const std::string& phoneAddress);
+    static constexpr const char* kAcceleratedMac = "02:00:00:00:0A:08";
     // The status payload ("vdata" of the router status) for the router's state.
     static ns::Value statusPayload(const EmulatedRouter& router);
     // The router object of bind replies and of the cloud's router list.

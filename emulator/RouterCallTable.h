@@ -40,5 +40,7 @@ void addWifiCalls(HandlerTable& t);
 // restarting router answer nothing for a while.
 void addSystemCalls(HandlerTable& t);
 void addSafetyCalls(HandlerTable& t);
+// Devices, guests and the blacklist (RouterCallsDevices.cpp).
+void addDevicesCalls(HandlerTable& t);
 
 }  // namespace emulator

@@ -92,6 +92,7 @@ int main(int argc, char** argv) {
     registerFilesGalleryStates();
     registerSettingsGalleryStates();
     registerSafetyGalleryStates();
+    registerWifiDevicesGalleryStates();
     if (!GalleryRegistry::problems().empty()) {
         for (const auto& problem : GalleryRegistry::problems()) std::cerr << "gallery state refused: " << problem << "\n";
         return 1;

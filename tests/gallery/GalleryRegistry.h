@@ -48,5 +48,6 @@ void registerAccountGalleryStates();
 void registerWifiSettingsGalleryStates();
 void registerFilesGalleryStates();
 void registerSafetyGalleryStates();
+void registerWifiDevicesGalleryStates();
 
 }  // namespace keelbox::gallery
