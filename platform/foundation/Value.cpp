@@ -487,6 +487,16 @@ const Value& Dictionary::operator[](std::string_view key) const {
     return nilValue();
 }
 
+namespace {
+
+// Below this many keys a dictionary has no index: comparing the key texts
+// (their lengths first) one by one costs less than hashing the key looked
+// up, and far less than building the index, which copies every key. Decoded
+// records of a few dozen fields are the common case.
+constexpr std::size_t kIndexFrom = 32;
+
+}  // namespace
+
 const Value* Dictionary::find(std::string_view key) const {
     if (index_) {
         auto it = index_->find(std::string(key));
@@ -502,7 +512,7 @@ Value* Dictionary::find(std::string_view key) {
 }
 
 void Dictionary::rebuildIndex() {
-    if (entries_.size() <= kIndexThreshold) {
+    if (entries_.size() < kIndexFrom) {
         index_.reset();
         return;
     }
@@ -530,7 +540,7 @@ void Dictionary::appendNew(std::string key, Value value) {
         // The index may be shared with a copy of this dictionary: unshare first.
         if (index_.use_count() > 1) index_ = std::make_shared<std::unordered_map<std::string, std::size_t>>(*index_);
         index_->emplace(entries_.back().first, entries_.size() - 1);
-    } else if (entries_.size() > kIndexThreshold) {
+    } else if (entries_.size() >= kIndexFrom) {
         rebuildIndex();
     }
 }
