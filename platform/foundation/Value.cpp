@@ -9,6 +9,9 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/foundation/ContainerSlab.h"
+#include "platform/foundation/DecodedTreeScope.h"
+
 namespace ns {
 
 namespace {
@@ -135,8 +138,20 @@ std::string formatDouble(double d) {
 Value::Value(const char* s) {
     if (s) v_ = std::string(s);
 }
-Value::Value(Array a) : v_(std::make_shared<Array>(std::move(a))) {}
-Value::Value(Dictionary d) : v_(std::make_shared<Dictionary>(std::move(d))) {}
+namespace {
+
+// The shared block of a new container: in a slab while a decoder builds a
+// tree, from the heap otherwise.
+template <class T>
+std::shared_ptr<T> makeContainer(T&& contents) {
+    if (DecodedTreeScope::active()) return std::allocate_shared<T>(containerslab::Allocator<T>(), std::move(contents));
+    return std::make_shared<T>(std::move(contents));
+}
+
+}  // namespace
+
+Value::Value(Array a) : v_(makeContainer(std::move(a))) {}
+Value::Value(Dictionary d) : v_(makeContainer(std::move(d))) {}
 
 Value Value::array(std::initializer_list<Value> items) { return Value(Array(items)); }
 
