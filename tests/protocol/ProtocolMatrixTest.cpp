@@ -64,7 +64,8 @@ std::vector<Row> deviceRows() {
     using V = ns::Value;
     return {
         {3, V::dictionary({}), is<TAVORouterStatus>()},
-        {4, V::dictionary({}), equals("1"), LocalOnly},
+        // "2": the router is set up.
+        {4, V::dictionary({}), equals("2"), LocalOnly},
         {5, V::dictionary({}), equals(V(ns::Dictionary{})), LocalOnly},
         {6, V::dictionary({}), is<TAVORouterModel>(), LocalOnly},
         {7, V::dictionary({{"qt", "QT-alice"}}), is<TAVORouterModel>(), LocalOnly},
@@ -86,9 +87,12 @@ std::vector<Row> deviceRows() {
         {23, V::dictionary({{"mac", "06:00:00:00:00:01"}}), equals(V(ns::Dictionary{}))},
         {24, V::dictionary({}), equals(V(ns::Dictionary{}))},
         {25, V::dictionary({}), is<TAVORouterRomUpdataInfo>()},
-        {26, V::dictionary({{"uri", "http://rom.example/2.0.0.bin"}, {"md5", "0123"}}), equals(V(ns::Dictionary{}))},
+        // The firmware the router offers (its check answer names it).
+        {26, V::dictionary({{"uri", "http://rom.example/2.0.0.bin"}, {"md5", "0123456789abcdef0123456789abcdef"}}),
+         equals(V(ns::Dictionary{}))},
         {27, V::dictionary({}), is<TAVORouterRomUpdateProgressInfo>()},
-        {28, V::dictionary({{"type", "stat_urlcheck"}, {"sw", 0}}), equals(V(ns::Dictionary{}))},
+        // Type 1: the dangerous-sites protection.
+        {28, V::dictionary({{"type", 1}, {"sw", 0}}), equals(V(ns::Dictionary{}))},
         {29, V::dictionary({{"sw", 0}}), equals(V(ns::Dictionary{}))},
         {30, V::dictionary({{"sw", 1}, {"type", 2}}), equals(V(ns::Dictionary{}))},
         {31, V::dictionary({}), is<TAVOWIFITime>()},
@@ -109,10 +113,11 @@ std::vector<Row> deviceRows() {
         {46, V::dictionary({{"type", 0}, {"compress", 0}}), arrayOf<TAVOSafetyLog>()},
         {47, V::dictionary({}), is<TAVOChannelInfo>()},
         {48, V::dictionary({{"ssid", "Home"}, {"pwd", "new-password"}}), equals(0)},
-        {49, V::dictionary({}), equals(2)},
+        {49, V::dictionary({}), equals(3)},
         {50, V::dictionary({{"channel", "11"}, {"type", 1}}), equals(V(ns::Dictionary{}))},
-        {51, V::dictionary({{"bandwidth", "40"}, {"type", 1}}), equals(V(ns::Dictionary{}))},
-        {53, V::dictionary({}), equals(2)},
+        // Bandwidth 1: 40 MHz.
+        {51, V::dictionary({{"bw", 1}, {"type", 1}}), equals(V(ns::Dictionary{}))},
+        {53, V::dictionary({}), equals(0)},  // safe
         {54, V::dictionary({}), equals(30)},
         {55, V::dictionary({}), is<TAVORouterSafeIndicator>()},
         {56, V::dictionary({}), dictionaryWith("trojan_num")},
@@ -122,7 +127,7 @@ std::vector<Row> deviceRows() {
         {61, V::dictionary({{"mac", kDevice1}, {"upload", 100}, {"download", 200}}), nothing()},
         {62, V::dictionary({{"mac", kDevice1}}), nothing()},
         // A new admin password replaces the router's tickets; the reset comes last.
-        {52, V::dictionary({{"oldpwd", "admin1234"}, {"newpwd", "new-admin-1"}}), dictionaryWith("ticket")},
+        {52, V::dictionary({{"curpass", "admin1234"}, {"newpass", "new-admin-1"}}), dictionaryWith("ticket")},
         {63, V::dictionary({}), nothing()},
     };
 }
@@ -159,6 +164,9 @@ protected:
             EXPECT_EQ(d.userInfo["local"], ns::Value(expectLocal));
             // What the facade does with a new admin password: keep the new ticket.
             if (row.number == 52) router->ticket = d.object["ticket"].stringValue();
+            // A restart or reset leaves the router away for a few calls; the
+            // matrix wants it back at once for the next row.
+            state->withRouter(routerId, [](emulator::EmulatedRouter& r) { r.model.set("restarting_calls", 0); });
         }
     }
 };
