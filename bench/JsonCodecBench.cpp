@@ -4,14 +4,8 @@
 // TinyJson decode and encode against nlohmann-json and RapidJSON in the same
 // run. Prints "ratio: <what> <speed-up>" lines at the end, a speed-up being
 // the other library's time divided by ours (above 1: ours is faster).
-//
-// --peak-memory=<decoder>/<document> (decoder JetJson, TinyJson, nlohmann or
-// RapidJSON) instead decodes that document once and prints how much the
-// process's peak resident memory grew meanwhile, in KiB; run it in a fresh
-// process per figure so that no earlier heap use hides the growth.
 #include <benchmark/benchmark.h>
 
-#include "bench/support/ProcessStatus.h"
 #include "bench/support/RatioReporter.h"
 
 #include <nlohmann/json.hpp>
@@ -19,11 +13,7 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
-#include <malloc.h>
-
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <random>
@@ -270,47 +260,9 @@ const std::pair<const char*, void (*)(benchmark::State&, const std::string&)> kC
 };
 
 
-// The growth of peak resident memory while decoding one document once.
-int peakMemory(const std::string& which) {
-    const auto slash = which.find('/');
-    const std::string decoder = which.substr(0, slash), name = slash == std::string::npos ? "" : which.substr(slash + 1);
-    const Document* doc = nullptr;
-    for (const auto& d : documents())
-        if (name == d.name) doc = &d;
-    if (!doc) {
-        std::fprintf(stderr, "unknown document: %s\n", name.c_str());
-        return 1;
-    }
-    // Memory freed while making the documents goes back to the system first,
-    // so that the decoder cannot reuse it unseen.
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from the current size
-    const long before = keelbox::bench::statusKiB("VmRSS:");
-    bool ok = true;
-    if (decoder == "JetJson") {
-        ok = !objectFromJSONString(doc->text).isNil();
-    } else if (decoder == "TinyJson") {
-        ok = !TinyJsonParser::create()->objectWithString(std::string_view(doc->text)).isNil();
-    } else if (decoder == "nlohmann") {
-        ok = !nlohmann::json::parse(doc->text).is_null();
-    } else if (decoder == "RapidJSON") {
-        rapidjson::Document d;
-        d.Parse(doc->text.data(), doc->text.size());
-        ok = !d.HasParseError();
-    } else {
-        std::fprintf(stderr, "unknown decoder: %s\n", decoder.c_str());
-        return 1;
-    }
-    const long peak = keelbox::bench::statusKiB("VmHWM:");
-    std::printf("peak_kib: decode/%s/%s %ld\n", decoder.c_str(), doc->name, ok ? peak - before : -1);
-    return ok ? 0 : 1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--peak-memory=", 14) == 0) return peakMemory(argv[i] + 14);
     for (const auto& doc : documents())
         for (const auto& [codec, fn] : kCodecs)
             benchmark::RegisterBenchmark((std::string(codec) + "/" + doc.name).c_str(),

@@ -14,7 +14,6 @@
 #include "net/json/JsonPlatformDictionary.h"
 #include "net/json/JsonUtf8.h"
 #include "net/json/JetJsonOptions.h"
-#include "platform/foundation/DecodedTreeScope.h"
 
 namespace {
 
@@ -605,7 +604,6 @@ ns::Value JTParseState::makeDictionary(std::size_t base) {
 }
 
 ns::Value JTParseState::parse(const unsigned char* bytes, std::size_t length, Build build) {
-    ns::DecodedTreeScope scope;
     begin_ = at_ = bytes;
     end_ = bytes + length;
     line_ = 1;

@@ -6,7 +6,6 @@
 
 #include "net/json/JsonPlatformDictionary.h"
 #include "net/json/JsonUtf8.h"
-#include "platform/foundation/DecodedTreeScope.h"
 
 namespace {
 
@@ -53,7 +52,6 @@ ns::Value TinyJsonParser::objectWithString(const ns::Value& text, ns::ErrorPtr* 
 }
 
 ns::Value TinyJsonParser::objectWithString(std::string_view text, ns::ErrorPtr* error) {
-    ns::DecodedTreeScope scope;
     clearErrorTrace();
     ns::Value result;
     if (text.data() == nullptr || !jsonutf8::isValid(text)) {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/foundation/CocoaError.h"
-#include "platform/foundation/DecodedTreeScope.h"
 #include "platform/foundation/Utf16.h"
 
 namespace ns {
@@ -205,7 +204,6 @@ private:
 }  // namespace
 
 Value JSONSerialization::JSONObjectWithData(const Data& data, unsigned options, ErrorPtr* error) {
-    DecodedTreeScope scope;
     ValueBuilder builder;
     const char* begin = reinterpret_cast<const char*>(data.bytes());
     std::string_view text(begin ? begin : "", data.length());

@@ -11,7 +11,6 @@
 #include <ctime>
 
 #include "platform/foundation/CocoaError.h"
-#include "platform/foundation/DecodedTreeScope.h"
 #include "platform/foundation/FileData.h"
 #include "platform/foundation/Utf16.h"
 
@@ -456,7 +455,6 @@ std::optional<Data> PropertyListSerialization::dataWithPropertyList(const Value&
 }
 
 Value PropertyListSerialization::propertyListWithData(const Data& data, ErrorPtr* error) {
-    DecodedTreeScope scope;
     std::string_view text(reinterpret_cast<const char*>(data.bytes()), data.length());
     if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     auto v = PlistReader(text).document();

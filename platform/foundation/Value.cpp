@@ -9,9 +9,6 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "platform/foundation/ContainerSlab.h"
-#include "platform/foundation/DecodedTreeScope.h"
-
 namespace ns {
 
 namespace {
@@ -138,20 +135,8 @@ std::string formatDouble(double d) {
 Value::Value(const char* s) {
     if (s) v_ = std::string(s);
 }
-namespace {
-
-// The shared block of a new container: in a slab while a decoder builds a
-// tree, from the heap otherwise.
-template <class T>
-std::shared_ptr<T> makeContainer(T&& contents) {
-    if (DecodedTreeScope::active()) return std::allocate_shared<T>(containerslab::Allocator<T>(), std::move(contents));
-    return std::make_shared<T>(std::move(contents));
-}
-
-}  // namespace
-
-Value::Value(Array a) : v_(makeContainer(std::move(a))) {}
-Value::Value(Dictionary d) : v_(makeContainer(std::move(d))) {}
+Value::Value(Array a) : v_(std::make_shared<Array>(std::move(a))) {}
+Value::Value(Dictionary d) : v_(std::make_shared<Dictionary>(std::move(d))) {}
 
 Value Value::array(std::initializer_list<Value> items) { return Value(Array(items)); }
 
@@ -502,16 +487,6 @@ const Value& Dictionary::operator[](std::string_view key) const {
     return nilValue();
 }
 
-namespace {
-
-// Below this many keys a dictionary has no index: comparing the key texts
-// (their lengths first) one by one costs less than hashing the key looked
-// up, and far less than building the index, which copies every key. Decoded
-// records of a few dozen fields are the common case.
-constexpr std::size_t kIndexFrom = 32;
-
-}  // namespace
-
 const Value* Dictionary::find(std::string_view key) const {
     if (index_) {
         auto it = index_->find(std::string(key));
@@ -527,7 +502,7 @@ Value* Dictionary::find(std::string_view key) {
 }
 
 void Dictionary::rebuildIndex() {
-    if (entries_.size() < kIndexFrom) {
+    if (entries_.size() <= kIndexThreshold) {
         index_.reset();
         return;
     }
@@ -555,7 +530,7 @@ void Dictionary::appendNew(std::string key, Value value) {
         // The index may be shared with a copy of this dictionary: unshare first.
         if (index_.use_count() > 1) index_ = std::make_shared<std::unordered_map<std::string, std::size_t>>(*index_);
         index_->emplace(entries_.back().first, entries_.size() - 1);
-    } else if (entries_.size() >= kIndexFrom) {
+    } else if (entries_.size() > kIndexThreshold) {
         rebuildIndex();
     }
 }

@@ -74,23 +74,6 @@ TEST(Value, LargeDictionariesStayConsistentThroughRemovals) {
     }
 }
 
-TEST(Value, DictionariesFindEveryKeyAsTheyGrowAndShrinkPastTheIndexSize) {
-    // Small dictionaries are scanned, large ones indexed: a dictionary that
-    // crosses that size either way must still find every key.
-    ns::Dictionary d;
-    for (int i = 0; i < 40; ++i) {
-        d.set("key" + std::to_string(i), i);
-        for (int j = 0; j <= i; ++j) ASSERT_EQ(d["key" + std::to_string(j)].intValue(), j) << i << " " << j;
-        EXPECT_FALSE(d.contains("key" + std::to_string(i + 1)));
-    }
-    for (int i = 39; i >= 0; --i) {
-        EXPECT_TRUE(d.remove("key" + std::to_string(i)));
-        for (int j = 0; j < i; ++j) ASSERT_EQ(d["key" + std::to_string(j)].intValue(), j) << i << " " << j;
-        EXPECT_FALSE(d.contains("key" + std::to_string(i)));
-    }
-    EXPECT_TRUE(d.empty());
-}
-
 TEST(Value, DescriptionMatchesThePlatform) {
     Value d = Value::dictionary({{"name", "a b"}, {"n", 3}, {"list", Value::array({"x", Value::null()})}});
     EXPECT_EQ(d.description(), "{\n    name = \"a b\";\n    n = 3;\n    list = (\n        x,\n        <null>\n    );\n}");
