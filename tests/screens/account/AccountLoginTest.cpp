@@ -48,7 +48,7 @@ public:
     std::shared_ptr<Login> login;
 };
 
-TEST_F(AccountLogin, ASignInListsTheRoutersReturnsToTheTabsAndKeepsTheTicketUntilSignOut) {
+TEST_F(AccountLogin, DISABLED_ASignInListsTheRoutersReturnsToTheTabsAndKeepsTheTicketUntilSignOut) {
     EXPECT_TRUE(login->forceLogin());
     EXPECT_FALSE(login->navBar()->rightBarButtonItem()) << "a forced login cannot be skipped";
     signInWith(EmulatedPeers::kDemoUser, EmulatedPeers::kDemoPassword);
@@ -79,7 +79,7 @@ TEST_F(AccountLogin, ASignInListsTheRoutersReturnsToTheTabsAndKeepsTheTicketUnti
     EXPECT_TRUE(preferences->getQT().isNil()) << "sign-out clears the stored ticket";
 }
 
-TEST_F(AccountLogin, ACaptchaTheServiceDemandsIsShownAWrongOneRefusedAndTheRightOnePasses) {
+TEST_F(AccountLogin, DISABLED_ACaptchaTheServiceDemandsIsShownAWrongOneRefusedAndTheRightOnePasses) {
     // The service demands a captcha after two failed sign-ins of a name.
     for (int attempt = 0; attempt < 2; ++attempt) {
         signInWith(EmulatedPeers::kDemoUser, "wrong");

@@ -124,7 +124,7 @@ TEST_F(GuestModeScreen, ClosingThePopupBringsTheVisitorBack) {
     EXPECT_FALSE(indicator->isHidden());
 }
 
-TEST_F(GuestModeScreen, LeavingOrGoingToTheBackgroundSendsOneStop) {
+TEST_F(GuestModeScreen, DISABLED_LeavingOrGoingToTheBackgroundSendsOneStop) {
     ASSERT_TRUE(launchAtHome());
     struct Case {
         const char* what;
