@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -192,7 +193,12 @@ GlyphMetrics& GlyphMetrics::fontFiles() {
 // of the process and never frees it, and the desktop window's system
 // libraries (D-Bus, X11) keep their connections' buffers likewise; tell the
 // leak checker of sanitized builds (every program that draws text links
-// this file) not to report them.
+// this file) not to report them. A program may add its own list by
+// defining keelboxExtraLeakSuppressions.
+extern "C" __attribute__((weak)) const char* keelboxExtraLeakSuppressions();
+
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\nleak:libdbus-1.so\nleak:libX11.so\nleak:libSDL2\n";
+    static const std::string list = std::string("leak:libfontconfig.so\nleak:libdbus-1.so\nleak:libX11.so\nleak:libSDL2\n") +
+                                    (keelboxExtraLeakSuppressions ? keelboxExtraLeakSuppressions() : "");
+    return list.c_str();
 }
