@@ -30,6 +30,7 @@ namespace wifi = test::wifi;
 
 // Lets the emulator's answers in and the screen settle.
 void settle(AppFixture& app, double seconds = 1.5) {
+    app.peers().waitUntilAnswered();
     app.screen().waitUntil([] { return false; }, 0.6);
     app.screen().wait(seconds);
 }

@@ -3,6 +3,8 @@
 // picker, and what a refusal leaves on screen.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/app/TAVOLocalizedString.h"
 #include "core/crypto/TAVOCommonUtility.h"
 #include "emulator/CallFault.h"
@@ -45,11 +47,24 @@ protected:
         }));
         settle();
     }
-    // Lets the answers in flight arrive and the 0.5 s moves finish.
+    // Lets the answers in flight arrive and the 0.5 s moves finish: the
+    // router has answered everything it was sent, and the answers had time
+    // to reach the screen.
     void settle() {
+        app.peers().waitUntilAnswered();
         app.screen().waitUntil([] { return false; }, 0.4);
         app.screen().wait(1.5);
     }
+    // Settles until the screen shows what the router's answer should make of it.
+    bool settleUntil(const std::function<bool()>& shown) {
+        return app.screen().waitUntil(
+            [&] {
+                app.screen().wait(0.1);
+                return shown();
+            },
+            kAnswerSeconds);
+    }
+    static constexpr double kAnswerSeconds = 20;
     void tapSwitch(const ToggleSwitchPtr& control) { ASSERT_TRUE(app.screen().tap(control)); }
     AppFixture app;
     std::shared_ptr<Screen> screen;
@@ -140,6 +155,7 @@ TEST_F(HealthModeScreen, TheTimerIsReadAndSwitchedAsAPair) {
 
     tapSwitch(screen->timeSwitchControl());
     ASSERT_TRUE(waitForCalls(app, "router.setWifiTimer", 2));
+    ASSERT_TRUE(settleUntil([&] { return screen->startContainer() && screen->finishContainer(); }));
     settle();
     const auto sent = callsOf(app, "router.setWifiTimer");
     EXPECT_EQ(sent[0]["time"].stringValue(), "06:45");
@@ -154,8 +170,8 @@ TEST_F(HealthModeScreen, TheTimerIsReadAndSwitchedAsAPair) {
 
     tapSwitch(screen->timeSwitchControl());
     ASSERT_TRUE(waitForCalls(app, "router.closeWifiTimer", 2));
+    EXPECT_TRUE(settleUntil([&] { return !screen->startContainer(); }));
     settle();
-    EXPECT_FALSE(screen->startContainer());
     EXPECT_FALSE(screen->timeSwitchControl()->isOn());
     const auto timer = app.peers().state().router(EmulatedPeers::kHomeRouter)->model["wifi_timer"];
     EXPECT_EQ(timer["open_sw"].intValue(), 0);

@@ -31,6 +31,7 @@ protected:
         settle();
     }
     void settle() {
+        app.peers().waitUntilAnswered();
         app.screen().waitUntil([] { return false; }, 0.4);
         app.screen().wait(1.0);
     }

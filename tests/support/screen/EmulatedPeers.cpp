@@ -1,9 +1,12 @@
 #include "tests/support/screen/EmulatedPeers.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "emulator/AccountDirectory.h"
 #include "emulator/EmulatedRouterModel.h"
+#include "emulator/RequestLog.h"
 
 namespace keelbox::test {
 
@@ -40,6 +43,18 @@ bool EmulatedPeers::start() {
     setDeploymentValue("KEELBOX_ROUTER_LOCAL_HOST", router_->host());
     setDeploymentValue("KEELBOX_CLOUD_ROUTER_BASE_URL", cloud_->baseURL());
     return true;
+}
+
+bool EmulatedPeers::waitUntilAnswered(double seconds) {
+    const auto noneHeld = [](const std::vector<emulator::LoggedRequest>& entries) {
+        return std::none_of(entries.begin(), entries.end(), [](const emulator::LoggedRequest& e) {
+            return e.outcome == emulator::LoggedRequest::Outcome::Pending;
+        });
+    };
+    bool answered = true;
+    for (emulator::HttpServer* server : {&accounts_->server(), &router_->server(), &cloud_->server()})
+        answered = server->log().waitUntil(noneHeld, seconds) && answered;
+    return answered;
 }
 
 void EmulatedPeers::stop() {

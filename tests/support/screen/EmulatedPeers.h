@@ -50,6 +50,11 @@ public:
     // the application did: the session cookies it would have stored.
     std::optional<emulator::Account> signIn(const std::string& userName);
 
+    // Waits (real time) until every peer has answered what it was sent, so a
+    // test looks at the screen only after the answers left; false when one
+    // is still held after the time-out (a fault's delay, say).
+    bool waitUntilAnswered(double seconds = 20.0);
+
     // Sets a deployment value for this run (restored on stop).
     void setDeploymentValue(const std::string& variable, const std::string& value);
 
