@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/lib/TAVOInterimScreens.h"
+#include "app/lib/TAVOApplicationScreens.h"
 #include "app/lib/TAVOPushInfoHolderInbox.h"
 #include "app/lib/TAVOQueuedAlertPresenter.h"
 #include "app/lib/TAVOHUDToastPresenter.h"
@@ -32,7 +32,7 @@ void TAVOStartupServices::registerAll() {
     TAVOSafetyScreens::registerAll();
     TAVOAccountScreens::registerAll();
     TAVOFileScreens::registerAll();
-    auto screens = std::make_shared<TAVOInterimScreens>();
+    auto screens = std::make_shared<TAVOApplicationScreens>();
     TAVORootScreens::setShared(screens);
     TAVORecoveryScreens::setShared(screens);
 }

@@ -3,6 +3,7 @@
 #include "core/crypto/AppInfoUtility.h"
 #include "core/crypto/DataCommonCryptor.h"
 #include "core/crypto/TAVOCommonUtility.h"
+#include "core/records/TAVORouterModel.h"
 #include "platform/foundation/FileData.h"
 #include "platform/foundation/FileManager.h"
 #include "platform/foundation/Format.h"
@@ -308,3 +309,17 @@ void TAVORouterPreference::waitForInitialRead() const {
 }
 
 void TAVORouterPreference::waitForFileOperations() const { saveOperationQueue_->waitUntilAllOperationsAreFinished(); }
+
+ns::Dictionary TAVORouterPreference::localRouterRecord(const TAVORouterModel& router, const std::string& bssid,
+                                                       const std::string& adminPassword) {
+    ns::Dictionary record;
+    const auto put = [&record](const std::string& key, const std::string& value) {
+        if (!value.empty()) record.set(key, value);
+    };
+    put(kLocalRouterTicket, router.ticket);
+    put(kLocalRouterMac, router.mac);
+    put(kLocalRouterRouterId, router.router_id);
+    put(kLocalRouterBssid, bssid);
+    put(kLocalRouterAdmin, adminPassword);
+    return record;
+}

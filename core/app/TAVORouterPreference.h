@@ -20,6 +20,8 @@
 #include "platform/foundation/Object.h"
 #include "platform/foundation/Value.h"
 
+class TAVORouterModel;
+
 namespace ns {
 class OperationQueue;
 }
@@ -70,6 +72,10 @@ public:
     void saveOnlineRouter(const std::string& routerId);
     std::optional<std::string> getOnlineRouter() const;
 
+    // The record kept for a router signed in on the phone's access point:
+    // each key only with a non-empty value.
+    static ns::Dictionary localRouterRecord(const TAVORouterModel& router, const std::string& bssid,
+                                            const std::string& adminPassword);
     // Replaces the record with the same access point (ignoring case) or adds
     // it at the end, drops the oldest beyond 50, and writes the file in the
     // background.

@@ -28,8 +28,3 @@ std::string TAVOAccountWebAddresses::passwordRecoveryPage() {
     if (address.empty()) address = kDefaultPasswordRecovery;
     return secured(address);
 }
-
-std::string TAVOAccountWebAddresses::routerSetupPage() {
-    std::string address = ns::Bundle::deploymentValue(kRouterSetupName, kDefaultRouterSetup);
-    return address.empty() ? kDefaultRouterSetup : address;
-}

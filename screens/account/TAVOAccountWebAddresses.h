@@ -11,12 +11,8 @@ public:
 
     static constexpr const char* kPasswordRecoveryName = "AccountPasswordRecoveryURL";
     static constexpr const char* kDefaultPasswordRecovery = "https://account.keelbox.org/findpwd/";
-    static constexpr const char* kRouterSetupName = "RouterSetupURL";
-    static constexpr const char* kDefaultRouterSetup = "http://router.keelbox.lan/";
 
     static std::string passwordRecoveryPage();
-    // The router's set-up page, on the home network.
-    static std::string routerSetupPage();
     // The address with "http://" (in any case) replaced by "https://"; a
     // text without a scheme gets "https://" in front.
     static std::string secured(const std::string& address);

@@ -18,14 +18,17 @@
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/TextField.h"
+#include "widgets/TAVOAccountLoginTaking.h"
 #include "widgets/TAVOBaseViewController.h"
 
-class TAVOArdoAccountLoginViewController : public TAVOBaseViewController, public ui::TextFieldDelegate {
+class TAVOArdoAccountLoginViewController : public TAVOBaseViewController,
+                                           public ui::TextFieldDelegate,
+                                           public TAVOAccountLoginTaking {
 public:
     using TAVOBaseViewController::TAVOBaseViewController;
     static std::shared_ptr<TAVOArdoAccountLoginViewController> create();
 
-    enum ShowWay : int { ShowWayPushed = 0, ShowWayModal = 1 };
+    enum ShowWay : int { ShowWayPushed = kShowWayPushed, ShowWayModal = kShowWayModal };
 
     static constexpr double kBoxMarginX = 25;
     static constexpr double kBoxTopGap = 25;
@@ -51,9 +54,9 @@ public:
     static constexpr const char* kCaptchaAgainText = "请重新输入验证码";
 
     bool forceLogin() const { return forceLogin_; }
-    void setForceLogin(bool force) { forceLogin_ = force; }
+    void setForceLogin(bool force) override { forceLogin_ = force; }
     int showWay() const { return showWay_; }
-    void setShowWay(int way) { showWay_ = way; }
+    void setShowWay(int way) override { showWay_ = way; }
     bool isShowingCaptcha() const { return showCaptcha_; }
     const std::string& codeSC() const { return codeSC_; }
 

@@ -16,17 +16,13 @@
 #include "protocol/requests/catalogue/TAVORouterBindToAccountRequest.h"
 #include "protocol/requests/catalogue/TAVORouterInitCheckRequest.h"
 #include "screens/account/TAVOAccountFormControls.h"
-#include "screens/account/TAVOAccountWebAddresses.h"
 #include "screens/account/TAVOGetWIFIHelpViewController.h"
 #include "uikit/MAAlertView.h"
+#include "widgets/TAVORouterSetupPage.h"
 
 namespace {
 
 using Form = TAVOAccountFormControls;
-
-void putIfNotEmpty(ns::Dictionary& record, const std::string& key, const std::string& value) {
-    if (!value.empty()) record.set(key, value);
-}
 
 }  // namespace
 
@@ -36,18 +32,6 @@ std::shared_ptr<TAVOBindRouterPswViewController> TAVOBindRouterPswViewController
 
 TAVOBindRouterPswViewController::~TAVOBindRouterPswViewController() {
     if (errorSystem_) errorSystem_->setShouldIgnorePreErrorHandler(false);
-}
-
-ns::Dictionary TAVOBindRouterPswViewController::localRouterRecord(const TAVORouterModel& router,
-                                                                  const std::string& bssid,
-                                                                  const std::string& adminPassword) {
-    ns::Dictionary record;
-    putIfNotEmpty(record, kLocalRouterTicket, router.ticket);
-    putIfNotEmpty(record, kLocalRouterMac, router.mac);
-    putIfNotEmpty(record, kLocalRouterRouterId, router.router_id);
-    putIfNotEmpty(record, kLocalRouterBssid, bssid);
-    putIfNotEmpty(record, kLocalRouterAdmin, adminPassword);
-    return record;
 }
 
 void TAVOBindRouterPswViewController::viewDidLoad() {
@@ -260,7 +244,8 @@ void TAVOBindRouterPswViewController::bindLocaRouterOK(const ns::Value& result) 
     answered->setAdminPsw(password);
     router_ = answered;
     if (!router_->ticket.empty())
-        TAVORouterPreference::shareInstance()->saveLocalRouterInfo(localRouterRecord(*router_, bssid(), password));
+        TAVORouterPreference::shareInstance()->saveLocalRouterInfo(
+            TAVORouterPreference::localRouterRecord(*router_, bssid(), password));
     bindToAccount();
 }
 
@@ -331,7 +316,7 @@ void TAVOBindRouterPswViewController::bindRemoteRouterOK(const ns::Value& result
 }
 
 void TAVOBindRouterPswViewController::doRouterInitialization() {
-    if (auto app = ui::Application::existing()) app->openURL(TAVOAccountWebAddresses::routerSetupPage());
+    if (auto app = ui::Application::existing()) app->openURL(TAVORouterSetupPage::address());
 }
 
 void TAVOBindRouterPswViewController::rightNavItemPressed() {

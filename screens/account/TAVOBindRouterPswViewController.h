@@ -56,11 +56,6 @@ public:
     const std::shared_ptr<TAVODeviceDataProvider>& provider() const { return provider_; }
     const TAVORouterModelPtr& router() const { return router_; }
 
-    // The record saved for the router on the phone's access point: each
-    // key only with a non-empty value.
-    static ns::Dictionary localRouterRecord(const TAVORouterModel& router, const std::string& bssid,
-                                            const std::string& adminPassword);
-
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
 

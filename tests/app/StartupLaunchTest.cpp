@@ -5,11 +5,11 @@
 #include <cstdlib>
 
 #include "app/lib/KeelboxMain.h"
-#include "app/lib/TAVOInterimScreens.h"
+#include "app/lib/TAVOApplicationScreens.h"
 #include "app/lib/TAVOPushInfoHolderInbox.h"
 #include "app/lib/TAVOQueuedAlertPresenter.h"
-#include "app/lib/TAVORouterWatchViewController.h"
 #include "app/lib/TAVOHUDToastPresenter.h"
+#include "core/app/TAVOLocalizedString.h"
 #include "core/app/TAVOViewControllerState.h"
 #include "core/services/TAVOAccountFacade.h"
 #include "core/services/TAVOAlertPresenter.h"
@@ -32,6 +32,8 @@
 #include "platform/ui/TextField.h"
 #include "platform/ui/Window.h"
 #include "protocol/TAVOAppInfoProviderSource.h"
+#include "screens/home/TAVORootViewController.h"
+#include "screens/home/TAVOWelcomeView.h"
 #include "tests/support/Harness.h"
 
 namespace keelbox::test {
@@ -40,10 +42,9 @@ namespace {
 class StartupLaunch : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Headless, signed out, no demo account: only the version check
-        // goes on the wire.
+        // Headless, signed out, on no Wi-Fi: only the version check goes on
+        // the wire.
         ::unsetenv("DISPLAY");
-        ::unsetenv(TAVORouterWatchViewController::kDemoAccountVariable);
         sc::NetworkInfo::setSource(std::make_shared<sc::InjectableNetworkInfoSource>());
         eventsToken = ns::NotificationCenter::defaultCenter()->addObserverForName(
             "tavo global event notification", {}, nullptr,
@@ -89,11 +90,12 @@ bool holds(const std::shared_ptr<Interface>& slot) {
 }
 
 TEST_F(StartupLaunch, AHeadlessLaunchRunsOnTheRealServices) {
-    std::shared_ptr<TAVORouterWatchViewController> root;
+    std::shared_ptr<TAVORootViewController> root;
     const int status = runProgram({}, {}, [&] {
         auto nav = TAVOViewControllerState::appNavigationController();
-        if (nav && !root) root = std::dynamic_pointer_cast<TAVORouterWatchViewController>(nav->viewControllers().front());
-        return root && root->stage() == TAVORouterWatchViewController::Stage::Failed;
+        if (nav && !root) root = std::dynamic_pointer_cast<TAVORootViewController>(nav->viewControllers().front());
+        return root && root->welcomeView() && root->welcomeView()->infoLabel() &&
+               !root->welcomeView()->infoLabel()->text().empty();
     });
     EXPECT_EQ(status, 0);
 
@@ -104,14 +106,16 @@ TEST_F(StartupLaunch, AHeadlessLaunchRunsOnTheRealServices) {
     EXPECT_TRUE(holds<TAVOAppInfoProviderSource>(TAVOAppInfoSource::shared()));
     EXPECT_TRUE(holds<TAVOQueuedAlertPresenter>(TAVOAlertPresenter::shared()));
     EXPECT_TRUE(holds<TAVOHUDToastPresenter>(TAVOToastPresenter::shared()));
-    EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORootScreens::shared()));
-    EXPECT_TRUE(holds<TAVOInterimScreens>(TAVORecoveryScreens::shared()));
+    EXPECT_TRUE(holds<TAVOApplicationScreens>(TAVORootScreens::shared()));
+    EXPECT_TRUE(holds<TAVOApplicationScreens>(TAVORecoveryScreens::shared()));
     EXPECT_TRUE(holds<TAVOCloudAppUpdateCheckerMaker>(TAVOAppUpdateCheckerMaker::shared()));
 
-    // The first screen is the router watch; with no account to use it says so.
-    ASSERT_TRUE(root);
-    EXPECT_TRUE(root->showedIntroduction());
-    EXPECT_NE(root->headlineLabel()->text().find("KEELBOX_DEMO_ACCOUNT"), std::string::npos);
+    // The first screen: on no Wi-Fi and signed out, it says no router is
+    // here and leaves the join button off.
+    ASSERT_TRUE(root && root->welcomeView()->infoLabel());
+    EXPECT_EQ(root->welcomeView()->infoLabel()->text(), TAVOLocalizedString("not found the Ardo router"));
+    EXPECT_FALSE(root->loginLocalRouterBtn()->isEnabled());
+    EXPECT_EQ(root->viewState(), TAVORootViewController::ViewStateInitial);
     EXPECT_TRUE(events.empty());
 
     // Text fields entering the window take the application's tint.

@@ -1,14 +1,17 @@
-// The states of the application's own screens: the first screen (the
-// router watch) on its way and done, the recovery screens the error system
-// jumps to, an alert the error system raises and a toast.
+// The states of the application's road in: the first screen (splash,
+// welcome, the router's prompts) and the main tabs it opens, the recovery
+// screens the error system jumps to, an alert the error system raises and a
+// toast.
 #include <gtest/gtest.h>
 
-#include "app/lib/TAVORouterWatchViewController.h"
+#include "core/app/TAVOLocalizedString.h"
 #include "core/app/TAVOViewControllerState.h"
 #include "core/errors/TAVOAppJumper.h"
 #include "core/errors/TAVOErrorSystemManager.h"
 #include "core/errors/TAVOToastErrorHandler.h"
 #include "emulator/Fault.h"
+#include "platform/ui/NavigationController.h"
+#include "screens/home/TAVORootViewController.h"
 #include "tests/gallery/GalleryRegistry.h"
 
 namespace keelbox::gallery {
@@ -21,8 +24,6 @@ using test::EmulatedPeers;
 // Real seconds the emulator gets to answer a state's requests.
 constexpr double kAnswerSeconds = 20;
 
-std::string demoAccount() { return std::string(EmulatedPeers::kDemoUser) + ":" + EmulatedPeers::kDemoPassword; }
-
 void showsText(AppFixture& app, const std::string& part) {
     EXPECT_TRUE(app.screen().waitUntil([&] { return app.screen().viewWithTextContaining(part) != nullptr; },
                                        kAnswerSeconds))
@@ -30,10 +31,31 @@ void showsText(AppFixture& app, const std::string& part) {
         << app.screen().describe();
 }
 
-// Signed in with the stored account, the router's status and speeds shown.
+// Signed in with the stored account: the main tabs over the first screen,
+// the router's status polled.
 void statusShown(AppFixture& app) {
     ASSERT_TRUE(app.launch({.wifi = EmulatedPeers::kHomeWiFi, .storedAccount = EmulatedPeers::kDemoUser}));
-    showsText(app, "Speeds: down");
+    ASSERT_TRUE(app.reachTabs(kAnswerSeconds));
+    app.screen().wait(1.0);
+}
+
+std::shared_ptr<TAVORootViewController> firstScreen() {
+    auto nav = TAVOViewControllerState::appNavigationController();
+    return nav ? std::dynamic_pointer_cast<TAVORootViewController>(nav->viewControllers().front()) : nullptr;
+}
+
+// On the home router's Wi-Fi, signed out: the router answers the init
+// check and the welcome panel names the network.
+void welcomeOnHomeWiFi(AppFixture& app) {
+    ASSERT_TRUE(app.launch({.wifi = EmulatedPeers::kHomeWiFi}));
+    app.screen().wait(2.5);
+    EXPECT_TRUE(app.screen().waitUntil(
+        [] {
+            auto root = firstScreen();
+            return root && root->loginLocalRouterBtn()->isEnabled();
+        },
+        kAnswerSeconds));
+    app.screen().wait(0.5);
 }
 
 // A jump of the error system, and the screen transitions it starts.
@@ -46,17 +68,30 @@ void jump(AppFixture& app, void (TAVOAppJumper::*to)()) {
 }  // namespace
 
 void registerAppGalleryStates() {
-    GalleryRegistry::add("router_watch_signing_in", [](AppFixture& app) {
-        // The account service hears the sign-in and keeps it waiting.
-        app.peers().accounts().server().setFault("/api.php", emulator::Fault::stalling());
-        ASSERT_TRUE(app.launch({.deploymentValues = {{TAVORouterWatchViewController::kDemoAccountVariable, demoAccount()}}}));
-        showsText(app, "Signing in as demo");
-    });
-    GalleryRegistry::add("router_watch_status_shown", statusShown);
-    GalleryRegistry::add("router_watch_not_signed_in", [](AppFixture& app) {
+    GalleryRegistry::add("first_screen_splash", [](AppFixture& app) {
         ASSERT_TRUE(app.launch());
-        showsText(app, "Not signed in");
+        app.screen().wait(1.0);  // halfway through the name's reveal
     });
+    GalleryRegistry::add("first_screen_no_router", [](AppFixture& app) {
+        ASSERT_TRUE(app.launch());
+        app.screen().wait(2.5);
+        showsText(app, TAVOLocalizedString("not found the Ardo router"));
+    });
+    GalleryRegistry::add("first_screen_home_wifi", welcomeOnHomeWiFi);
+    GalleryRegistry::add("first_screen_password_prompt", [](AppFixture& app) {
+        welcomeOnHomeWiFi(app);
+        ASSERT_TRUE(app.screen().tap(firstScreen()->loginLocalRouterBtn()));
+        app.screen().wait(1.0);
+    });
+    GalleryRegistry::add("first_screen_router_not_set_up", [](AppFixture& app) {
+        app.peers().state().withRouter(EmulatedPeers::kHomeRouter,
+                                       [](emulator::EmulatedRouter& r) { r.initialised = false; });
+        ASSERT_TRUE(app.launch({.wifi = EmulatedPeers::kHomeWiFi}));
+        app.screen().wait(2.5);
+        EXPECT_TRUE(app.screen().waitUntil([&] { return app.screen().alert() != nullptr; }, kAnswerSeconds));
+        app.screen().wait(1.0);
+    });
+    GalleryRegistry::add("main_tabs", statusShown);
 
     GalleryRegistry::add("account_login_required",
                          [](AppFixture& app) { jump(app, &TAVOAppJumper::jumpToRemoteAccountPage); });

@@ -31,8 +31,7 @@ void changeHomeRouter(AppFixture& app, const std::function<void(emulator::Emulat
 // Signed in at home, the router furnished with every kind of device.
 void atHome(AppFixture& app) {
     ASSERT_TRUE(app.launch({.wifi = EmulatedPeers::kHomeWiFi, .storedAccount = EmulatedPeers::kDemoUser}));
-    ASSERT_TRUE(app.screen().waitUntil([&] { return app.screen().viewWithTextContaining("Speeds: down") != nullptr; },
-                                       kAnswerSeconds));
+    ASSERT_TRUE(app.reachTabs(kAnswerSeconds));
     changeHomeRouter(app, [](emulator::EmulatedRouter& r) {
         emulator::EmulatedRouterModel::furnishEveryDeviceKind(r, TAVOWIFIUtility::getIPAddress(true));
     });

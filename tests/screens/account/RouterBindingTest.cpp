@@ -11,9 +11,9 @@
 #include "platform/foundation/ApplicationNotifications.h"
 #include "platform/foundation/NotificationCenter.h"
 #include "platform/ui/Application.h"
-#include "screens/account/TAVOAccountWebAddresses.h"
 #include "screens/account/TAVOBindRouterPswViewController.h"
 #include "tests/screens/account/AccountScreensSupport.h"
+#include "widgets/TAVORouterSetupPage.h"
 
 namespace keelbox::test {
 namespace {
@@ -200,7 +200,7 @@ TEST_F(RouterBinding, TheSetUpCheckDecidesTheReminderAndANotFoundRouterDisablesT
             EXPECT_EQ(app.screen().alert()->message(),
                       std::string("\"") + kHomeSSID + "\" " + L("need to initialize the router"));
             ASSERT_TRUE(app.screen().pressAlertButton(L("sure")));
-            EXPECT_EQ(application->openedURLs().back(), TAVOAccountWebAddresses::routerSetupPage());
+            EXPECT_EQ(application->openedURLs().back(), TAVORouterSetupPage::address());
             app.screen().wait(1.0);
         }
     }
@@ -217,7 +217,7 @@ TEST(RouterBindingRecord, OnlyNonEmptyValuesAreKept) {
     auto router = TAVORouterModel::create();
     router->ticket = "t1";
     router->router_id = "R1";
-    const ns::Dictionary record = TAVOBindRouterPswViewController::localRouterRecord(*router, "aa:bb", "");
+    const ns::Dictionary record = TAVORouterPreference::localRouterRecord(*router, "aa:bb", "");
     EXPECT_EQ(record.count(), 3u);
     EXPECT_FALSE(record.contains(kLocalRouterMac));
     EXPECT_FALSE(record.contains(kLocalRouterAdmin));

@@ -29,9 +29,7 @@ protected:
     // Launches at home; `furnish` changes the home router first.
     bool launchAtHome(const std::function<void(emulator::EmulatedRouter&)>& furnish = everyKind) {
         if (!app.launch({.wifi = EmulatedPeers::kHomeWiFi, .storedAccount = EmulatedPeers::kDemoUser})) return false;
-        if (!app.screen().waitUntil([&] { return app.screen().viewWithTextContaining("Speeds: down") != nullptr; },
-                                    kAnswerSeconds))
-            return false;
+        if (!app.reachTabs(kAnswerSeconds)) return false;
         changeRouter(furnish);
         return true;
     }

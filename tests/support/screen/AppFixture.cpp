@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/lib/TAVOStartupServices.h"
-#include "app/lib/TAVORouterWatchViewController.h"
 #include "core/app/TAVOAppDelegate.h"
 #include "core/app/TAVORouterPreference.h"
 #include "core/app/TAVOViewControllerState.h"
@@ -38,11 +37,7 @@ bool providersIdle() {
 
 }  // namespace
 
-AppFixture::AppFixture() : network_(std::make_shared<sc::InjectableNetworkInfoSource>()) {
-    // The run knows only what the test gives it: no demo account from the
-    // environment the tests were started in.
-    peers_.setDeploymentValue(TAVORouterWatchViewController::kDemoAccountVariable, "");
-}
+AppFixture::AppFixture() : network_(std::make_shared<sc::InjectableNetworkInfoSource>()) {}
 
 AppFixture::~AppFixture() {
     if (launched_) {
@@ -78,6 +73,10 @@ bool AppFixture::launch(const LaunchOptions& options) {
         TAVORouterPreference::shareInstance()->waitForFileOperations();
     }
 
+    // A returning user unless the test asks for the first start: the
+    // first screen's introduction (the Wi-Fi help) is for the first only.
+    if (!options.firstStart) TAVORouterPreference::shareInstance()->finishStartup();
+
     TAVOStartupServices::registerAll();
     auto app = ui::Application::sharedApplication();
     app->setDelegate(TAVOAppDelegate::create());
@@ -94,6 +93,19 @@ ui::WindowPtr AppFixture::window() const {
     auto app = ui::Application::existing();
     auto delegate = app ? app->delegate() : nullptr;
     return delegate ? delegate->window() : nullptr;
+}
+
+bool AppFixture::reachTabs(double seconds) {
+    screen_.wait(2.5);  // the splash runs about two seconds
+    const bool reached = screen_.waitUntil(
+        [this] {
+            screen_.wait(0.1);
+            return TAVOViewControllerState::getTabViewController() &&
+                   TAVOAccountManager::shareInstance()->currentRouter();
+        },
+        seconds);
+    if (!reached) ADD_FAILURE() << "the main tabs never came; the screen shows:\n" << screen_.describe();
+    return reached;
 }
 
 void AppFixture::push(const ui::ViewControllerPtr& screen) {

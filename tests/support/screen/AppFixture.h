@@ -33,6 +33,9 @@ struct LaunchOptions {
     // The user name (in the peers' account service) whose sign-in the
     // application stored on an earlier run; none: signed out.
     std::optional<std::string> storedAccount;
+    // The application's first start (it introduces itself); else it has
+    // run before.
+    bool firstStart = false;
     // Further deployment values for this run, by variable name.
     std::map<std::string, std::string> deploymentValues;
 };
@@ -54,6 +57,11 @@ public:
     // The phone's network; tests may move it to another Wi-Fi.
     sc::InjectableNetworkInfoSource& network() { return *network_; }
     ui::WindowPtr window() const;
+
+    // Lets the launch splash end and waits (real time, for the peers) until
+    // the first screen has put the main tabs over itself with a current
+    // router; false (with the screen described) when it never did.
+    bool reachTabs(double seconds = 20.0);
 
     // Puts a screen on top of the application's stack, without animation.
     void push(const ui::ViewControllerPtr& screen);

@@ -1,13 +1,12 @@
-// The screens the core opens: the first screen is the router watch, which
-// drives the engine; the account login and the router binding are the
-// account screens; the ROM upgrade and the tab screen are named stand-ins
-// until their screens land.
+// The screens the core opens by role: the first screen and the main tab bar
+// of the home screens, the account login and router binding of the account
+// screens, and the ROM upgrade.
 #pragma once
 
 #include "core/services/TAVORecoveryScreens.h"
 #include "core/services/TAVORootScreens.h"
 
-class TAVOInterimScreens : public TAVORootScreens, public TAVORecoveryScreens {
+class TAVOApplicationScreens : public TAVORootScreens, public TAVORecoveryScreens {
 public:
     std::shared_ptr<ui::ViewController> makeRootScreen() override;
     std::shared_ptr<ui::ViewController> makeUpgradeRomScreen() override;

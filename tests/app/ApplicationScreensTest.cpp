@@ -1,9 +1,8 @@
-// The interim toast and recovery screens the application registers until
-// the interface kits and screens land.
+// The toast presenter and the screens the core opens by role: the error
+// system's jumps reach the account screens over the main tab bar.
 #include <gtest/gtest.h>
 
-#include "app/lib/TAVOInterimScreen.h"
-#include "app/lib/TAVOInterimScreens.h"
+#include "app/lib/TAVOApplicationScreens.h"
 #include "app/lib/TAVOHUDToastPresenter.h"
 #include "core/app/TAVOViewControllerState.h"
 #include "core/errors/TAVOAppJumper.h"
@@ -15,6 +14,7 @@
 #include "screens/account/TAVOArdoAccountLoginViewController.h"
 #include "screens/account/TAVOBindRouterPswViewController.h"
 #include "tests/support/Harness.h"
+#include "uikit/TKTabBarController.h"
 #include "widgets/CustomizedHUD.h"
 
 namespace keelbox::test {
@@ -26,7 +26,7 @@ public:
     std::shared_ptr<ui::Window> window() const override { return window_; }
 };
 
-class InterimScreensOnTheStack : public ::testing::Test {
+class ApplicationScreensOnTheStack : public ::testing::Test {
 protected:
     void SetUp() override {
         delegate = std::make_shared<WindowDelegate>();
@@ -36,7 +36,7 @@ protected:
         delegate->window_->makeKeyAndVisible();
         app = ui::Application::sharedApplication();
         app->setDelegate(delegate);
-        auto screens = std::make_shared<TAVOInterimScreens>();
+        auto screens = std::make_shared<TAVOApplicationScreens>();
         TAVORecoveryScreens::setShared(screens);
     }
     void TearDown() override { app->setDelegate(nullptr); }
@@ -46,7 +46,7 @@ protected:
     std::shared_ptr<ui::ViewController> root;
 };
 
-TEST_F(InterimScreensOnTheStack, AToastShowsOnTheWindowAndGoesAfterItsTime) {
+TEST_F(ApplicationScreensOnTheStack, AToastShowsOnTheWindowAndGoesAfterItsTime) {
     auto presenter = std::make_shared<TAVOHUDToastPresenter>();
     bool hidden = false;
     presenter->showToast("network exception", TAVOToastTypeWarning, 1.5, [&] { hidden = true; });
@@ -61,12 +61,12 @@ TEST_F(InterimScreensOnTheStack, AToastShowsOnTheWindowAndGoesAfterItsTime) {
     EXPECT_FALSE(toast->superview());
 }
 
-TEST_F(InterimScreensOnTheStack, TheJumperReachesTheAccountScreensOverANewTabScreen) {
+TEST_F(ApplicationScreensOnTheStack, TheJumperReachesTheAccountScreensOverANewTabScreen) {
     TAVOAppJumper::jumper()->jumpToLocalAccountPage();
     advance(1.0);
     auto nav = TAVOViewControllerState::appNavigationController();
     ASSERT_EQ(nav->viewControllers().size(), 3u);
-    EXPECT_TRUE(std::dynamic_pointer_cast<TAVOInterimTabScreen>(nav->viewControllers()[1]));
+    EXPECT_TRUE(std::dynamic_pointer_cast<TKTabBarController>(nav->viewControllers()[1]));
     auto bind = std::dynamic_pointer_cast<TAVOBindRouterPswViewController>(nav->viewControllers()[2]);
     ASSERT_TRUE(bind);
     EXPECT_FALSE(bind->isCheckRouterArdoAccount()) << "the local mode";
