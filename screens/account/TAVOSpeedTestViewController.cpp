@@ -224,6 +224,7 @@ void TAVOSpeedTestViewController::clickTestSpeed() {
 
 void TAVOSpeedTestViewController::userDidClickClose(TAVOPopupViewController&) {
     if (auto d = delegate.lock()) d->speedTestViewControllerWillDismiss(*this);
+    if (willDismissHandler_) willDismissHandler_();
 }
 
 std::function<void()> TAVOSpeedTestViewController::guarded(std::function<void(TAVOSpeedTestViewController&)> step) {

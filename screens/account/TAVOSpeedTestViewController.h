@@ -22,6 +22,7 @@
 #include "widgets/TAVOSpeedLabel.h"
 #include "widgets/TAVOWIFIViewControler.h"
 #include "widgets/TAVOWaitingAnimationView.h"
+#include "widgets/TAVOWillDismissTaking.h"
 
 class TAVOSpeedTestViewController;
 
@@ -31,7 +32,9 @@ public:
     virtual void speedTestViewControllerWillDismiss(TAVOSpeedTestViewController& controller) = 0;
 };
 
-class TAVOSpeedTestViewController : public TAVOWIFIViewControler, public TAVOPopupViewControllerDelegate {
+class TAVOSpeedTestViewController : public TAVOWIFIViewControler,
+                                    public TAVOPopupViewControllerDelegate,
+                                    public TAVOWillDismissTaking {
 public:
     using TAVOWIFIViewControler::TAVOWIFIViewControler;
     static std::shared_ptr<TAVOSpeedTestViewController> create() { return ui::ViewController::make<TAVOSpeedTestViewController>(); }
@@ -57,6 +60,9 @@ public:
     void userDidClickClose(TAVOPopupViewController& popup) override;
 
     std::weak_ptr<TAVOSpeedTestViewControllerDelegate> delegate;
+    // For an opener that knows the screen only by name; told after the
+    // delegate.
+    void setWillDismissHandler(std::function<void()> handler) override { willDismissHandler_ = std::move(handler); }
 
     bool isTestingSpeed() const { return isTestingSpeed_; }
     bool resultContainerViewVisible() const { return resultContainerViewVisible_; }
@@ -102,6 +108,7 @@ private:
     // A step of the running sequence goes on only while nothing cancelled it.
     std::function<void()> guarded(std::function<void(TAVOSpeedTestViewController&)> step);
 
+    std::function<void()> willDismissHandler_;
     bool isTestingSpeed_ = false;
     bool resultContainerViewVisible_ = false;
     bool circleContainerViewReady_ = false;

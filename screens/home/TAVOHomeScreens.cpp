@@ -1,6 +1,7 @@
 #include "screens/home/TAVOHomeScreens.h"
 
 #include "screens/home/TAVOAppCenterViewController.h"
+#include "screens/home/TAVOMyWiFiViewController.h"
 #include "screens/home/TAVOOperatorBreakdownView.h"
 #include "screens/home/TAVORouterLoginViewController.h"
 #include "screens/home/TAVORoutersListViewController.h"
@@ -11,4 +12,6 @@ void TAVOHomeScreens::registerAll() {
     TAVOScreenClassRegistry::registerClass<TAVORoutersListViewController>("TAVORoutersListViewController");
     TAVOScreenClassRegistry::registerClass<TAVOAppCenterViewController>("TAVOAppCenterViewController");
     TAVOScreenClassRegistry::registerClass<TAVORouterLoginViewController>("TAVORouterLoginViewController");
+    // The first tab of the main tab bar, made by the first screen.
+    TAVOScreenClassRegistry::registerClass<TAVOMyWiFiViewController>("TAVOMyWiFiViewController");
 }

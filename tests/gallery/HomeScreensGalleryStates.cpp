@@ -3,7 +3,9 @@
 // error), each on a screen pushed over the launched application; and the
 // account's router list (listed, a row open, the unbind question); the
 // breakdown reason for the operator's refusal and for another code; the
-// speed curve before its first answer and live; the app center.
+// speed curve before its first answer and live; the app center; the Wi-Fi
+// dashboard with live speeds, with a breakdown, optimising its channel, and
+// without a router.
 #include <gtest/gtest.h>
 
 #include "core/crypto/TAVOCommonUtility.h"
@@ -21,6 +23,7 @@
 #include "screens/home/TAVOSpeedPlotViewController.h"
 #include "screens/home/TAVOWelcomeView.h"
 #include "tests/gallery/GalleryRegistry.h"
+#include "tests/screens/home/DashboardFixture.h"
 #include "widgets/TAVOPopupViewController.h"
 
 namespace keelbox::gallery {
@@ -107,6 +110,19 @@ void speedCurve(AppFixture& app, bool live) {
     app.screen().wait(1.0);
 }
 
+// The dashboard in its tab bar on the home router, its first answers shown
+// and the detection animation over; `prepare` changes the router first.
+test::home::Dashboard dashboard(AppFixture& app, const std::function<void(emulator::EmulatedRouter&)>& prepare = {}) {
+    if (prepare) app.peers().state().withRouter(test::EmulatedPeers::kHomeRouter, prepare);
+    auto d = test::home::openDashboard(app);
+    EXPECT_TRUE(d.screen) << app.screen().describe();
+    if (!d.screen) return d;
+    app.screen().wait(5.0);
+    app.peers().waitUntilAnswered();
+    app.screen().wait(1.0);
+    return d;
+}
+
 }  // namespace
 
 void registerHomeScreensGalleryStates() {
@@ -141,6 +157,36 @@ void registerHomeScreensGalleryStates() {
         app.push(center);
         EXPECT_TRUE(app.screen().waitUntil([&] { return center->radioPower() > 0; }, 20));
         app.screen().wait(0.5);
+    });
+    GalleryRegistry::add("home_dashboard_live", [](AppFixture& app) {
+        dashboard(app, [](emulator::EmulatedRouter& r) {
+            r.model.set("speed_samples", ns::Value::array({310000, 420000, 515000}));
+            // Both bands on good channels.
+            ns::Value band = r.model["wifi_2g"];
+            band.mutableDictionary().set("quality", "1");
+            r.model.set("wifi_2g", band);
+        });
+    });
+    GalleryRegistry::add("home_dashboard_breakdown", [](AppFixture& app) {
+        dashboard(app, [](emulator::EmulatedRouter& r) {
+            r.model.set("counters", ns::Value::dictionary({{"stat_breakdown", "6"}}));
+        });
+    });
+    GalleryRegistry::add("home_dashboard_optimising", [](AppFixture& app) {
+        auto d = dashboard(app);
+        if (!d.screen) return;
+        // The router takes its time over the request while the panel spins.
+        app.peers().router().setCallFault("wifi.optimizeChannel", emulator::CallFault{.delaySeconds = 3});
+        auto issue = d.screen->statusView()->channelIssueView();
+        ASSERT_TRUE(issue) << app.screen().describe();
+        ASSERT_TRUE(app.screen().tap(issue->optButton()));
+        app.screen().wait(1.2);
+    });
+    GalleryRegistry::add("home_dashboard_no_router", [](AppFixture& app) {
+        auto d = dashboard(app);
+        if (!d.screen) return;
+        TAVOAccountManager::shareInstance()->setCurrentRouter(nullptr);
+        app.screen().wait(1.0);
     });
     GalleryRegistry::add("home_routers_list", [](AppFixture& app) { routersList(app); });
     GalleryRegistry::add("home_routers_list_row_open", [](AppFixture& app) { routersListRowOpen(app, false); });
