@@ -179,6 +179,7 @@ void registerHomeScreensGalleryStates() {
         app.peers().router().setCallFault("wifi.optimizeChannel", emulator::CallFault{.delaySeconds = 3});
         auto issue = d.screen->statusView()->channelIssueView();
         ASSERT_TRUE(issue) << app.screen().describe();
+        app.window()->layoutIfNeeded();
         ASSERT_TRUE(app.screen().tap(issue->optButton()));
         app.screen().wait(1.2);
     });

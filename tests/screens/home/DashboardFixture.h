@@ -32,6 +32,7 @@ inline Dashboard pushDashboard(AppFixture& app) {
     d.screen->setTabBarController(d.tabs);
     d.tabs->setViewControllers({d.screen});
     app.push(d.tabs);
+    app.window()->layoutIfNeeded();
     app.screen().wait(0.1);
     return d;
 }

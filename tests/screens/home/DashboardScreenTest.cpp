@@ -3,6 +3,8 @@
 // and when its polls run.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/app/TAVOAppEventHandler.h"
 #include "core/app/TAVOLocalizedString.h"
 #include "core/errors/TAVORouterErrorUtility.h"
@@ -41,12 +43,26 @@ protected:
     TAVORouterModelPtr router() { return TAVOAccountManager::shareInstance()->currentRouter(); }
     void setFault(const std::string& cmd, const emulator::CallFault& fault) { app.peers().router().setCallFault(cmd, fault); }
     void clearFault(const std::string&) { app.peers().router().clearCallFaults(); }
+    // Lets what the application sent reach the router and its answers
+    // come back (for checks that nothing more is sent).
+    void settle() {
+        app.peers().waitUntilAnswered();
+        app.screen().waitUntil([] { return false; }, 0.3);
+        app.peers().waitUntilAnswered();
+    }
     // Lets the polls run for a while on the virtual clock, answering each.
     void pollFor(double seconds) {
         for (double t = 0; t < seconds; t += 1.0) {
             app.screen().wait(1.0);
-            app.peers().waitUntilAnswered();
+            settle();
         }
+    }
+    // Moves the clock a second at a time until the condition holds.
+    bool pollUntil(const std::function<bool()>& condition) {
+        return app.screen().waitUntil([&] {
+            app.screen().wait(1.0);
+            return condition();
+        });
     }
     // Holds a record for the push holder, of the wire kind given.
     static void addPush(int wireType, const std::string& routerId, const ns::Dictionary& data = {}) {
@@ -86,10 +102,9 @@ TEST_F(DashboardScreen, ThePollsShowTheDeviceCountSpeedsRadioAndRouterName) {
     app.peers().state().withRouter(EmulatedPeers::kHomeRouter,
                                    [](emulator::EmulatedRouter& r) { r.model.set("devices", ns::Value(ns::Array{})); });
     const std::size_t speeds = callCount(app, kSpeedCall), statuses = callCount(app, kStatusCall);
-    pollFor(5.5);
-    EXPECT_EQ(callCount(app, kSpeedCall), speeds + 1);
-    EXPECT_EQ(callCount(app, kStatusCall), statuses + 1);
-    EXPECT_EQ(d.screen->currentConnectDevices(), 0);
+    ASSERT_TRUE(pollUntil([&] { return d.screen->currentConnectDevices() == 0; }));
+    EXPECT_GT(callCount(app, kSpeedCall), speeds);
+    EXPECT_GT(callCount(app, kStatusCall), statuses);
     EXPECT_TRUE(badge->isHidden());
 }
 
@@ -243,7 +258,7 @@ TEST_F(DashboardScreen, LosingTheRouterDropsTheValuesAndEveryPoll) {
     EXPECT_EQ(d.screen->currentConnectDevices(), 0);
     EXPECT_EQ(barTitle(), L("not wifi available"));
     EXPECT_FALSE(TAVOAccountManager::shareInstance()->statusLisener());
-    app.peers().waitUntilAnswered();
+    settle();
     const std::size_t speeds = callCount(app, kSpeedCall), statuses = callCount(app, kStatusCall);
     pollFor(12);
     EXPECT_EQ(callCount(app, kSpeedCall), speeds);
@@ -259,10 +274,7 @@ TEST_F(DashboardScreen, LosingTheRouterDropsTheValuesAndEveryPoll) {
     again->ticket = wifi::kTicket;
     TAVOAccountManager::shareInstance()->setLocalRouter(again);
     TAVOAccountManager::shareInstance()->setCurrentRouter(again);
-    ASSERT_TRUE(app.screen().waitUntil([&] {
-        app.screen().wait(1.0);
-        return status().breakdownErr() == 0 && d.screen->currentConnectDevices() > 0;
-    }));
+    ASSERT_TRUE(pollUntil([&] { return status().breakdownErr() == 0 && d.screen->currentConnectDevices() > 0; }));
     EXPECT_GT(callCount(app, kSpeedCall), speeds);
 }
 
@@ -270,16 +282,15 @@ TEST_F(DashboardScreen, LeavingStopsTheSpeedPollAndFreeingStopsBoth) {
     open();
     auto cover = ui::ViewController::create();
     app.push(cover);
-    app.peers().waitUntilAnswered();
+    settle();
     const std::size_t speeds = callCount(app, kSpeedCall), statuses = callCount(app, kStatusCall);
-    pollFor(12);
+    ASSERT_TRUE(pollUntil([&] { return callCount(app, kStatusCall) >= statuses + 2; }))
+        << "the status poll stays for the screens over the dashboard";
     EXPECT_EQ(callCount(app, kSpeedCall), speeds);
-    EXPECT_GT(callCount(app, kStatusCall), statuses) << "the status poll stays for the screens over the dashboard";
 
     // Back on top: both run again.
     d.tabs->navigationController()->popViewControllerAnimated(false);
-    pollFor(6);
-    EXPECT_GT(callCount(app, kSpeedCall), speeds);
+    ASSERT_TRUE(pollUntil([&] { return callCount(app, kSpeedCall) > speeds; }));
 
     // Freed: nothing of it polls on.
     auto nav = d.tabs->navigationController();
@@ -288,7 +299,7 @@ TEST_F(DashboardScreen, LeavingStopsTheSpeedPollAndFreeingStopsBoth) {
     d = {};
     app.screen().wait(0.5);
     EXPECT_TRUE(weak.expired());
-    app.peers().waitUntilAnswered();
+    settle();
     const std::size_t speedsAfter = callCount(app, kSpeedCall), statusesAfter = callCount(app, kStatusCall);
     pollFor(12);
     EXPECT_EQ(callCount(app, kSpeedCall), speedsAfter);
