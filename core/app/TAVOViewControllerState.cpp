@@ -42,6 +42,11 @@ void TAVOViewControllerState::backToTabViewController(std::function<void()> then
     if (auto tab = getTabViewController()) {
         if (tab->presentedViewController()) tab->dismissViewControllerAnimated(false);
         nav->popToViewController(tab, false);
+        // A screen pushed inside the selected tab (where the error system's
+        // jumps push) is over the tabs too: the tab shows its first screen.
+        auto* tabs = dynamic_cast<TAVOTabScreen*>(tab.get());
+        if (auto tabStack = std::dynamic_pointer_cast<ui::NavigationController>(tabs->selectedViewController()))
+            tabStack->popToRootViewControllerAnimated(false);
         if (then) then();
         return;
     }

@@ -106,6 +106,16 @@ TEST_F(ScreenStack, BackToTheTabScreenPopsAndDismisses) {
     keelbox::test::drainMainLoop();
     EXPECT_EQ(stack(), (std::vector<std::string>{"root", "tab"}));
     EXPECT_FALSE(tab->presentedViewController());
+
+    // What was pushed inside the selected tab goes too.
+    auto tabStack = ui::NavigationController::create(named("tab-home"));
+    tab->selected = tabStack;
+    tabStack->pushViewController(named("login"), false);
+    keelbox::test::drainMainLoop();
+    TAVOViewControllerState::backToTabViewController();
+    keelbox::test::drainMainLoop();
+    ASSERT_EQ(tabStack->viewControllers().size(), 1u);
+    EXPECT_EQ(nameOf(tabStack->viewControllers().front()), "tab-home");
 }
 
 TEST_F(ScreenStack, WithoutATabScreenANewOneIsPushedAfterTheDismissal) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app/TAVORouterPreference.h"
+#include "core/app/TAVOViewControllerState.h"
 #include "emulator/AccountWire.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "platform/foundation/Bundle.h"
@@ -178,6 +179,10 @@ TEST_F(AccountLogin, RegistrationIsPushedFromTheLoginScreen) {
 TEST(AccountLoginBinding, ASignInWithALocalRouterBindsItToTheAccount) {
     AppFixture app;
     ASSERT_TRUE(app.launch({.wifi = EmulatedPeers::kHomeWiFi}));
+    // Over the tabs, so that the first screen hears nothing of the router's
+    // login sent below.
+    TAVOViewControllerState::backToTabViewController();
+    app.screen().wait(1.0);
     auto facade = TAVOAccountManager::shareInstance();
     auto local = TAVORouterModel::create();
     local->router_id = EmulatedPeers::kHomeRouter;

@@ -22,6 +22,15 @@ namespace {
 constexpr double kSwipeDistance = 120;
 constexpr double kSwipeSeconds = 0.15;
 
+// What a frame drawn on a phone does first: the views that asked for
+// layout lay out, so that what a finger meets or a reader sees is where the
+// screen shows it (a tab's content, say, gets its size only there).
+void layOutWindows() {
+    auto app = ui::Application::existing();
+    if (!app) return;
+    for (const auto& window : app->windows()) window->layoutIfNeeded();
+}
+
 template <class T>
 T frontmost(const std::vector<T>& found) {
     return found.empty() ? nullptr : found.back();
@@ -32,6 +41,7 @@ T frontmost(const std::vector<T>& found) {
 ScreenDriver::ScreenDriver() : finger_([](double seconds) { advance(seconds); }) {}
 
 std::vector<ui::WindowPtr> ScreenDriver::windows() const {
+    layOutWindows();
     std::vector<ui::WindowPtr> shown;
     if (auto app = ui::Application::existing())
         for (const auto& window : app->windows())
@@ -100,6 +110,7 @@ std::optional<std::pair<ui::WindowPtr, cg::Point>> ScreenDriver::reachableMiddle
 }
 
 bool ScreenDriver::tap(const ui::ViewPtr& view) {
+    layOutWindows();
     auto at = reachableMiddle(view);
     if (!at) return false;
     finger_.tap(at->first, at->second);
@@ -108,6 +119,7 @@ bool ScreenDriver::tap(const ui::ViewPtr& view) {
 }
 
 bool ScreenDriver::tapAt(const cg::Point& point) {
+    layOutWindows();
     if (!finger_.tapScreen(point)) {
         ADD_FAILURE() << "nothing takes a touch at (" << point.x << ", " << point.y << ")";
         return false;
@@ -206,7 +218,10 @@ bool ScreenDriver::pickDate(const std::shared_ptr<ui::DatePicker>& picker, const
     return true;
 }
 
-std::optional<ShownToast> ScreenDriver::toast() const { return ScreenReaders::currentToast(); }
+std::optional<ShownToast> ScreenDriver::toast() const {
+    layOutWindows();
+    return ScreenReaders::currentToast();
+}
 
 std::vector<std::shared_ptr<ShownAlert>> ScreenDriver::alerts() const { return ScreenReaders::shownAlerts(); }
 
@@ -247,7 +262,16 @@ ui::ViewControllerPtr ScreenDriver::topScreen() const {
     auto presented = presentedScreens();
     if (!presented.empty()) return presented.back();
     auto stack = navigationStack();
-    return stack.empty() ? nullptr : stack.back();
+    if (stack.empty()) return nullptr;
+    // Over the main tabs, the screen shown is the top of the selected tab's
+    // own stack (where the error system's jumps push).
+    if (auto* tabs = dynamic_cast<TAVOTabScreen*>(stack.back().get())) {
+        auto selected = tabs->selectedViewController();
+        if (auto tabStack = std::dynamic_pointer_cast<ui::NavigationController>(selected)) {
+            if (auto top = tabStack->topViewController(); top && tabStack->viewControllers().size() > 1) return top;
+        }
+    }
+    return stack.back();
 }
 
 ui::ViewControllerPtr ScreenDriver::selectedTab() const {
@@ -256,7 +280,10 @@ ui::ViewControllerPtr ScreenDriver::selectedTab() const {
     return screen ? screen->selectedViewController() : nullptr;
 }
 
-void ScreenDriver::wait(double seconds) { advance(seconds); }
+void ScreenDriver::wait(double seconds) {
+    advance(seconds);
+    layOutWindows();
+}
 
 bool ScreenDriver::waitUntil(const std::function<bool()>& condition, double realTimeoutSeconds) {
     return runMainLoopUntil(condition, realTimeoutSeconds);

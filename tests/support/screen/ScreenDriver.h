@@ -87,7 +87,8 @@ public:
     std::vector<ui::ViewControllerPtr> navigationStack() const;
     // What the root presents, and what that presents, in order.
     std::vector<ui::ViewControllerPtr> presentedScreens() const;
-    // The screen on top: the last presented, else the stack's top.
+    // The screen on top: the last presented, else the stack's top (over the
+    // main tabs, what the selected tab pushed over its first screen).
     ui::ViewControllerPtr topScreen() const;
     // The selected tab's screen of the tab screen on the stack, or null.
     ui::ViewControllerPtr selectedTab() const;
