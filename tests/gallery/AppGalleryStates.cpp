@@ -32,10 +32,11 @@ void showsText(AppFixture& app, const std::string& part) {
 }
 
 // Signed in with the stored account: the main tabs over the first screen,
-// the router's status polled.
+// the dashboard showing the router's first status.
 void statusShown(AppFixture& app) {
     ASSERT_TRUE(app.launch({.wifi = EmulatedPeers::kHomeWiFi, .storedAccount = EmulatedPeers::kDemoUser}));
-    ASSERT_TRUE(app.reachTabs(kAnswerSeconds));
+    ASSERT_TRUE(app.reachRouterStatus(kAnswerSeconds));
+    app.peers().waitUntilAnswered();
     app.screen().wait(1.0);
 }
 
@@ -119,8 +120,13 @@ void registerAppGalleryStates() {
         statusShown(app);
         TAVOErrorSystemManager::sharedManager()->registeHandler(TAVOToastErrorHandler::create(), 0);
         app.peers().cloud().stop();
-        app.screen().wait(5.0);
-        EXPECT_TRUE(app.screen().waitUntil([&] { return app.screen().toast().has_value(); }, kAnswerSeconds));
+        EXPECT_TRUE(app.screen().waitUntil(
+            [&] {
+                app.screen().wait(0.1);
+                auto toast = app.screen().toast();
+                return toast && toast->kind == test::ShownToast::Kind::Toast;
+            },
+            kAnswerSeconds));
     });
 }
 

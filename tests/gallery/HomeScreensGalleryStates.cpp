@@ -147,12 +147,7 @@ void registerHomeScreensGalleryStates() {
     GalleryRegistry::add("home_speed_curve_live", [](AppFixture& app) { speedCurve(app, true); });
     GalleryRegistry::add("home_app_center", [](AppFixture& app) {
         ASSERT_TRUE(app.launch({.storedAccount = test::EmulatedPeers::kDemoUser}));
-        EXPECT_TRUE(app.screen().waitUntil(
-            [] {
-                const auto& lisener = TAVOAccountManager::shareInstance()->statusLisener();
-                return lisener && lisener->status();
-            },
-            20));
+        ASSERT_TRUE(app.reachRouterStatus());
         auto center = TAVOAppCenterViewController::create();
         app.push(center);
         EXPECT_TRUE(app.screen().waitUntil([&] { return center->radioPower() > 0; }, 20));

@@ -35,11 +35,7 @@ constexpr double kAnswerSeconds = 20;
 
 void signedIn(AppFixture& app) {
     ASSERT_TRUE(app.launch({.wifi = EmulatedPeers::kHomeWiFi, .storedAccount = EmulatedPeers::kDemoUser}));
-    auto facade = TAVOAccountManager::shareInstance();
-    ASSERT_TRUE(app.screen().waitUntil([&] {
-        auto listener = facade->statusLisener();
-        return facade->currentRouter() && listener && listener->status();
-    }, kAnswerSeconds)) << app.screen().describe();
+    ASSERT_TRUE(app.reachRouterStatus(kAnswerSeconds));
 }
 
 void settle(AppFixture& app, double seconds = 0.6) {

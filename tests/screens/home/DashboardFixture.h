@@ -1,5 +1,5 @@
-// The Wi-Fi dashboard as the first screen shows it: made by class name, the
-// first tab of a fresh tab bar controller pushed over the launched
+// The Wi-Fi dashboard as the first screen shows it: the first tab of a
+// fresh main tab bar (the first screen's own) pushed over the launched
 // application, on the emulated home router. Header-only, so that the
 // gallery brings the dashboard into the same states.
 #pragma once
@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/ui/NavigationController.h"
 #include "screens/home/TAVOMyWiFiViewController.h"
+#include "screens/home/TAVORootViewController.h"
 #include "tests/screens/wifi/WifiScreensFixture.h"
 #include "tests/support/screen/AppFixture.h"
 #include "uikit/TKTabBarController.h"
@@ -26,11 +28,12 @@ struct Dashboard {
 // application as it stands.
 inline Dashboard pushDashboard(AppFixture& app) {
     Dashboard d;
-    d.screen = std::dynamic_pointer_cast<TAVOMyWiFiViewController>(TAVOScreenClassRegistry::create("TAVOMyWiFiViewController"));
+    // The application's own tab bar: the dashboard first, in its own stack.
+    d.tabs = TAVORootViewController::createTabViewControllers();
+    if (d.tabs->viewControllers().empty()) return d;
+    auto stack = std::dynamic_pointer_cast<ui::NavigationController>(d.tabs->viewControllers().front());
+    d.screen = std::dynamic_pointer_cast<TAVOMyWiFiViewController>(stack ? stack->viewControllers().front() : nullptr);
     if (!d.screen) return d;
-    d.tabs = TKTabBarController::create();
-    d.screen->setTabBarController(d.tabs);
-    d.tabs->setViewControllers({d.screen});
     app.push(d.tabs);
     app.window()->layoutIfNeeded();
     app.screen().wait(0.1);

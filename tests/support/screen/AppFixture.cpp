@@ -7,6 +7,7 @@
 #include "core/app/TAVORouterPreference.h"
 #include "core/app/TAVOViewControllerState.h"
 #include "management/facade/TAVOAccountManager.h"
+#include "management/pollers/TAVORouterStatusLisener.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Screen.h"
@@ -35,13 +36,26 @@ bool providersIdle() {
     return true;
 }
 
+// The start-up's check for a newer version has had its answer (the
+// delegate lets the checker go then).
+bool versionCheckEnded() {
+    auto app = ui::Application::existing();
+    auto delegate = app ? std::dynamic_pointer_cast<TAVOAppDelegate>(app->delegate()) : nullptr;
+    return !delegate || !delegate->appChecker();
+}
+
 }  // namespace
 
 AppFixture::AppFixture() : network_(std::make_shared<sc::InjectableNetworkInfoSource>()) {}
 
 AppFixture::~AppFixture() {
     if (launched_) {
-        runMainLoopUntil(providersIdle, kWireSettleSeconds);
+        // Every request on the wire is answered (the version check of the
+        // start-up too, whose provider no screen holds) and its answer
+        // delivered before the application ends.
+        peers_.waitUntilAnswered(kWireSettleSeconds);
+        runMainLoopUntil([] { return providersIdle() && versionCheckEnded(); }, kWireSettleSeconds);
+        runMainLoopUntil([] { return false; }, 0.2);
         if (auto app = ui::Application::existing()) app->setDelegate(nullptr);
         sc::NetworkInfo::setSource(nullptr);
     }
@@ -106,6 +120,19 @@ bool AppFixture::reachTabs(double seconds) {
         seconds);
     if (!reached) ADD_FAILURE() << "the main tabs never came; the screen shows:\n" << screen_.describe();
     return reached;
+}
+
+bool AppFixture::reachRouterStatus(double seconds) {
+    if (!reachTabs(seconds)) return false;
+    const bool polled = screen_.waitUntil(
+        [this] {
+            screen_.wait(0.1);
+            auto listener = TAVOAccountManager::shareInstance()->statusLisener();
+            return listener && listener->status();
+        },
+        seconds);
+    if (!polled) ADD_FAILURE() << "the router's status never came";
+    return polled;
 }
 
 void AppFixture::push(const ui::ViewControllerPtr& screen) {

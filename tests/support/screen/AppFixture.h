@@ -62,6 +62,9 @@ public:
     // the first screen has put the main tabs over itself with a current
     // router; false (with the screen described) when it never did.
     bool reachTabs(double seconds = 20.0);
+    // The tabs reached, and the dashboard's poll has brought the current
+    // router's status.
+    bool reachRouterStatus(double seconds = 20.0);
 
     // Puts a screen on top of the application's stack, without animation.
     void push(const ui::ViewControllerPtr& screen);
