@@ -24,9 +24,13 @@ void requestStop(int) { stopRequested = true; }
 
 void terminateApplication() { ui::Application::sharedApplication()->terminate(); }
 
-// Writes the window stack once start-up has settled, then ends the program.
-void scheduleScreenshot(const std::string& path) {
-    ns::Timer::scheduledTimerWithTimeInterval(0.5, false, [path](std::shared_ptr<ns::Timer>) {
+// Without --quit-after, the screenshot waits this long: past the launch
+// splash, for the screen start-up reaches.
+constexpr double kDefaultScreenshotSeconds = 3.0;
+
+// Writes the window stack after the seconds given, then ends the program.
+void scheduleScreenshot(const std::string& path, double seconds) {
+    ns::Timer::scheduledTimerWithTimeInterval(seconds, false, [path](std::shared_ptr<ns::Timer>) {
         if (!cg::LayerRenderer::writePNG(cg::LayerRenderer::renderWindowStack(), path)) {
             std::fprintf(stderr, "keelbox: cannot write the screenshot to %s\n", path.c_str());
             exitStatus = 1;
@@ -84,14 +88,16 @@ int TAVOApplicationMain(int argc, char** argv, const ns::Value& launchOptions) {
         timer->invalidate();
         ui::Application::sharedApplication()->terminate();
     });
-    if (quitAfter >= 0) {
+    // With a screenshot, the program ends when it is written: the screen
+    // reached after --quit-after.
+    if (quitAfter >= 0 && screenshot.empty()) {
         ns::Timer::scheduledTimerWithTimeInterval(quitAfter, false,
                                                   [](std::shared_ptr<ns::Timer>) { terminateApplication(); });
     }
 
     TAVOAppDelegate::registerClass();
     if (!screenshot.empty()) {
-        scheduleScreenshot(screenshot);
+        scheduleScreenshot(screenshot, quitAfter >= 0 ? quitAfter : kDefaultScreenshotSeconds);
     } else if (openDesktopWindow()) {
         std::fputs("Keelbox is running in its window; close it or press Ctrl-C to stop.\n", stderr);
     } else {

@@ -4,7 +4,8 @@
 //
 // With a display (DISPLAY set) the window stack is shown in a desktop
 // window; without one the application runs headless. "--screenshot PATH"
-// writes the window stack as a PNG once start-up has settled, then exits.
+// writes the window stack as a PNG after the --quit-after seconds (else
+// after three, past the launch splash), then exits.
 //
 // The launch options reach the application delegate as the platform's
 // launch options (a push payload that started the process goes under
