@@ -117,8 +117,18 @@ void addRouterCalls(HandlerTable& t) {
         r.model.set("permit_advance", std::to_string(p["sw"].intValue()));
         out.vdata = kEmpty;
     };
-    t["router.getSpeed"] = [](EmulatedRouter& r, const ns::Dictionary&, APIResult& out) {
-        out.vdata = ns::Value::dictionary({{"bands", r.model["speed_samples"]}});
+    // The newest "count" samples of the history (all of it without one).
+    t["router.getSpeed"] = [](EmulatedRouter& r, const ns::Dictionary& p, APIResult& out) {
+        const ns::Value& history = r.model["speed_samples"];
+        const long count = p["count"].intValue();
+        if (count <= 0 || static_cast<std::size_t>(count) >= history.count()) {
+            out.vdata = ns::Value::dictionary({{"bands", history}});
+            return;
+        }
+        ns::Array newest;
+        for (std::size_t i = history.count() - static_cast<std::size_t>(count); i < history.count(); ++i)
+            newest.push_back(history[i]);
+        out.vdata = ns::Value::dictionary({{"bands", ns::Value(std::move(newest))}});
     };
     t["router.testSpeed"] = [](EmulatedRouter&, const ns::Dictionary& p, APIResult& out) {
         out.vdata = ns::Value::dictionary({{"band", p["type"].intValue() == 1 ? 4096000 : 1024000}});

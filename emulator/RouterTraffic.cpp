@@ -66,9 +66,12 @@ void RouterTraffic::apply(EmulatedRouter& router, std::int64_t t) const {
     m.set("down_speed", now.down);
     m.set("up_speed", now.up);
 
+    // The completed periods, then the period under way at its speed of the
+    // moment, so that the history's end moves with the traffic.
     ns::Array samples;
     const std::int64_t last = floorDiv(t, kSampleSeconds) * kSampleSeconds;
-    for (int i = kHistorySamples - 1; i >= 0; --i) samples.push_back(ns::Value(at(last - i * kSampleSeconds).down));
+    for (int i = kHistorySamples - 1; i >= 1; --i) samples.push_back(ns::Value(at(last - i * kSampleSeconds).down));
+    samples.push_back(ns::Value(now.down));
     m.set("speed_samples", ns::Value(std::move(samples)));
 
     ns::Array devices;

@@ -35,7 +35,8 @@ public:
 
     // Brings the router's model to that time: "down_speed" and "up_speed",
     // the "speed_samples" history (oldest first, one per kSampleSeconds up
-    // to the time) and the visitors among its "devices".
+    // to the time, the last one the period under way at the time's speed)
+    // and the visitors among its "devices".
     void apply(EmulatedRouter& router, std::int64_t unixSeconds) const;
 
     // Whether a device is one of the visitors this traffic adds.

@@ -62,7 +62,9 @@ TEST(RouterTraffic, ApplyingReplacesTheHistoryAndTheVisitorsOfTheLastCall) {
         const ns::Value& samples = router.model["speed_samples"];
         ASSERT_EQ(samples.count(), static_cast<std::size_t>(RouterTraffic::kHistorySamples));
         const std::int64_t last = t / RouterTraffic::kSampleSeconds * RouterTraffic::kSampleSeconds;
-        EXPECT_EQ(samples[samples.count() - 1].integerValue(), traffic.at(last).down);
+        EXPECT_EQ(samples[samples.count() - 2].integerValue(),
+                  traffic.at(last - RouterTraffic::kSampleSeconds).down);
+        EXPECT_EQ(samples[samples.count() - 1].integerValue(), traffic.at(t).down) << "the period under way";
         EXPECT_EQ(router.model["down_speed"].integerValue(), traffic.at(t).down);
     }
 }
