@@ -82,11 +82,11 @@ void BM_DashboardMinute(benchmark::State& state) {
             const auto frameStart = std::chrono::steady_clock::now();
             screen().frame(++n);
             const double elapsed = std::chrono::duration<double>(frameStart - start).count();
-            if (early == 0 && elapsed >= 10) early = statusKiB("VmRSS:");
+            if (early == 0 && elapsed >= 10) early = keelbox::bench::statusKiB("VmRSS:");
             if (elapsed >= 60) break;
             std::this_thread::sleep_until(frameStart + std::chrono::milliseconds(16));
         }
-        const long late = statusKiB("VmRSS:");
+        const long late = keelbox::bench::statusKiB("VmRSS:");
         std::printf("figure: resident memory after 10 s %.1f MiB, after a minute %.1f MiB (target < 120 MiB, "
                     "not growing)\n",
                     early / 1024.0, late / 1024.0);
