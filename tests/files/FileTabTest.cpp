@@ -275,7 +275,7 @@ TEST_F(FileTabTest, PickedMediaNeedsRoomOnTheDisk) {
     ASSERT_TRUE(screen().waitUntil([&] { return fs::exists(disk() / "p.jpg") && fs::file_size(disk() / "p.jpg") == 3000; }));
 }
 
-TEST_F(FileTabTest, DISABLED_StoredUploadsStandForTheirPartialFiles) {
+TEST_F(FileTabTest, StoredUploadsStandForTheirPartialFiles) {
     writeWholeFile(disk() / "movie.mp4", filePayload(2097152));
     writeWholeFile(disk() / "other.txt", "o");
     auto paused = TAVOFileInfo::create();

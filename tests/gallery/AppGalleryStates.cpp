@@ -120,9 +120,8 @@ void registerAppGalleryStates() {
         statusShown(app);
         TAVOErrorSystemManager::sharedManager()->registeHandler(TAVOToastErrorHandler::create(), 0);
         app.peers().cloud().stop();
-        EXPECT_TRUE(app.screen().waitUntil(
+        EXPECT_TRUE(app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.1);
                 auto toast = app.screen().toast();
                 return toast && toast->kind == test::ShownToast::Kind::Toast;
             },

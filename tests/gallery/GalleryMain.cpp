@@ -98,13 +98,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const auto& state : GalleryRegistry::states()) {
-        // States whose screens still leave a reference cycle behind (the
-        // leak check fails the run); registered disabled until mended.
-        static const std::set<std::string> leaking{"local_bind", "router_bind_checking",
-                                                   "wifi_settings_health_mode_time_picker", "files_downloaded_page",
-                                                   "safety_update_checking", "device_list_loading", "guest_mode_opening"};
-        const std::string testName = (leaking.count(state.name) ? "DISABLED_" : "") + state.name;
-        ::testing::RegisterTest("Gallery", testName.c_str(), nullptr, nullptr, __FILE__, __LINE__,
+        ::testing::RegisterTest("Gallery", state.name.c_str(), nullptr, nullptr, __FILE__, __LINE__,
                                 [state, folder]() -> GalleryStateTest* { return new GalleryStateTest(state, folder); });
     }
     ::testing::AddGlobalTestEnvironment(new keelbox::test::HarnessEnvironment());

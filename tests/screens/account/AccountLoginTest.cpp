@@ -49,7 +49,7 @@ public:
     std::shared_ptr<Login> login;
 };
 
-TEST_F(AccountLogin, DISABLED_ASignInListsTheRoutersReturnsToTheTabsAndKeepsTheTicketUntilSignOut) {
+TEST_F(AccountLogin, ASignInListsTheRoutersReturnsToTheTabsAndKeepsTheTicketUntilSignOut) {
     EXPECT_TRUE(login->forceLogin());
     EXPECT_FALSE(login->navBar()->rightBarButtonItem()) << "a forced login cannot be skipped";
     signInWith(EmulatedPeers::kDemoUser, EmulatedPeers::kDemoPassword);
@@ -80,7 +80,7 @@ TEST_F(AccountLogin, DISABLED_ASignInListsTheRoutersReturnsToTheTabsAndKeepsTheT
     EXPECT_TRUE(preferences->getQT().isNil()) << "sign-out clears the stored ticket";
 }
 
-TEST_F(AccountLogin, DISABLED_ACaptchaTheServiceDemandsIsShownAWrongOneRefusedAndTheRightOnePasses) {
+TEST_F(AccountLogin, ACaptchaTheServiceDemandsIsShownAWrongOneRefusedAndTheRightOnePasses) {
     // The service demands a captcha after two failed sign-ins of a name.
     for (int attempt = 0; attempt < 2; ++attempt) {
         signInWith(EmulatedPeers::kDemoUser, "wrong");

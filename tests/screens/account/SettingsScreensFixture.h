@@ -21,14 +21,10 @@ class SettingsScreens : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(app.launch({.wifi = EmulatedPeers::kHomeWiFi, .storedAccount = EmulatedPeers::kDemoUser}));
-        ASSERT_TRUE(app.reachTabs());
-        auto facade = TAVOAccountManager::shareInstance();
         // The dashboard polls the router's status.
-        ASSERT_TRUE(app.screen().waitUntil([&] {
-            app.screen().wait(0.1);
-            auto listener = facade->statusLisener();
-            return facade->currentAccountData() && facade->currentRouter() && listener && listener->status();
-        })) << app.screen().describe();
+        ASSERT_TRUE(app.reachRouterStatus());
+        auto facade = TAVOAccountManager::shareInstance();
+        ASSERT_TRUE(facade->currentAccountData());
         routerId = facade->currentRouter()->router_id;
     }
 

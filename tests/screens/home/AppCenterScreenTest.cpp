@@ -36,15 +36,8 @@ protected:
                                                          ns::Value::dictionary({{"freq", "2.4G"}, {"power", 80}})}));
         });
         ASSERT_TRUE(app.launch({.storedAccount = EmulatedPeers::kDemoUser}));
-        ASSERT_TRUE(app.reachTabs(kAnswerSeconds));
         // The dashboard polls the router's status.
-        ASSERT_TRUE(app.screen().waitUntil(
-            [this] {
-                app.screen().wait(0.1);
-                const auto& lisener = TAVOAccountManager::shareInstance()->statusLisener();
-                return lisener && lisener->status();
-            },
-            kAnswerSeconds));
+        ASSERT_TRUE(app.reachRouterStatus(kAnswerSeconds));
         center = TAVOAppCenterViewController::create();
         app.push(center);
         app.screen().wait(0.2);

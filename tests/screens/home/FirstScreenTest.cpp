@@ -37,14 +37,9 @@ protected:
         return nav ? std::dynamic_pointer_cast<Root>(nav->viewControllers().front()) : nullptr;
     }
     bool tabsShown() { return TAVOViewControllerState::getTabViewController() != nullptr; }
-    // Moves the virtual clock in small steps while the peers answer.
+    // Lets time pass while the peers answer.
     bool waitFor(const std::function<bool()>& condition) {
-        return app.screen().waitUntil(
-            [&] {
-                app.screen().wait(0.1);
-                return condition();
-            },
-            kAnswerSeconds);
+        return app.screen().waitWhileTimePasses(condition, kAnswerSeconds);
     }
     std::size_t callCount(const std::string& cmd) {
         const auto calls = app.peers().router().calls();

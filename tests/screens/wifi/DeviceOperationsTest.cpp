@@ -103,9 +103,8 @@ TEST_F(DeviceOperations, TheUnfamiliarRowsButtonsAdmitOrRefuse) {
     ASSERT_TRUE(waitForCalls("device.trustDevice", 1));
     EXPECT_TRUE(waitForToast(named("%@ has been allowed", "new-phone")));
     // The next poll brings it back among the family.
-    const bool admitted = app.screen().waitUntil(
+    const bool admitted = app.screen().waitWhileTimePasses(
         [&] {
-            app.screen().wait(0.5);
             auto cell = deviceCell("new-phone");
             return cell && cell->reuseIdentifier() == "deviceCell";
         },

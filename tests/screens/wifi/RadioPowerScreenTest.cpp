@@ -39,7 +39,7 @@ protected:
     std::shared_ptr<Screen> screen;
 };
 
-TEST_F(RadioPowerScreen, DISABLED_TheReadingPlacesTheHeaderAndTheSlider) {
+TEST_F(RadioPowerScreen, TheReadingPlacesTheHeaderAndTheSlider) {
     struct Case {
         ns::Value powers;
         int radio;

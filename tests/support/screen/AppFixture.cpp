@@ -111,9 +111,8 @@ ui::WindowPtr AppFixture::window() const {
 
 bool AppFixture::reachTabs(double seconds) {
     screen_.wait(2.5);  // the splash runs about two seconds
-    const bool reached = screen_.waitUntil(
-        [this] {
-            screen_.wait(0.1);
+    const bool reached = screen_.waitWhileTimePasses(
+        [] {
             return TAVOViewControllerState::getTabViewController() &&
                    TAVOAccountManager::shareInstance()->currentRouter();
         },
@@ -124,9 +123,8 @@ bool AppFixture::reachTabs(double seconds) {
 
 bool AppFixture::reachRouterStatus(double seconds) {
     if (!reachTabs(seconds)) return false;
-    const bool polled = screen_.waitUntil(
-        [this] {
-            screen_.wait(0.1);
+    const bool polled = screen_.waitWhileTimePasses(
+        [] {
             auto listener = TAVOAccountManager::shareInstance()->statusLisener();
             return listener && listener->status();
         },

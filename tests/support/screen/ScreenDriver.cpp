@@ -1,5 +1,8 @@
 #include "tests/support/screen/ScreenDriver.h"
 
+#include <algorithm>
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include "core/app/TAVOTabScreen.h"
@@ -287,6 +290,21 @@ void ScreenDriver::wait(double seconds) {
 
 bool ScreenDriver::waitUntil(const std::function<bool()>& condition, double realTimeoutSeconds) {
     return runMainLoopUntil(condition, realTimeoutSeconds);
+}
+
+bool ScreenDriver::waitWhileTimePasses(const std::function<bool()>& condition, double realTimeoutSeconds) {
+    auto last = std::chrono::steady_clock::now();
+    return runMainLoopUntil(
+        [&] {
+            const auto now = std::chrono::steady_clock::now();
+            // At most a tenth of a second a turn, so that a slow turn does
+            // not jump over what a phone would have shown in between.
+            const double passed = std::min(0.1, std::chrono::duration<double>(now - last).count());
+            last = now;
+            if (passed > 0) wait(passed);
+            return condition();
+        },
+        realTimeoutSeconds);
 }
 
 }  // namespace keelbox::test

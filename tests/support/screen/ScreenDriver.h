@@ -97,6 +97,10 @@ public:
     void wait(double seconds);
     // Real time passes while the emulator answers, until the condition holds.
     bool waitUntil(const std::function<bool()>& condition, double realTimeoutSeconds = 15.0);
+    // The same, with the virtual clock keeping pace with real time (never
+    // ahead of it), as on a phone: timers and animations run while the
+    // peers answer, and no request times out that would not on a phone.
+    bool waitWhileTimePasses(const std::function<bool()>& condition, double realTimeoutSeconds = 20.0);
 
     ui::TouchDriver& finger() { return finger_; }
 
