@@ -42,8 +42,7 @@ protected:
     // The router goes offline: every status answer from now on says so.
     void makeUnreachable() {
         app.peers().router().setCallFault("router.getRouterInfo", emulator::CallFault::error(-1101));
-        ASSERT_TRUE(app.screen().waitUntil([&] {
-            app.screen().wait(1.0);
+        ASSERT_TRUE(app.screen().waitWhileTimePasses([&] {
             return TAVOAccountManager::shareInstance()->routerState() == 100002;
         }));
     }
@@ -176,8 +175,7 @@ TEST_F(DashboardActions, PopupsOpenOverTheTabBarAndClosingTheCurveGivesTheStatus
     ASSERT_TRUE(statusLisener);
     EXPECT_EQ(statusLisener->delegate.lock(), d.screen->speedListener());
     const std::size_t statuses = callCount(app, "router.getRouterInfo");
-    ASSERT_TRUE(app.screen().waitUntil([&] {
-        app.screen().wait(1.0);
+    ASSERT_TRUE(app.screen().waitWhileTimePasses([&] {
         return callCount(app, "router.getRouterInfo") > statuses + 1;
     }));
 

@@ -59,8 +59,7 @@ protected:
     }
     // Moves the clock a second at a time until the condition holds.
     bool pollUntil(const std::function<bool()>& condition) {
-        return app.screen().waitUntil([&] {
-            app.screen().wait(1.0);
+        return app.screen().waitWhileTimePasses([&] {
             return condition();
         });
     }
@@ -95,8 +94,7 @@ TEST_F(DashboardScreen, ThePollsShowTheDeviceCountSpeedsRadioAndRouterName) {
     EXPECT_EQ(barTitle(), "Keelbox");
     ASSERT_TRUE(status().doubleChannelIndicator());
     // The radio answer may come after the first status on a busy machine.
-    EXPECT_TRUE(app.screen().waitUntil([&] {
-        app.screen().wait(0.05);
+    EXPECT_TRUE(app.screen().waitWhileTimePasses([&] {
         return !status().doubleChannelIndicator()->state_signalStrength_5G()->currentTitle().empty();
     }));
     EXPECT_EQ(callCount(app, kRadioCall), 1u);
@@ -152,8 +150,7 @@ TEST_F(DashboardScreen, PollErrorsOfAnUnreachableRouterShowAsBreakdownsUntilAGoo
     for (const Case c : {Case{-1100, 100001}, Case{-1101, 100002}, Case{-1002, 100004}}) {
         SCOPED_TRACE(c.shown);
         setFault(kStatusCall, emulator::CallFault::error(c.routerCode));
-        ASSERT_TRUE(app.screen().waitUntil([&] {
-            app.screen().wait(1.0);
+        ASSERT_TRUE(app.screen().waitWhileTimePasses([&] {
             return status().breakdownErr() == c.shown;
         })) << status().breakdownErr();
         EXPECT_EQ(router()->criticalErrorCode, c.shown);
@@ -162,8 +159,7 @@ TEST_F(DashboardScreen, PollErrorsOfAnUnreachableRouterShowAsBreakdownsUntilAGoo
         EXPECT_EQ(status().speedIndicator()->topSpeed(), 0);
 
         clearFault(kStatusCall);
-        ASSERT_TRUE(app.screen().waitUntil([&] {
-            app.screen().wait(1.0);
+        ASSERT_TRUE(app.screen().waitWhileTimePasses([&] {
             return status().breakdownErr() == 0;
         }));
         EXPECT_EQ(router()->criticalErrorCode, 0);
@@ -173,8 +169,7 @@ TEST_F(DashboardScreen, PollErrorsOfAnUnreachableRouterShowAsBreakdownsUntilAGoo
     // Any other failure leaves the dashboard as it is.
     setFault(kStatusCall, emulator::CallFault::error(-7, "busy"));
     const std::size_t statuses = callCount(app, kStatusCall);
-    ASSERT_TRUE(app.screen().waitUntil([&] {
-        app.screen().wait(1.0);
+    ASSERT_TRUE(app.screen().waitWhileTimePasses([&] {
         return callCount(app, kStatusCall) > statuses + 1;
     }));
     app.peers().waitUntilAnswered();

@@ -18,9 +18,8 @@ protected:
         app.push(screen);
     }
     bool listed(std::size_t count) {
-        return app.screen().waitUntil(
+        return app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.2);
                 return screen->devicesList().size() == count && !screen->loadingIndicator();
             },
             kAnswerSeconds);

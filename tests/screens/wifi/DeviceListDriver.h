@@ -20,9 +20,8 @@ protected:
     // Pushed, and its first list shown.
     bool openList() {
         pushList();
-        const bool shown = app.screen().waitUntil(
+        const bool shown = app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.1);
                 return !list->isFirst() && !list->tableView()->isHidden();
             },
             kAnswerSeconds);

@@ -131,9 +131,8 @@ TEST_F(DeviceListScreen, PollsEveryFiveSecondsOnlyWhileOnScreen) {
         devices.mutableArray().pop_back();
         r.model.set("devices", devices);
     });
-    EXPECT_TRUE(app.screen().waitUntil(
+    EXPECT_TRUE(app.screen().waitWhileTimePasses(
         [&] {
-            app.screen().wait(0.5);
             return list->sections().devicesList.size() == 5;
         },
         kAnswerSeconds));

@@ -25,9 +25,8 @@ protected:
         app.push(screen);
     }
     bool windowOpen() {
-        return app.screen().waitUntil(
+        return app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.05);
                 return screen->startGuestMode();
             },
             kAnswerSeconds);

@@ -18,9 +18,8 @@ protected:
         app.push(screen);
     }
     bool shown() {
-        return app.screen().waitUntil(
+        return app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.2);
                 return screen->speedupDevice() && !screen->tableView()->isHidden();
             },
             kAnswerSeconds);
@@ -114,9 +113,8 @@ TEST_F(SpeedupScreen, OnlyGuestsAndNewDevicesShowThePlaceholder) {
         r.model.set("devices", ns::Value::array({all[4], all[5]}));
     }));
     open();
-    ASSERT_TRUE(app.screen().waitUntil(
+    ASSERT_TRUE(app.screen().waitWhileTimePasses(
         [&] {
-            app.screen().wait(0.2);
             return !screen->blankIndicator()->isHidden();
         },
         kAnswerSeconds));

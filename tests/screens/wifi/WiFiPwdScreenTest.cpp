@@ -122,6 +122,9 @@ TEST_F(WiFiPwdScreen, ModifySendsBothBandsAndCountsDownBackToTheTabs) {
     // A second accepted change (a quick second tap) never stacks a second count-down.
     screen->submit();
     app.screen().waitUntil([&] { return callsOf(app, "wifi.set").size() == 2; });
+    // Its answer in before the count-down runs on.
+    app.peers().waitUntilAnswered();
+    app.screen().waitUntil([] { return false; }, 0.3);
     app.screen().wait(0.1);
     EXPECT_EQ(screen->restartDownView(), countDown);
 
