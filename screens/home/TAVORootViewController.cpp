@@ -163,35 +163,12 @@ void TAVORootViewController::viewWillDisappear(bool animated) {
 void TAVORootViewController::applicationWillEnterForeground() { checkCurrentWIFI(); }
 
 void TAVORootViewController::listenToRouterAnswers() {
-    // Registered afresh on every appearance: stop first, so that two
-    // appearances in a row never hear an answer twice.
-    stopListeningToRouterAnswers();
-    auto self = this->self<TAVORootViewController>();
-    std::weak_ptr<TAVORootViewController> weak = self;
-    TAVORequestAnswers::listen<TAVORouterInitCheckRequest>(
-        self,
-        [weak](const ns::Value& type, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->initCheckResultOK(type);
-        },
-        [weak](const TAVOErrorPtr& error, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->initCheckResultNG(error);
-        });
-    TAVORequestAnswers::listen<TAVORouterBindRequest>(
-        self,
-        [weak](const ns::Value& router, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->loginLocalRouterOK(router);
-        },
-        [weak](const TAVOErrorPtr& error, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->loginLocalRouterNG(error);
-        });
-    TAVORequestAnswers::listen<TAVORouterBindToAccountRequest>(
-        self,
-        [weak](const ns::Value& router, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->bindRemoteRouterOK(router);
-        },
-        [weak](const TAVOErrorPtr&, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->bindRemoteRouterNG();
-        });
+    listenTo<TAVORouterInitCheckRequest>([](Self& s, const ns::Value& type) { s.initCheckResultOK(type); },
+                                         [](Self& s, const TAVOErrorPtr& error) { s.initCheckResultNG(error); });
+    listenTo<TAVORouterBindRequest>([](Self& s, const ns::Value& router) { s.loginLocalRouterOK(router); },
+                                    [](Self& s, const TAVOErrorPtr& error) { s.loginLocalRouterNG(error); });
+    listenTo<TAVORouterBindToAccountRequest>([](Self& s, const ns::Value& router) { s.bindRemoteRouterOK(router); },
+                                             [](Self& s, const TAVOErrorPtr&) { s.bindRemoteRouterNG(); });
 }
 
 void TAVORootViewController::stopListeningToRouterAnswers() {
@@ -200,30 +177,28 @@ void TAVORootViewController::stopListeningToRouterAnswers() {
     TAVORequestAnswers::stopListening<TAVORouterBindToAccountRequest>(this);
 }
 
-void TAVORootViewController::listenToTicketCheck() {
-    TAVORequestAnswers::stopListening<TAVORouterTicketVerificationRequest>(this);
-    std::weak_ptr<TAVORootViewController> weak = self<TAVORootViewController>();
-    TAVORequestAnswers::listen<TAVORouterTicketVerificationRequest>(
-        self<TAVORootViewController>(),
-        [weak](const ns::Value&, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->ticketCheckResultOK();
+template <class Request>
+void TAVORootViewController::listenTo(Succeeded succeeded, Failed failed) {
+    // Registered afresh each time: stopped first, so that no answer is
+    // heard twice.
+    TAVORequestAnswers::stopListening<Request>(this);
+    std::weak_ptr<Self> weak = self<Self>();
+    TAVORequestAnswers::listen<Request>(
+        self<Self>(),
+        [weak, succeeded](const ns::Value& result, const ns::Dictionary&) {
+            if (auto s = weak.lock()) succeeded(*s, result);
         },
-        [weak](const TAVOErrorPtr&, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->ticketCheckResultNG();
+        [weak, failed](const TAVOErrorPtr& error, const ns::Dictionary&) {
+            if (auto s = weak.lock()) failed(*s, error);
         });
 }
 
-void TAVORootViewController::listenToRoutersList() {
-    TAVORequestAnswers::stopListening<TAVORoutersListRequest>(this);
-    std::weak_ptr<TAVORootViewController> weak = self<TAVORootViewController>();
-    TAVORequestAnswers::listen<TAVORoutersListRequest>(
-        self<TAVORootViewController>(),
-        [weak](const ns::Value&, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->requestRoutersListOK();
-        },
-        [weak](const TAVOErrorPtr&, const ns::Dictionary&) {
-            if (auto s = weak.lock()) s->requestRoutersListNG();
-        });
+void TAVORootViewController::failIfRefused(std::int32_t token, Failed failed) {
+    std::weak_ptr<Self> weak = self<Self>();
+    (void)TAVORequestAnswers::deliverRefusal(token, self<Self>(),
+                                             [weak, failed](const TAVOErrorPtr& error, const ns::Dictionary&) {
+                                                 if (auto s = weak.lock()) failed(*s, error);
+                                             });
 }
 
 // ---- the splash ----
@@ -293,12 +268,8 @@ void TAVORootViewController::checkCurrentWIFI() {
         return;
     }
     welcomeView_->setIndicator(ui::Image::imageNamed(kSpinnerImage));
-    std::weak_ptr<TAVORootViewController> weak = self<TAVORootViewController>();
-    (void)TAVORequestAnswers::deliverRefusal(TAVOAccountManager::shareInstance()->checkRouterInit(),
-                                             self<TAVORootViewController>(),
-                                             [weak](const TAVOErrorPtr& error, const ns::Dictionary&) {
-                                                 if (auto s = weak.lock()) s->initCheckResultNG(error);
-                                             });
+    failIfRefused(TAVOAccountManager::shareInstance()->checkRouterInit(),
+                  [](Self& s, const TAVOErrorPtr& error) { s.initCheckResultNG(error); });
 }
 
 void TAVORootViewController::clearSSIDName() {
@@ -401,13 +372,10 @@ void TAVORootViewController::autoLoginLocalRouter(const ns::Dictionary& record) 
         ticketCheckResultOK();
         return;
     }
-    listenToTicketCheck();
-    std::weak_ptr<TAVORootViewController> weak = self<TAVORootViewController>();
-    (void)TAVORequestAnswers::deliverRefusal(TAVOAccountManager::shareInstance()->ticketCheck(ticket),
-                                             self<TAVORootViewController>(),
-                                             [weak](const TAVOErrorPtr&, const ns::Dictionary&) {
-                                                 if (auto s = weak.lock()) s->ticketCheckResultNG();
-                                             });
+    listenTo<TAVORouterTicketVerificationRequest>([](Self& s, const ns::Value&) { s.ticketCheckResultOK(); },
+                                                  [](Self& s, const TAVOErrorPtr&) { s.ticketCheckResultNG(); });
+    failIfRefused(TAVOAccountManager::shareInstance()->ticketCheck(ticket),
+                  [](Self& s, const TAVOErrorPtr&) { s.ticketCheckResultNG(); });
 }
 
 void TAVORootViewController::ticketCheckResultOK() {
@@ -485,11 +453,7 @@ void TAVORootViewController::loginLocalRouter(const std::string& password) {
     candidate->setAdminPsw(password);
     auto facade = TAVOAccountManager::shareInstance();
     facade->setCurrentRouter(candidate);
-    std::weak_ptr<TAVORootViewController> weak = self<TAVORootViewController>();
-    (void)TAVORequestAnswers::deliverRefusal(facade->loginRouter(), self<TAVORootViewController>(),
-                                             [weak](const TAVOErrorPtr& error, const ns::Dictionary&) {
-                                                 if (auto s = weak.lock()) s->loginLocalRouterNG(error);
-                                             });
+    failIfRefused(facade->loginRouter(), [](Self& s, const TAVOErrorPtr& error) { s.loginLocalRouterNG(error); });
 }
 
 void TAVORootViewController::loginLocalRouterOK(const ns::Value& answer) {
@@ -551,13 +515,10 @@ void TAVORootViewController::bindRemoteRouterNG() { dismissToast(); }
 // ---- the account road ----
 
 void TAVORootViewController::autoLoginOK() {
-    listenToRoutersList();
-    std::weak_ptr<TAVORootViewController> weak = self<TAVORootViewController>();
-    (void)TAVORequestAnswers::deliverRefusal(TAVOAccountManager::shareInstance()->requestRoutersList(),
-                                             self<TAVORootViewController>(),
-                                             [weak](const TAVOErrorPtr&, const ns::Dictionary&) {
-                                                 if (auto s = weak.lock()) s->requestRoutersListNG();
-                                             });
+    listenTo<TAVORoutersListRequest>([](Self& s, const ns::Value&) { s.requestRoutersListOK(); },
+                                     [](Self& s, const TAVOErrorPtr&) { s.requestRoutersListNG(); });
+    failIfRefused(TAVOAccountManager::shareInstance()->requestRoutersList(),
+                  [](Self& s, const TAVOErrorPtr&) { s.requestRoutersListNG(); });
 }
 
 void TAVORootViewController::autoLoginNG() {

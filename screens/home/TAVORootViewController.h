@@ -14,6 +14,7 @@
 // Main thread only.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -120,10 +121,16 @@ private:
     void whenSplashEnds(void (TAVORootViewController::*step)());
     void runOrDefer(std::function<void()> step);
     void layoutButtons();
+    using Self = TAVORootViewController;
+    using Succeeded = std::function<void(Self&, const ns::Value& result)>;
+    using Failed = std::function<void(Self&, const TAVOErrorPtr& error)>;
+    // The answers to the request reach the screen while it lives.
+    template <class Request>
+    void listenTo(Succeeded succeeded, Failed failed);
+    // A request the facade refused by itself fails as if answered so.
+    void failIfRefused(std::int32_t token, Failed failed);
     void listenToRouterAnswers();
     void stopListeningToRouterAnswers();
-    void listenToTicketCheck();
-    void listenToRoutersList();
     void closePrompt(bool animated);
 
     int viewState_ = ViewStateInitial;

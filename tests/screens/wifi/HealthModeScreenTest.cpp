@@ -3,7 +3,6 @@
 // picker, and what a refusal leaves on screen.
 #include <gtest/gtest.h>
 
-#include <functional>
 
 #include "core/app/TAVOLocalizedString.h"
 #include "core/crypto/TAVOCommonUtility.h"
@@ -55,11 +54,6 @@ protected:
         app.screen().waitUntil([] { return false; }, 0.4);
         app.screen().wait(1.5);
     }
-    // Settles until the screen shows what the router's answer should make of it.
-    bool settleUntil(const std::function<bool()>& shown) {
-        return app.screen().waitWhileTimePasses(shown, kAnswerSeconds);
-    }
-    static constexpr double kAnswerSeconds = 20;
     void tapSwitch(const ToggleSwitchPtr& control) { ASSERT_TRUE(app.screen().tap(control)); }
     AppFixture app;
     std::shared_ptr<Screen> screen;
@@ -150,7 +144,7 @@ TEST_F(HealthModeScreen, TheTimerIsReadAndSwitchedAsAPair) {
 
     tapSwitch(screen->timeSwitchControl());
     ASSERT_TRUE(waitForCalls(app, "router.setWifiTimer", 2));
-    ASSERT_TRUE(settleUntil([&] { return screen->startContainer() && screen->finishContainer(); }));
+    ASSERT_TRUE(app.screen().waitWhileTimePasses([&] { return screen->startContainer() && screen->finishContainer(); }));
     settle();
     const auto sent = callsOf(app, "router.setWifiTimer");
     EXPECT_EQ(sent[0]["time"].stringValue(), "06:45");
@@ -165,7 +159,7 @@ TEST_F(HealthModeScreen, TheTimerIsReadAndSwitchedAsAPair) {
 
     tapSwitch(screen->timeSwitchControl());
     ASSERT_TRUE(waitForCalls(app, "router.closeWifiTimer", 2));
-    EXPECT_TRUE(settleUntil([&] { return !screen->startContainer(); }));
+    EXPECT_TRUE(app.screen().waitWhileTimePasses([&] { return !screen->startContainer(); }));
     settle();
     EXPECT_FALSE(screen->timeSwitchControl()->isOn());
     const auto timer = app.peers().state().router(EmulatedPeers::kHomeRouter)->model["wifi_timer"];
