@@ -52,4 +52,6 @@ void TAVOSpeedLabel::setText(const std::string& text) {
         Modifiers::setFont(*styled, ui::Font::systemFontOfSize(speedTextSize()), range);
     }
     setAttributedText(styled);
+    // The styled text carries the label's alignment too.
+    setTextAlignment(textAlignment());
 }

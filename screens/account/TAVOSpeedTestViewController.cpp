@@ -141,6 +141,7 @@ void TAVOSpeedTestViewController::buildViews() {
         speed->setSpeedTextSize(17);
         speed->setUnitTextColor(grey(187));
         speed->setUnitTextSize(12);
+        speed->setTextAlignment(ui::TextAlignment::Center);  // under its centred title
         speed->setSpeedKB(0);
         speedSubtitleLabels_.push_back(speed);
         speedsContainerView_->addSubview(speed);
