@@ -3,8 +3,8 @@
 #include <httplib.h>
 
 #include <algorithm>
-#include <csignal>
 #include <chrono>
+#include <csignal>
 
 #include "emulator/PeerSocket.h"
 
@@ -59,6 +59,11 @@ bool HttpServer::start() {
     }
     // Every connection carries one request, as the client wants it.
     server_->set_keep_alive_max_count(1);
+    // A client on a loaded machine (sanitizers, many test processes) can be
+    // slow to finish its handshake or its request; the library's few seconds
+    // would drop it as a lost connection. Time-outs are the client's to keep.
+    server_->set_read_timeout(std::chrono::seconds(20));
+    server_->set_write_timeout(std::chrono::seconds(20));
     auto dispatch = [this](const httplib::Request& request, httplib::Response& response) { serve(request, response); };
     // Range requests are the routes' business (they answer as the peer they
     // play would); the library would otherwise cut every body itself.

@@ -173,8 +173,7 @@ void registerAccountGalleryStates() {
         EXPECT_TRUE(app.screen().tap(prompt->psw()));
         EXPECT_TRUE(app.screen().type("wrong-one"));
         EXPECT_TRUE(app.screen().pressAlertButton(test::L("connect")));
-        EXPECT_TRUE(app.screen().waitUntil([&] {
-            app.screen().wait(test::kVirtualStep);
+        EXPECT_TRUE(app.screen().waitWhileTimePasses([&] {
             return bind->loginLocalRouterAlerView() != prompt;
         }, test::kAnswerSeconds));
         app.screen().wait(1.0);

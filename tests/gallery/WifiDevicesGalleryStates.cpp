@@ -40,9 +40,8 @@ void atHome(AppFixture& app) {
 std::shared_ptr<TAVODevicesListViewController> deviceList(AppFixture& app) {
     auto list = TAVODevicesListViewController::create();
     app.push(list);
-    EXPECT_TRUE(app.screen().waitUntil(
+    EXPECT_TRUE(app.screen().waitWhileTimePasses(
         [&] {
-            app.screen().wait(0.1);
             return !list->isFirst() && !list->tableView()->isHidden();
         },
         kAnswerSeconds));
@@ -134,9 +133,8 @@ void registerWifiDevicesGalleryStates() {
         });
         auto screen = TAVORouterBlackListViewController::create();
         app.push(screen);
-        EXPECT_TRUE(app.screen().waitUntil(
+        EXPECT_TRUE(app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.2);
                 return screen->devicesList().size() == 3 && !screen->tableView()->isHidden();
             },
             kAnswerSeconds));
@@ -147,9 +145,8 @@ void registerWifiDevicesGalleryStates() {
         changeHomeRouter(app, [](emulator::EmulatedRouter& r) { r.model.set("blacklist", ns::Value(ns::Array{})); });
         auto screen = TAVORouterBlackListViewController::create();
         app.push(screen);
-        EXPECT_TRUE(app.screen().waitUntil(
+        EXPECT_TRUE(app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.2);
                 return !screen->blankIndicator()->isHidden();
             },
             kAnswerSeconds));
@@ -168,9 +165,8 @@ void registerWifiDevicesGalleryStates() {
         atHome(app);
         auto screen = TAVOGuestModeViewController::create();
         app.push(screen);
-        EXPECT_TRUE(app.screen().waitUntil(
+        EXPECT_TRUE(app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.05);
                 return screen->netView() && screen->netView()->indicators().size() == 2;
             },
             kAnswerSeconds));
@@ -180,9 +176,8 @@ void registerWifiDevicesGalleryStates() {
         atHome(app);
         auto screen = TAVOGuestModeViewController::create();
         app.push(screen);
-        ASSERT_TRUE(app.screen().waitUntil(
+        ASSERT_TRUE(app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.05);
                 return screen->netView() && screen->netView()->indicators().size() == 2;
             },
             kAnswerSeconds));
@@ -194,9 +189,8 @@ void registerWifiDevicesGalleryStates() {
         atHome(app);
         auto screen = TAVOSpeedupModeViewController::create();
         app.push(screen);
-        EXPECT_TRUE(app.screen().waitUntil(
+        EXPECT_TRUE(app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.2);
                 return screen->speedupDevice() && !screen->tableView()->isHidden();
             },
             kAnswerSeconds));
@@ -207,9 +201,8 @@ void registerWifiDevicesGalleryStates() {
         changeHomeRouter(app, [](emulator::EmulatedRouter& r) { r.model.set("accelerate_mac", ""); });
         auto screen = TAVOSpeedupModeViewController::create();
         app.push(screen);
-        EXPECT_TRUE(app.screen().waitUntil(
+        EXPECT_TRUE(app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.2);
                 return !screen->tableView()->isHidden();
             },
             kAnswerSeconds));
@@ -219,9 +212,8 @@ void registerWifiDevicesGalleryStates() {
         changeHomeRouter(app, [](emulator::EmulatedRouter& r) { r.model.set("devices", ns::Value(ns::Array{})); });
         auto screen = TAVOSpeedupModeViewController::create();
         app.push(screen);
-        EXPECT_TRUE(app.screen().waitUntil(
+        EXPECT_TRUE(app.screen().waitWhileTimePasses(
             [&] {
-                app.screen().wait(0.2);
                 return !screen->blankIndicator()->isHidden();
             },
             kAnswerSeconds));

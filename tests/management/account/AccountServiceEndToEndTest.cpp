@@ -47,7 +47,7 @@ protected:
     // The next notification; fails the test when none arrives.
     ns::NotificationPtr next() {
         std::size_t seen = taken;
-        if (!runMainLoopUntil([&] { return posted.size() > seen; }, 10.0)) return nullptr;
+        if (!runMainLoopUntil([&] { return posted.size() > seen; }, 30.0)) return nullptr;
         return posted[taken++];
     }
     std::string msg(const ns::NotificationPtr& n) { return n ? n->userInfo()["msg"].asString() : "<none>"; }

@@ -81,8 +81,7 @@ TEST_F(AccountRegistration, ByEmailWithTheCaptchaTheServiceDemandsEndsSignedIn) 
 TEST_F(AccountRegistration, ByPhoneWithTheSmsCodeAndTheResendCountDownEndsSignedIn) {
     ASSERT_TRUE(app.screen().type(kPhone));
     ASSERT_TRUE(app.screen().tap(reg->nextStep()));
-    ASSERT_TRUE(app.screen().waitUntil([&] {
-        app.screen().wait(kVirtualStep);
+    ASSERT_TRUE(app.screen().waitWhileTimePasses([&] {
         return topScreenAs<PhoneReg>(app) != nullptr;
     }, kAnswerSeconds)) << app.screen().describe();
     auto phone = topScreenAs<PhoneReg>(app);

@@ -45,8 +45,7 @@ inline bool tabScreenOnTop(AppFixture& app) {
 
 // Waits (real time, while the peers answer) for the tab screen to come back.
 inline bool waitForTabScreen(AppFixture& app) {
-    const bool back = app.screen().waitUntil([&] {
-        app.screen().wait(kVirtualStep);
+    const bool back = app.screen().waitWhileTimePasses([&] {
         return tabScreenOnTop(app);
     }, kAnswerSeconds);
     EXPECT_TRUE(back) << app.screen().describe();

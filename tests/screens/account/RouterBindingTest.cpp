@@ -52,8 +52,7 @@ public:
     }
     // Waits for the prompt to come back after a failed step; its field's text.
     std::string promptErrorAfterFailure(const MAPasswordAlertViewPtr& previous) {
-        EXPECT_TRUE(app.screen().waitUntil([&] {
-            app.screen().wait(kVirtualStep);
+        EXPECT_TRUE(app.screen().waitWhileTimePasses([&] {
             return bind->loginLocalRouterAlerView() != previous && bind->loginLocalRouterAlerView()->showErrorInfo();
         }, kAnswerSeconds));
         app.screen().wait(1.0);  // the old prompt leaves, the new one comes in
