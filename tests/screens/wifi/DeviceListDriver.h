@@ -51,12 +51,17 @@ protected:
     }
     // Opens the device's row with its arrow and presses the swipe button.
     bool pressSwipeButton(const std::string& name, const std::string& title) {
-        auto cell = deviceCell(name);
-        if (!cell) return false;
-        if (cell->cellState() != SlideCellState::Right) {
+        // A poll's answer reloads the table and closes an open row, so the
+        // row is opened again until it is still open when the finger lands.
+        TAVODeviceItemCellPtr cell;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            cell = deviceCell(name);
+            if (!cell) return false;
+            if (cell->cellState() == SlideCellState::Right) break;
             if (!app.screen().tap(cell->expendIndicator())) return false;
             app.screen().wait(0.5);
         }
+        if (cell->cellState() != SlideCellState::Right) return false;
         auto button = buttonTitled(cell->rightUtilityButtons(), title);
         EXPECT_TRUE(button) << name << " offers no \"" << title << "\"";
         if (!button || !app.screen().tap(button)) return false;
