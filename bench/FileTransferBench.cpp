@@ -16,6 +16,7 @@
 // lines (libcurl's time over ours, 1.0 = as fast as libcurl).
 #include <benchmark/benchmark.h>
 #include <curl/curl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -191,6 +192,14 @@ private:
     std::thread thread_;
 };
 
+// This process's minor page faults so far: memory touched for the first
+// time (or again after the allocator gave it back) costs one per page.
+long minorFaults() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
 // ---- ours: the file manager's queues ----
 
 struct Watcher : TAVODownloadQueueDelegate, TAVOUploadQueueDelegate {
@@ -352,6 +361,8 @@ struct Growth {
 
 struct Figures {
     std::vector<double> ourDownload, curlDownload, ourUpload, curlUpload;
+    // Minor page faults per counted transfer, summed.
+    long ourDownloadFaults = 0, curlDownloadFaults = 0, ourUploadFaults = 0, curlUploadFaults = 0;
     // The first transfer of each kind also pays for what the process sets
     // up once (threads, TLS and crypto tables, allocator arenas); the later
     // ones show what a transfer itself holds.
@@ -370,34 +381,44 @@ void BM_FileTransfer_64MiB_Alternating(benchmark::State& state) {
     const fs::path ourTarget = fs::path(ns::documentsDirectory()) / kDiskName;
     const fs::path curlTarget = gHome / "curl-download.bin";
     Figures& f = gFigures;
-    auto watched = [&](const std::function<bool()>& work, std::vector<double>& times, Growth& growth) {
+    auto watched = [&](const std::function<bool()>& work, std::vector<double>& times, Growth& growth, long& faults) {
         MemoryWatch watch;
         watch.start();
+        const long before = minorFaults();
         times.push_back(seconds(work, f.ok));
+        faults += minorFaults() - before;
         growth.take(watch.stop());
+    };
+    auto timed = [&](const std::function<bool()>& work, std::vector<double>& times, long& faults) {
+        const long before = minorFaults();
+        times.push_back(seconds(work, f.ok));
+        faults += minorFaults() - before;
     };
     // Round 0 warms up and checks the bytes; it is not counted.
     for (auto _ : state) {
         for (int round = 0; round <= kRounds; ++round) {
             const bool warmUp = round == 0;
             std::vector<double> unused;
+            long unusedFaults = 0;
             auto ourDownloadRun = [&] {
                 fs::remove(ourTarget);
-                watched([&] { return ourDownload(); }, warmUp ? unused : f.ourDownload, warmUp ? f.firstDownload : f.download);
+                watched([&] { return ourDownload(); }, warmUp ? unused : f.ourDownload, warmUp ? f.firstDownload : f.download,
+                        warmUp ? unusedFaults : f.ourDownloadFaults);
                 if (warmUp) f.verified = sameBytes(ourTarget, source) && f.verified;
             };
             auto curlDownloadRun = [&] {
-                const double t = seconds([&] { return curlDownload(url, curlTarget); }, f.ok);
-                if (!warmUp) f.curlDownload.push_back(t);
+                timed([&] { return curlDownload(url, curlTarget); }, warmUp ? unused : f.curlDownload,
+                      warmUp ? unusedFaults : f.curlDownloadFaults);
                 if (warmUp) f.verified = sameBytes(curlTarget, source) && f.verified;
             };
             auto ourUploadRun = [&] {
-                watched([&] { return ourUpload(source); }, warmUp ? unused : f.ourUpload, warmUp ? f.firstUpload : f.upload);
+                watched([&] { return ourUpload(source); }, warmUp ? unused : f.ourUpload, warmUp ? f.firstUpload : f.upload,
+                        warmUp ? unusedFaults : f.ourUploadFaults);
                 if (warmUp) f.verified = sameBytes(gRouter.disk / kOurUpload, source) && f.verified;
             };
             auto curlUploadRun = [&] {
-                const double t = seconds([&] { return curlUpload(url, source); }, f.ok);
-                if (!warmUp) f.curlUpload.push_back(t);
+                timed([&] { return curlUpload(url, source); }, warmUp ? unused : f.curlUpload,
+                      warmUp ? unusedFaults : f.curlUploadFaults);
                 if (warmUp) f.verified = sameBytes(gRouter.disk / kCurlUpload, source) && f.verified;
             };
             // The one who goes first alternates, so neither always finds a warmer cache.
@@ -466,6 +487,10 @@ int main(int argc, char** argv) {
                     "download %.2f / %.2f, upload %.2f / %.2f\n",
                     f.download.sampled, f.download.peak, f.upload.sampled, f.upload.peak, f.firstDownload.sampled,
                     f.firstDownload.peak, f.firstUpload.sampled, f.firstUpload.peak);
+        std::printf("figure: minor page faults per 64 MiB: download file manager %ld, libcurl %ld; upload file manager %ld, "
+                    "libcurl %ld\n",
+                    f.ourDownloadFaults / kRounds, f.curlDownloadFaults / kRounds, f.ourUploadFaults / kRounds,
+                    f.curlUploadFaults / kRounds);
         std::printf("ratio: file-download-64MiB-throughput-vs-libcurl %.3f\n", median(f.curlDownload) / median(f.ourDownload));
         std::printf("ratio: file-upload-64MiB-throughput-vs-libcurl %.3f\n", median(f.curlUpload) / median(f.ourUpload));
         std::printf("ratio: file-download-64MiB-resident-growth-MiB %.2f\n", f.download.sampled);
