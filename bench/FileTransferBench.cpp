@@ -42,7 +42,6 @@
 #include "emulator/EmulatorState.h"
 #include "emulator/RouterLocalService.h"
 #include "files/TAVODownloadQueue.h"
-#include "files/TAVOFileManager.h"
 #include "files/TAVOUploadQueue.h"
 #include "platform/foundation/Date.h"
 #include "platform/foundation/RunLoop.h"
