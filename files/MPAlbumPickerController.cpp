@@ -13,6 +13,9 @@
 
 void MPAlbumPickerController::viewDidLoad() {
     ui::ViewController::viewDidLoad();
+    // A plain table's white, also under the picker's bar: the screen it
+    // is presented over never shows through.
+    view()->setBackgroundColor(ui::Color::whiteColor());
     const double top = navigationController() ? 20 + ui::NavigationController::kBarHeight : 0;
     cg::Rect frame = view()->bounds();
     frame.origin.y += top;

@@ -8,8 +8,11 @@ namespace {
 constexpr double kIconSize = 40;
 constexpr double kIconGap = 11;
 constexpr double kNameWidth = 190, kNameHeight = 25;
-constexpr double kTimeWidth = 100, kDetailHeight = 15;
-constexpr double kSizeWidth = 55;
+// Wide enough for "yyyy-MM-dd HH:mm" with a gap before the size, and for
+// "1023.9MB", in the bundled 12-point font, which runs wider than the
+// phone's; both still end before the right-hand state word.
+constexpr double kTimeWidth = 118, kDetailHeight = 15;
+constexpr double kSizeWidth = 62;
 constexpr double kBarWidth = 180, kBarHeight = 4;
 constexpr double kArrowWidth = 9, kArrowHeight = 18;
 constexpr double kCheckSize = 24;

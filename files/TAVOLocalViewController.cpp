@@ -104,6 +104,10 @@ ui::TableViewCellPtr TAVOLocalViewController::cellForRowAtIndexPath(ui::TableVie
     if ((state == TAVOFileInfo::Paused || state == TAVOFileInfo::Waiting) && record->totalLength > 0)
         cell->progressView()->setProgress(static_cast<float>(record->sizeLength / record->totalLength));
     showSeparatorLine(cell, ip.row != 0, ip, table);
+    // The first row has no top line, so the call above leaves its bottom
+    // line as a reused cell had it: a line under it only when it is also
+    // the last row.
+    if (ip.row == 0) showBottomSeperatorLine(cell, table.numberOfRowsInSection(ip.section) == 1);
     cell->hideUtilityButtonsAnimated(false);
     return cell;
 }

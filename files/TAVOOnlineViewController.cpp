@@ -212,6 +212,10 @@ ui::TableViewCellPtr TAVOOnlineViewController::cellForRowAtIndexPath(ui::TableVi
     if (state != TAVOFileInfo::Uploading && state != TAVOFileInfo::UploadFailed && state != TAVOFileInfo::Paused)
         cell->setShowSelectView(inSelectMode_);
     showSeparatorLine(cell, ip.row != 0, ip, table);
+    // The first row has no top line, so the call above leaves its bottom
+    // line as a reused cell had it: a line under it only when it is also
+    // the last row.
+    if (ip.row == 0) showBottomSeperatorLine(cell, table.numberOfRowsInSection(ip.section) == 1);
     cell->setCellHeight(TAVOFileInfoCell::kRowHeight);
     cell->hideUtilityButtonsAnimated(false);
     return cell;

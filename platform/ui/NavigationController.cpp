@@ -56,11 +56,42 @@ void NavigationController::placeTopView() {
     auto top = topViewController();
     if (shown_ && shown_ != top && shown_->isViewLoaded()) shown_->view()->removeFromSuperview();
     shown_ = top;
-    if (!top) return;
+    if (!top) {
+        showTopItem();
+        return;
+    }
     auto v = top->view();
     v->setFrame(view()->bounds());
     v->setAutoresizingMask(ViewAutoresizingFlexibleWidth | ViewAutoresizingFlexibleHeight);
     if (v->superview() != view()) view()->insertSubviewBelow(v, navigationBar());
+    // After the view loaded: its controller fills the item there.
+    showTopItem();
+}
+
+void NavigationController::showTopItem() {
+    const ViewPtr& bar = navigationBar();
+    for (const auto& v : itemViews_)
+        if (v->superview() == bar) v->removeFromSuperview();
+    itemViews_.clear();
+    auto top = topViewController();
+    if (!top) return;
+    const NavigationItem& item = top->navigationItem();
+    const cg::Size size = bar->bounds().size;
+    auto place = [&](const ViewPtr& v, double x, unsigned mask) {
+        cg::Rect frame = v->frame();
+        frame.origin = cg::PointMake(x, (size.height - frame.size.height) / 2);
+        v->setFrame(frame);
+        v->setAutoresizingMask(mask);
+        bar->addSubview(v);
+        itemViews_.push_back(v);
+    };
+    if (item.titleView)
+        place(item.titleView, (size.width - item.titleView->frame().size.width) / 2,
+              ViewAutoresizingFlexibleLeftMargin | ViewAutoresizingFlexibleRightMargin);
+    if (item.leftBarButtonView) place(item.leftBarButtonView, kItemMargin, ViewAutoresizingFlexibleRightMargin);
+    if (item.rightBarButtonView)
+        place(item.rightBarButtonView, size.width - kItemMargin - item.rightBarButtonView->frame().size.width,
+              ViewAutoresizingFlexibleLeftMargin);
 }
 
 void NavigationController::finishTransition() {

@@ -1,5 +1,7 @@
 // A stack of controllers, the top one's view shown below a navigation bar
-// (which the program usually hides and replaces with its own).
+// (which the program usually hides and replaces with its own). The bar
+// shows the top controller's title view, centred, and its left and right
+// views at the bar's edges.
 //
 // Push and pop change the stack and the shown view at once. The delegate
 // hears will-show before the new view appears (also for the first
@@ -30,6 +32,8 @@ public:
     using ViewController::ViewController;
     static std::shared_ptr<NavigationController> create(const ViewControllerPtr& root);
     static constexpr double kBarHeight = 44;
+    // From the bar's edge to a left or right view.
+    static constexpr double kItemMargin = 16;
 
     void initWithRootViewController(const ViewControllerPtr& root);
 
@@ -80,12 +84,15 @@ private:
     void transition(const ViewControllerPtr& from, bool animated);
     void finishTransition();
     void placeTopView();
+    // Puts the top controller's item views on the bar in place of the last ones.
+    void showTopItem();
     bool isOnScreen() const;
 
     std::vector<ViewControllerPtr> stack_;
     ViewControllerPtr shown_;  // whose view is in the container
     std::weak_ptr<NavigationControllerDelegate> delegate_;
     ViewPtr bar_;
+    std::vector<ViewPtr> itemViews_;  // on the bar for the top controller
     bool barHidden_ = false;
     std::function<void()> pendingEnd_;
     std::uint64_t pendingCall_ = 0;

@@ -17,6 +17,7 @@
 #include "platform/ui/AssetsLibrary.h"
 #include "tests/files/FilesFixture.h"
 #include "widgets/TAVOScreenClassRegistry.h"
+#include "widgets/UITableViewCellSeperator.h"
 
 namespace fs = std::filesystem;
 
@@ -57,6 +58,25 @@ protected:
         return shown;
     }
     ScreenDriver& screen() { return app.screen(); }
+    // Every shown row of the router-disk list has a top line unless it is
+    // the first, and a bottom line exactly when it is the last (a reused
+    // cell keeps nothing of the row it showed before).
+    void expectRowLines() {
+        auto table = tab->onlineVC()->onLineTableView();
+        table->layoutIfNeeded();
+        const long rows = table->numberOfRowsInSection(0);
+        for (const auto& cell : table->visibleCells()) {
+            auto ip = table->indexPathForCell(cell);
+            ASSERT_TRUE(ip);
+            auto shown = [&](long tag) {
+                auto line = findSubView(tag, cell);
+                return line && !line->isHidden();
+            };
+            SCOPED_TRACE("row " + std::to_string(ip->row) + " of " + std::to_string(rows));
+            EXPECT_EQ(shown(kTopSeparatorLineTag), ip->row != 0);
+            EXPECT_EQ(shown(kBottomSeparatorLineTag), ip->row + 1 == rows);
+        }
+    }
 
     TAVOFileBrowserViewControllerPtr tab;
 };
@@ -144,6 +164,7 @@ TEST_F(FileTabTest, BrowsingWithThePathStrip) {
     ASSERT_TRUE(waitListed("deep.txt"));
     EXPECT_EQ(online->currentDir()->filePath, "/a/b/");
     EXPECT_EQ(online->treeNodes(), (std::vector<std::string>{"/", "a", "b"}));
+    expectRowLines();
 
     // The nodes: the root's text and widths of text + 25.
     online->folderTreeView()->layoutIfNeeded();
@@ -160,6 +181,7 @@ TEST_F(FileTabTest, BrowsingWithThePathStrip) {
     ASSERT_TRUE(screen().tap(cells[0]));
     screen().wait(0.5);
     ASSERT_TRUE(waitListed("top.txt"));
+    expectRowLines();
     EXPECT_EQ(online->currentDir()->filePath, "/");
     EXPECT_EQ(online->treeNodes(), (std::vector<std::string>{"/"}));
     EXPECT_EQ(online->folderTreeView()->alpha(), 0);

@@ -1,16 +1,22 @@
 // The upload queue against the emulated router's USB disk: a picked file
 // goes up in 1 MiB chunks whose Content-Range names the first offset, the
 // offset just past the chunk and the size; pause, resume across a restart,
-// failures and a vanished source keep the queue moving.
+// failures, a vanished source and the delete of a running upload keep the
+// queue moving.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "emulator/UsbFaultPlan.h"
 #include "files/TAVOFileManager.h"
 #include "files/TAVOUploadQueue.h"
 #include "platform/ui/AssetsLibrary.h"
 #include "emulator/Fault.h"
+#include "protocol/commands/TAVOCommonService.h"
+#include "protocol/commands/TAVODeleteFileCommand.h"
+#include "protocol/commands/TAVODeleteFileParser.h"
 #include "tests/files/FilesEmulatorFixture.h"
 
 namespace fs = std::filesystem;
@@ -22,8 +28,12 @@ struct Recorder : TAVOUploadQueueDelegate {
     int changes = 0;
     std::vector<double> progress;
     std::vector<TAVOErrorPtr> errors;
+    std::function<void()> onProgress;
     void uploadQueueDidChange() override { ++changes; }
-    void uploadQueueProgress(const TAVOFileInfoPtr&, double p) override { progress.push_back(p); }
+    void uploadQueueProgress(const TAVOFileInfoPtr&, double p) override {
+        progress.push_back(p);
+        if (onProgress) onProgress();
+    }
     void uploadQueueShowError(const TAVOErrorPtr& error) override { errors.push_back(error); }
 };
 
@@ -156,6 +166,57 @@ TEST_F(UploadQueueTest, FailuresAreKeptAndTheQueueMovesOn) {
     EXPECT_EQ(failed[0]->fileName, "failing.mp4");
     EXPECT_EQ(readWholeFile(disk() / "good.jpg"), "fine");
     commands().setUsbFaults({});
+}
+
+// As the router-disk page deletes a running upload: the queue stops it, then
+// the delete goes to the router. The piece in flight hangs on the router
+// until its connection goes, so a queue that waited for its answer would
+// never move on, and one that sent it on would make the file again.
+TEST_F(UploadQueueTest, DeletingARunningUploadStopsItSoTheDeleteHoldsAndTheNextUploadRuns) {
+    const std::string big = filePayload(3 * 1048576, 31);
+    auto running = picked("running.mp4", big);
+    auto next = picked("next.jpg", "next photo");
+    bool stallNextPiece = true;
+    recorder->onProgress = [&] {
+        if (!stallNextPiece) return;
+        stallNextPiece = false;
+        setServerFault(emulator::Fault::stalling());
+    };
+    queue->doAddWaitingItems({running, next}, {}, "/");
+    ASSERT_TRUE(runMainLoopUntil([&] { return headerValues("Content-Range").size() == 2; }, 30));
+    ASSERT_EQ(fs::file_size(disk() / "running.mp4"), 1048576u) << "the first piece is on the router";
+
+    queue->stopRunning(running);
+    clearServerFaults();
+    auto command = TAVODeleteFileCommand::create();
+    command->fileNames = {running->parentPath + running->fileName};
+    std::optional<ns::Value> deleted;
+    TAVOCommonService::localService()->sendCommand(
+        command, 0, TAVODeleteFileParser::create(), [&](const ns::Value& result) { deleted = result; },
+        [&](const TAVOErrorPtr&) { deleted = ns::Value(); });
+    ASSERT_TRUE(runMainLoopUntil([&] { return deleted.has_value(); }, 30));
+    EXPECT_EQ(deleted->intValue(), 0);
+    EXPECT_TRUE(deleted->isNumber());
+
+    ASSERT_TRUE(waitFor(next, TAVOFileInfo::Idle));
+    drainMainLoop();
+    // The hanging piece is given up by the phone, not left to time out.
+    auto hanging = [&] {
+        for (const auto& entry : local->server().log().entries())
+            if (entry.header("Content-Range") == "bytes 1048576-2097152/3145728") return entry.outcome;
+        return emulator::LoggedRequest::Outcome::Pending;
+    };
+    EXPECT_TRUE(runMainLoopUntil([&] { return hanging() == emulator::LoggedRequest::Outcome::Dropped; }, 30));
+    EXPECT_EQ(readWholeFile(disk() / "next.jpg"), "next photo");
+    EXPECT_FALSE(fs::exists(disk() / "running.mp4")) << "no later piece made the deleted file again";
+    EXPECT_EQ(headerValues("Content-Range"), (std::vector<std::string>{"bytes 0-1048576/3145728", "bytes 1048576-2097152/3145728",
+                                                                       "bytes 0-10/10"}));
+    EXPECT_TRUE(recorder->errors.empty()) << "the stop is no failure";
+    EXPECT_FALSE(queue->inUploading());
+    EXPECT_EQ(queue->running(), nullptr);
+    EXPECT_TRUE(queue->getAllUploadQueue().empty());
+    EXPECT_TRUE(TAVOUploadQueue::getStopUploadQueueByPath("/").empty());
+    EXPECT_TRUE(TAVOUploadQueue::getFailedUploadQueue("/").empty());
 }
 
 TEST_F(UploadQueueTest, ClashingNamesAreRenamedOnIntake) {

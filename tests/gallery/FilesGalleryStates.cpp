@@ -4,6 +4,7 @@
 // transfer state, and the photo picker's album list and grid.
 #include <filesystem>
 
+#include "emulator/SampleImages.h"
 #include "emulator/UsbFaultPlan.h"
 #include "files/MPAlbumPickerController.h"
 #include "files/MPAssetTablePickerCtroller.h"
@@ -11,7 +12,6 @@
 #include "files/TAVOFileBrowserViewController.h"
 #include "files/TAVOFileInfoCell.h"
 #include "files/TAVOFileManager.h"
-#include "platform/foundation/Bundle.h"
 #include "platform/foundation/Format.h"
 #include "platform/foundation/Sandbox.h"
 #include "platform/ui/TableView.h"
@@ -103,11 +103,12 @@ public:
 void writePictures(AppFixture&, const fs::path& root) {
     ::setenv("KEELBOX_PICTURES_DIR", (root / "Pictures").c_str(), 1);
     ::setenv("KEELBOX_VIDEOS_DIR", (root / "Videos").c_str(), 1);
-    const auto sample = ns::Bundle::mainBundle()->pathForResource("router_icon@2x", "png");
-    std::string bytes = sample.empty() ? std::string() : test::readWholeFile(sample);
-    for (const char* name : {"IMG_0001.png", "IMG_0002.png", "IMG_0003.png", "IMG_0004.png", "IMG_0005.png"})
-        test::writeWholeFile(root / "Pictures" / name, bytes);
-    test::writeWholeFile(root / "Pictures" / "Trip" / "IMG_0100.png", bytes);
+    // Photos of one colour each: sky, sand, grass, sunset and stone.
+    const std::uint8_t colours[][3] = {{120, 170, 220}, {222, 196, 150}, {110, 170, 90}, {235, 140, 80}, {150, 150, 160}};
+    int n = 1;
+    for (const auto& c : colours)
+        test::writeWholeFile(root / "Pictures" / ns::format("IMG_%04d.jpg", n++), emulator::solidJPEG(300, 300, c[0], c[1], c[2]));
+    test::writeWholeFile(root / "Pictures" / "Trip" / "IMG_0100.jpg", emulator::solidJPEG(300, 300, 60, 120, 160));
     test::writeWholeFile(root / "Videos" / "clip.mp4", "not really a movie");
 }
 

@@ -111,6 +111,50 @@ TEST(Navigation, PopsReturnWhatTheyRemoved) {
     EXPECT_TRUE(app.root->isVisible());
 }
 
+// A screen that fills its navigation item when its view loads, as the
+// photo picker's screens do.
+class ItemScreen : public ViewController {
+public:
+    using ViewController::ViewController;
+    bool withLeft = false;
+    void viewDidLoad() override {
+        navigationItem().titleView = View::create(cg::RectMake(0, 0, 160, 44));
+        auto side = View::create(cg::RectMake(0, 0, 50, 30));
+        if (withLeft)
+            navigationItem().leftBarButtonView = side;
+        else
+            navigationItem().rightBarButtonView = side;
+    }
+};
+
+TEST(Navigation, TheBarShowsTheTopControllersItemViewsAndOnlyThose) {
+    auto window = Window::create(cg::RectMake(0, 0, 320, 480));
+    auto list = ViewController::make<ItemScreen>();
+    auto nav = NavigationController::create(list);
+    window->setRootViewController(nav);
+    window->makeKeyAndVisible();
+    const auto& bar = nav->navigationBar();
+    const NavigationItem& listItem = list->navigationItem();
+    ASSERT_TRUE(listItem.titleView && listItem.rightBarButtonView);
+    EXPECT_EQ(listItem.titleView->superview(), bar);
+    EXPECT_EQ(listItem.titleView->frame(), cg::RectMake(80, 0, 160, 44));
+    EXPECT_EQ(listItem.rightBarButtonView->frame(), cg::RectMake(320 - NavigationController::kItemMargin - 50, 7, 50, 30));
+
+    auto detail = ViewController::make<ItemScreen>();
+    detail->withLeft = true;
+    nav->pushViewController(detail, false);
+    EXPECT_EQ(listItem.titleView->superview(), nullptr);
+    EXPECT_EQ(listItem.rightBarButtonView->superview(), nullptr);
+    EXPECT_EQ(detail->navigationItem().leftBarButtonView->superview(), bar);
+    EXPECT_EQ(detail->navigationItem().leftBarButtonView->frame().origin.x, NavigationController::kItemMargin);
+    EXPECT_EQ(bar->subviews().size(), 2u);
+
+    nav->popViewControllerAnimated(false);
+    EXPECT_EQ(detail->navigationItem().titleView->superview(), nullptr);
+    EXPECT_EQ(listItem.titleView->superview(), bar);
+    EXPECT_EQ(bar->subviews().size(), 2u);
+}
+
 TEST(Presentation, DismissCompletionRunsAfterTheAppearanceCalls) {
     App app;
     auto modal = screen("modal");
