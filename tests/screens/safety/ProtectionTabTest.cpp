@@ -17,6 +17,7 @@
 #include "core/errors/TAVORouterErrorUtility.h"
 #include "platform/render/LayerRenderer.h"
 #include "uikit/LXCommodityConstructors.h"
+#include "widgets/TAVOPopupViewController.h"
 #include "screens/safety/TAVOSafeProtectionViewController.h"
 #include "screens/safety/TAVOSafetyStyle.h"
 #include "tests/screens/safety/SafetyScreenFixture.h"
@@ -114,16 +115,17 @@ protected:
         ASSERT_EQ(tab->routerStatus(), Tab::PageNormal);
     }
 
-    // The colour drawn at the tab's top-left corner, where its background
-    // gradient begins.
-    static ui::Color drawnCorner(const std::shared_ptr<Tab>& tab) {
+    // The colour drawn at a point of a view.
+    static ui::Color drawnAt(const ui::ViewPtr& view, cg::Point point) {
         auto picture = cg::LayerRenderer::renderWindowStack();
         if (!picture) return ui::Color::clearColor();
-        const cg::Point p = tab->view()->convertPointToView(cg::PointMake(2, 2), nullptr);
+        const cg::Point p = view->convertPointToView(point, nullptr);
         const double scale = picture->scale();
         const cg::RGBA c = picture->pixel(static_cast<std::size_t>(p.x * scale), static_cast<std::size_t>(p.y * scale));
         return ui::Color::rgba(c.r, c.g, c.b, c.a);
     }
+    // At the tab's top-left corner, where its background gradient begins.
+    static ui::Color drawnCorner(const std::shared_ptr<Tab>& tab) { return drawnAt(tab->view(), cg::PointMake(2, 2)); }
     static void expectNear(const ui::Color& drawn, const ui::Color& wanted) {
         constexpr double kTolerance = 4.0 / 255;
         EXPECT_NEAR(drawn.red(), wanted.red(), kTolerance);
@@ -137,6 +139,12 @@ TEST_F(ProtectionTab, TheFirstShowingOpensTheUpdatePopupAndClosingItStartsTheChe
     EXPECT_TRUE(tab->isUpdating());
     ASSERT_TRUE(tab->updateViewController());
     EXPECT_TRUE(TAVORouterPreference::shareInstance()->hasInitializedVirusLibrary());
+    // The popup's content fills its card down to the bottom-right corner
+    // with the end colour of its background.
+    auto popup = std::dynamic_pointer_cast<TAVOPopupViewController>(tab->updateViewController()->parentViewController());
+    ASSERT_TRUE(popup);
+    const cg::Size card = popup->topView()->bounds().size;
+    expectNear(drawnAt(popup->topView(), cg::PointMake(card.width - 2, card.height - 2)), ui::Color::rgb255(219, 228, 233));
     ASSERT_TRUE(app.screen().waitUntil([&] { return !callsOf("security.updateVirusLibrary").empty(); }));
     tab->updateViewControllerWillDismiss(*tab->updateViewController());
     EXPECT_FALSE(tab->isUpdating());
