@@ -381,11 +381,14 @@ void TAVONetProtectViewController::onSwithChanged(ToggleSwitch& switchControl, T
 
 void TAVONetProtectViewController::sent(std::int32_t result, Row kind) {
     if (result != 0 && result != kTAVONothingSent) return;
-    // Refused before sending: its failure names no switch, so fail this one.
+    // Refused before sending: its failure names no switch, so fail this one,
+    // unless the provider's own failure (posted first) has already done so.
     std::weak_ptr<TAVONetProtectViewController> weak = self<TAVONetProtectViewController>();
     const auto message = getErrMsgFromObject(TAVORequestAnswers::refusalError(result == 0 ? -100000 : result));
-    dispatch::Queue::main()->async([weak, kind, message] {
-        if (auto screen = weak.lock()) screen->failed(kind, message);
+    const unsigned failuresBefore = failuresHandled_;
+    dispatch::Queue::main()->async([weak, kind, message, failuresBefore] {
+        auto screen = weak.lock();
+        if (screen && screen->failuresHandled_ == failuresBefore) screen->failed(kind, message);
     });
 }
 
@@ -441,6 +444,7 @@ void TAVONetProtectViewController::intruderAnswered(const ns::Dictionary& userIn
 }
 
 void TAVONetProtectViewController::failed(Row kind, const std::string& message) {
+    ++failuresHandled_;
     reloadRow(kind);
     dismissToast();
     if (!message.empty()) showError(message);
