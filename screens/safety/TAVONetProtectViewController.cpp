@@ -32,6 +32,7 @@ constexpr const char* kTitleCell = "cellTitle";
 constexpr const char* kSwitchCell = "cellSwitcher";
 constexpr const char* kPasswordCell = "cellPassword";
 constexpr double kResultLineSpacing = 8.5;
+constexpr double kHeadingFontSize = 16;
 
 struct Layout {
     double radarSide, radarTop, labelTop, labelHeight, tableTop;
@@ -86,6 +87,8 @@ void TAVONetProtectViewController::buildViews() {
     circleView_ = CircleView::create(radar);
     circleView_->bgImageView()->setImage(ui::Image::imageNamed("safe_fcw_radar_bg"));
     circleView_->circleImageView()->setImage(ui::Image::imageNamed("safe_fcw_radar"));
+    // The sweep is drawn larger than this radar: it turns within the rings.
+    circleView_->circleImageView()->setContentMode(ui::ContentMode::ScaleAspectFit);
     circleView_->setRotationDuration(kRadarTurnSeconds);
     view()->addSubview(circleView_);
     randomView_ = ui::View::create(radar);
@@ -293,6 +296,8 @@ ui::TableViewCellPtr TAVONetProtectViewController::cellForRowAtIndexPath(ui::Tab
         if (!cell) cell = ui::TableViewCell::create(ui::TableViewCellStyle::Default, kTitleCell);
         cell->textLabel()->setText(TAVOLocalizedString("4 layer protection"));
         cell->textLabel()->setTextAlignment(ui::TextAlignment::Center);
+        // In the rows' own size: the cell's larger default cuts the heading.
+        cell->textLabel()->setFont(ui::Font::boldSystemFontOfSize(kHeadingFontSize));
     } else if (kind == RowPermit || kind == RowAdvance || kind == RowAntiIntruder) {
         auto sw = std::dynamic_pointer_cast<TAVOSettingSwitchCell>(table.dequeueReusableCellWithIdentifier(kSwitchCell));
         if (!sw) {
