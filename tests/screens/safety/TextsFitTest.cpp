@@ -46,6 +46,11 @@ void expectFitsOneLine(ui::Label& label) {
     EXPECT_LE(oneLineWidth(label), label.bounds().size.width) << '"' << textOf(label) << '"';
 }
 
+void expectButtonTitleFits(ui::Button& button) {
+    button.layoutIfNeeded();
+    expectFitsOneLine(*button.titleLabel());
+}
+
 // A text of several lines: none of them wraps within the label's width,
 // and together they fit its height.
 void expectNoLineWraps(LXAttributedLabel& label) {
@@ -85,14 +90,14 @@ protected:
         pollStatus();
     }
     // The navigation bar's title shows whole.
-    void expectTitleFits(const std::string& title) {
+    void expectNavTitleFits(const std::string& title) {
         auto label = std::dynamic_pointer_cast<ui::Label>(app.screen().viewWithText(title));
         ASSERT_TRUE(label) << title;
         expectFitsOneLine(*label);
     }
 };
 
-TEST_F(TextsFit, TheProtectionTabsRowsAndTheReportsCounters) {
+TEST_F(TextsFit, TheProtectionTabsRowsScanPageAndTheReportsCounters) {
     everythingOnWithLargeCounters();
     TAVORouterPreference::shareInstance()->setInitializedVirusLibrary(true);
     router->anvirusLibInfo = ns::Value::dictionary({{"download_time", 1780000000000LL}});
@@ -105,6 +110,16 @@ TEST_F(TextsFit, TheProtectionTabsRowsAndTheReportsCounters) {
         ASSERT_NE(textOf(*cell->statusLabel()).find("9999"), std::string::npos);
         expectClearRow(*cell);
     }
+    // The scan page names every item and its group on one line each.
+    auto scan = tab->checkRouterViewController();
+    for (long item = 0; item < scan->securityItemsCount(); ++item) {
+        SCOPED_TRACE(item);
+        scan->setSecurityItemBeingScanned(item);
+        expectFitsOneLine(*scan->parseLabel());
+        expectFitsOneLine(*scan->parseSublabel());
+    }
+    expectButtonTitleFits(*scan->virusLibraryUpdateButton());
+    expectButtonTitleFits(*tab->headerView()->virusLibraryUpdateButton());
 
     auto report = TAVOSafeReportViewController::create();
     app.push(report);
@@ -123,14 +138,14 @@ TEST_F(TextsFit, EachProtectionScreensTitleHeadlineAndButtonInEveryState) {
         auto screen = make();
         app.push(screen);
         SCOPED_TRACE(screen->titleForViewController);
-        expectTitleFits(screen->titleForViewController);
+        expectNavTitleFits(screen->titleForViewController);
         ASSERT_NE(textOf(*screen->titleLabel()).find("9999"), std::string::npos);
         for (const int state : {TAVOSafeSubViewController::StatusOn, TAVOSafeSubViewController::StatusOff,
                                 TAVOSafeSubViewController::StatusTurningOn, TAVOSafeSubViewController::StatusTurningOff}) {
             SCOPED_TRACE(state);
             screen->setSwitcherStatus(state, false);
             expectNoLineWraps(*screen->titleLabel());
-            expectFitsOneLine(*screen->buttonEnable()->titleLabel());
+            expectButtonTitleFits(*screen->buttonEnable());
         }
         for (long row = 0; row < static_cast<long>(screen->securityItems.size()); ++row) {
             SCOPED_TRACE(row);
@@ -166,7 +181,7 @@ TEST_F(TextsFit, AdmissionControlsRowsAndRadarText) {
         pollStatus();
         auto screen = TAVONetProtectViewController::create();
         app.push(screen);
-        expectTitleFits(TAVOLocalizedString("set net control"));
+        expectNavTitleFits(TAVOLocalizedString("set net control"));
         const auto table = screen->tableView();
         ASSERT_EQ(table->numberOfRowsInSection(0), 6) << "with the advanced row";
         auto heading = table->cellForRowAtIndexPath({0, 0});
