@@ -1,5 +1,7 @@
 #include "widgets/TAVOBlurView.h"
 
+#include <cmath>
+
 #include "platform/foundation/DispatchQueue.h"
 #include "platform/foundation/Value.h"
 #include "platform/graphics/GraphicsContextStack.h"
@@ -43,6 +45,13 @@ void TAVOBlurView::capture() {
         pixels = cg::LayerRenderer::snapshotView(*parent, scale);
         if (hideHost) host->setHidden(false);
         capturing_ = false;
+        // The capture's pixel size is rounded up: a last column or row the
+        // parent only partly covers would stretch into a see-through edge.
+        const cg::Size covered = parent->bounds().size;
+        const double whole = std::floor(covered.width * scale + 1e-9), wholeRows = std::floor(covered.height * scale + 1e-9);
+        if (pixels && whole >= 1 && wholeRows >= 1 &&
+            (whole < static_cast<double>(pixels->width()) || wholeRows < static_cast<double>(pixels->height())))
+            pixels = pixels->createWithImageInRect(cg::RectMake(0, 0, whole, wholeRows));
     }
     if (!pixels) {
         // Nothing to capture: show nothing rather than trying on every draw.

@@ -1,6 +1,6 @@
 // A blurred picture of another view, shown behind a popup. Drawing
 // captures the parent view at a third of the screen's scale on the main
-// thread and shows that sharp capture at once; a worker blurs its own
+// thread (the whole pixels it covers) and shows that sharp capture at once; a worker blurs its own
 // reference to the capture and hands the result back through the main
 // queue. A result is kept only when no newer capture and no reset came in
 // the meantime, so a late blur never paints over a fresher picture and no

@@ -36,11 +36,14 @@ void TAVOGradientView::changeTopLeftColor(const ui::Color& topLeft, const ui::Co
         if (completion) completion();
         return;
     }
-    std::weak_ptr<ca::GradientLayer> weak = gradient;
+    std::weak_ptr<TAVOGradientView> weak = self<TAVOGradientView>();
     ca::Transaction::begin();
     ca::Transaction::setAnimationDuration(kChangeDuration);
-    ca::Transaction::setCompletionBlock([weak, colors, completion] {
-        if (auto layer = weak.lock()) layer->colors = colors;
+    ca::Transaction::setCompletionBlock([weak, topLeft, bottomRight, colors, completion] {
+        // A fade cut short by a newer change leaves that change's colours.
+        auto view = weak.lock();
+        if (view && view->colorTopLeft() == topLeft && view->colorBottomRight() == bottomRight)
+            view->gradientLayer()->colors = colors;
         if (completion) completion();
     });
     auto fade = ca::BasicAnimation::animationWithKeyPath("colors");

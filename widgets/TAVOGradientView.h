@@ -21,8 +21,8 @@ public:
     static constexpr const char* kColorsAnimationKey = "animateColors";
 
     // Both colours at once; animated over kChangeDuration, the layer takes
-    // the new colours (and the completion runs) when the cross-fade ends;
-    // otherwise at once.
+    // the new colours (and the completion runs) when the cross-fade ends,
+    // unless a newer change came first; otherwise at once.
     void changeTopLeftColor(const ui::Color& topLeft, const ui::Color& bottomRight, bool animated,
                             std::function<void()> completion = nullptr);
 

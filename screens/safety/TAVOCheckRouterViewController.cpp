@@ -55,6 +55,9 @@ constexpr double kIconShadowOpacity = 0.1;
 constexpr double kUpdateButtonBorderAlpha = 0.8;
 constexpr double kUpdateButtonBorderWidth = 0.5;
 constexpr double kUpdateButtonCornerRadius = 3;
+// Room for the title and a margin inside the border.
+constexpr double kUpdateButtonWidth = 140;
+constexpr double kUpdateButtonHeight = 28;
 
 // Where the carousel and the texts sit; the protection tab shrinks this
 // page onto its header's shield, which decides the carousel's middle.
@@ -135,7 +138,8 @@ void TAVOCheckRouterViewController::viewDidLoad() {
 
     virusLibraryUpdateButton_ = ControlFactory::createButton(TAVOLocalizedString("check update"),
                                                              ui::Font::systemFontOfSize(13), ui::Color::whiteColor());
-    virusLibraryUpdateButton_->setFrame(cg::RectMake((b.size.width - 120) / 2, l.buttonTop, 120, 28));
+    virusLibraryUpdateButton_->setFrame(
+        cg::RectMake((b.size.width - kUpdateButtonWidth) / 2, l.buttonTop, kUpdateButtonWidth, kUpdateButtonHeight));
     virusLibraryUpdateButton_->layer()->setBorderColor(ui::Color::whiteColor().colorWithAlphaComponent(kUpdateButtonBorderAlpha));
     virusLibraryUpdateButton_->layer()->setBorderWidth(kUpdateButtonBorderWidth);
     virusLibraryUpdateButton_->layer()->setCornerRadius(kUpdateButtonCornerRadius);

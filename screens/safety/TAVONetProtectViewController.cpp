@@ -32,6 +32,7 @@ constexpr const char* kTitleCell = "cellTitle";
 constexpr const char* kSwitchCell = "cellSwitcher";
 constexpr const char* kPasswordCell = "cellPassword";
 constexpr double kResultLineSpacing = 8.5;
+constexpr double kHeadingFontSize = 16;
 
 struct Layout {
     double radarSide, radarTop, labelTop, labelHeight, tableTop;
@@ -86,6 +87,8 @@ void TAVONetProtectViewController::buildViews() {
     circleView_ = CircleView::create(radar);
     circleView_->bgImageView()->setImage(ui::Image::imageNamed("safe_fcw_radar_bg"));
     circleView_->circleImageView()->setImage(ui::Image::imageNamed("safe_fcw_radar"));
+    // The sweep is drawn larger than this radar: it turns within the rings.
+    circleView_->circleImageView()->setContentMode(ui::ContentMode::ScaleAspectFit);
     circleView_->setRotationDuration(kRadarTurnSeconds);
     view()->addSubview(circleView_);
     randomView_ = ui::View::create(radar);
@@ -293,6 +296,8 @@ ui::TableViewCellPtr TAVONetProtectViewController::cellForRowAtIndexPath(ui::Tab
         if (!cell) cell = ui::TableViewCell::create(ui::TableViewCellStyle::Default, kTitleCell);
         cell->textLabel()->setText(TAVOLocalizedString("4 layer protection"));
         cell->textLabel()->setTextAlignment(ui::TextAlignment::Center);
+        // In the rows' own size: the cell's larger default cuts the heading.
+        cell->textLabel()->setFont(ui::Font::boldSystemFontOfSize(kHeadingFontSize));
     } else if (kind == RowPermit || kind == RowAdvance || kind == RowAntiIntruder) {
         auto sw = std::dynamic_pointer_cast<TAVOSettingSwitchCell>(table.dequeueReusableCellWithIdentifier(kSwitchCell));
         if (!sw) {
@@ -381,11 +386,14 @@ void TAVONetProtectViewController::onSwithChanged(ToggleSwitch& switchControl, T
 
 void TAVONetProtectViewController::sent(std::int32_t result, Row kind) {
     if (result != 0 && result != kTAVONothingSent) return;
-    // Refused before sending: its failure names no switch, so fail this one.
+    // Refused before sending: its failure names no switch, so fail this one,
+    // unless the provider's own failure (posted first) has already done so.
     std::weak_ptr<TAVONetProtectViewController> weak = self<TAVONetProtectViewController>();
     const auto message = getErrMsgFromObject(TAVORequestAnswers::refusalError(result == 0 ? -100000 : result));
-    dispatch::Queue::main()->async([weak, kind, message] {
-        if (auto screen = weak.lock()) screen->failed(kind, message);
+    const unsigned failuresBefore = failuresHandled_;
+    dispatch::Queue::main()->async([weak, kind, message, failuresBefore] {
+        auto screen = weak.lock();
+        if (screen && screen->failuresHandled_ == failuresBefore) screen->failed(kind, message);
     });
 }
 
@@ -441,6 +449,7 @@ void TAVONetProtectViewController::intruderAnswered(const ns::Dictionary& userIn
 }
 
 void TAVONetProtectViewController::failed(Row kind, const std::string& message) {
+    ++failuresHandled_;
     reloadRow(kind);
     dismissToast();
     if (!message.empty()) showError(message);

@@ -106,6 +106,8 @@ private:
     int wifiPasswordStrength_ = 1;
     bool adminPasswordOK_ = false;
     bool shouldGetProbedDevices_ = false;
+    // Switch failures handled so far, so that a refusal is told once.
+    unsigned failuresHandled_ = 0;
 
     TAVOGradientViewPtr gradientView_;
     ui::ViewPtr randomView_;

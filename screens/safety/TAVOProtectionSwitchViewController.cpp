@@ -59,6 +59,8 @@ void TAVOProtectionSwitchViewController::buildViews() {
                                                   kRadarSide, kRadarSide));
     circleView_->bgImageView()->setImage(ui::Image::imageNamed(kRadarBackground));
     circleView_->circleImageView()->setImage(ui::Image::imageNamed(kRadarSweep));
+    // The sweep is drawn larger than this radar: it turns within the rings.
+    circleView_->circleImageView()->setContentMode(ui::ContentMode::ScaleAspectFit);
     circleView_->setRotationDuration(kRadarTurnSeconds);
     view()->insertSubviewAbove(circleView_, flashImageView());
 }

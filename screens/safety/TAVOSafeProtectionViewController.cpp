@@ -435,11 +435,15 @@ void TAVOSafeProtectionViewController::updateSecurityLevel(bool animated) {
     const int level = routerSecurityLevel(in.status, in.wifiPasswordStrength, in.adminPasswordSafety);
     headerView_->setDaysProtected(lisener ? lisener->protectElapse() : 0);
     headerView_->setSecurityLevel(level);
-    if (routerStatus_ != PageNormal || level == previousSecurityLevel_) return;
+    if (routerStatus_ != PageNormal) return;
     previousSecurityLevel_ = level;
     const auto gradient = level == 2 ? TAVOSafetyStyle::safeGradient()
                           : level == 1 ? TAVOSafetyStyle::warningGradient()
                                        : TAVOSafetyStyle::dangerGradient();
+    // The colours the gradient shows decide, not the level painted last:
+    // the scan and lost-connection pages paint their own in between, and
+    // the level may be the same when the normal page comes back.
+    if (TAVOSafetyStyle::isShown(*gradientView_, gradient)) return;
     TAVOSafetyStyle::paint(*gradientView_, gradient, animated);
 }
 

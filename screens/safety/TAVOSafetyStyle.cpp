@@ -6,6 +6,10 @@ void TAVOSafetyStyle::paint(TAVOGradientView& view, const Gradient& gradient, bo
     view.changeTopLeftColor(gradient.topLeft, gradient.bottomRight, animated);
 }
 
+bool TAVOSafetyStyle::isShown(const TAVOGradientView& view, const Gradient& gradient) {
+    return view.colorTopLeft() == gradient.topLeft && view.colorBottomRight() == gradient.bottomRight;
+}
+
 ns::Range TAVOSafetyStyle::firstDigitRun(const std::u16string& text, std::size_t from) {
     auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
     std::size_t start = from;

@@ -30,6 +30,8 @@ public:
     static Gradient dangerGradient() { return {ui::Color::rgb255(244, 192, 95), ui::Color::rgb255(234, 133, 13)}; }
     static Gradient lostGradient() { return {ui::Color::rgb255(244, 166, 129), ui::Color::rgb255(233, 81, 80)}; }
     static void paint(TAVOGradientView& view, const Gradient& gradient, bool animated);
+    // Whether the view shows (or is fading to) the gradient.
+    static bool isShown(const TAVOGradientView& view, const Gradient& gradient);
 
     // The first run of ASCII digits at or after `from` (UTF-16 units), or
     // a not-found range.

@@ -29,6 +29,9 @@ constexpr const char* kDateFormat = "yyyy-MM-dd hh:mm";
 constexpr const char* kTopArrows = ">>>>";
 constexpr const char* kBottomArrows = "<<<<";
 
+constexpr unsigned kFillWidth = ui::ViewAutoresizingFlexibleWidth;
+constexpr unsigned kKeepCentred = ui::ViewAutoresizingFlexibleLeftMargin | ui::ViewAutoresizingFlexibleRightMargin;
+
 ui::LabelPtr label(const ui::ViewPtr& parent, const cg::Rect& frame, double size, const ui::Color& color,
                    ui::TextAlignment alignment = ui::TextAlignment::Center) {
     auto l = ui::Label::create(frame);
@@ -36,6 +39,8 @@ ui::LabelPtr label(const ui::ViewPtr& parent, const cg::Rect& frame, double size
     l->setTextColor(color);
     l->setBackgroundColor(ui::Color::clearColor());
     l->setTextAlignment(alignment);
+    // Labels keep their margins as the popup's card widens the panels.
+    l->setAutoresizingMask(kFillWidth);
     parent->addSubview(l);
     return l;
 }
@@ -72,15 +77,18 @@ void TAVOUpdateViewController::buildViews() {
     gradientView_ = TAVOGradientView::create(b);
     gradientView_->setTopToBottom(true);
     gradientView_->changeTopLeftColor(ui::Color::rgb255(172, 195, 201), ui::Color::rgb255(219, 228, 233), false);
+    gradientView_->setAutoresizingMask(kFillWidth | ui::ViewAutoresizingFlexibleHeight);
     view()->addSubview(gradientView_);
 
     // The router's lights glow above every panel.
     auto router = ui::ImageView::create(cg::RectMake((w - 100) / 2, 24, 100, 100));
     router->setImage(ui::Image::imageNamed("safe_update_ic01"));
+    router->setAutoresizingMask(kKeepCentred);
     view()->addSubview(router);
     for (double x : {(w - 160) / 2}) {
         auto glow = ui::ImageView::create(cg::RectMake(x, -6, 160, 160));
         glow->setImage(ui::Image::imageNamed("public_router_light"));
+        glow->setAutoresizingMask(kKeepCentred);
         view()->addSubview(glow);
         glowViews_.push_back(glow);
     }
@@ -88,10 +96,14 @@ void TAVOUpdateViewController::buildViews() {
         const double x = i == 0 ? 24 : w - 64;
         arrowsTop_.push_back(label(view(), cg::RectMake(x, 56, 40, 16), 12, ui::Color::whiteColor()));
         arrowsBottom_.push_back(label(view(), cg::RectMake(x, 76, 40, 16), 12, ui::Color::whiteColor()));
+        arrowsTop_.back()->setAutoresizingMask(kKeepCentred);
+        arrowsBottom_.back()->setAutoresizingMask(kKeepCentred);
     }
+    showArrows();
 
     auto panel = [&] {
         auto p = ui::View::create(cg::RectMake(0, 140, w, b.size.height - 140));
+        p->setAutoresizingMask(kFillWidth | ui::ViewAutoresizingFlexibleHeight);
         view()->addSubview(p);
         return p;
     };
@@ -105,6 +117,7 @@ void TAVOUpdateViewController::buildViews() {
     progressView_ = TAVOCustomProgressView::create(cg::RectMake(20, 20, w - 40, kProgressBarHeight));
     progressView_->setTrackImage(TAVOCommonUtility::createImageFromColor(ui::Color::rgb255(219, 228, 231), cg::SizeMake(1, 1)));
     progressView_->setProgressImage(TAVOCommonUtility::createImageFromColor(ui::Color::rgb255(74, 190, 90), cg::SizeMake(1, 1)));
+    progressView_->setAutoresizingMask(kFillWidth);
     downloadView_->addSubview(progressView_);
     updateProgressLabel_ = label(downloadView_, cg::RectMake(0, 38, w, 20), 13, ui::Color::white(0.2));
     for (int i = 0; i < kStages; ++i) {
@@ -121,11 +134,12 @@ void TAVOUpdateViewController::buildViews() {
     }
 
     doneView_ = panel();
-    doneSuccessView_ = ui::ImageView::createWithImage(ui::Image::imageNamed("safe_update_ic03"));
+    doneSuccessView_ = ui::ImageView::createWithImage(ui::Image::imageNamed("safe_update_ic01"));
     doneSuccessView_->setFrame(cg::RectMake(20, 4, 28, 28));
     doneView_->addSubview(doneSuccessView_);
     doneFailureView_ = label(doneView_, cg::RectMake(20, 4, 28, 28), 22, TAVOSafetyStyle::warningRed());
     std::dynamic_pointer_cast<ui::Label>(doneFailureView_)->setText("!");
+    doneFailureView_->setAutoresizingMask(ui::ViewAutoresizingNone);
     doneFailureView_->setHidden(true);
     doneTitle_ = label(doneView_, cg::RectMake(56, 4, w - 76, 28), 16, ui::Color::white(0.2), ui::TextAlignment::Left);
     doneTitle_->setText(TAVOLocalizedString("check update"));
@@ -137,6 +151,7 @@ void TAVOUpdateViewController::buildViews() {
     stealerUpdatedLabel_ = LXAttributedLabel::create(cg::RectMake(20, 152, w - 40, 20));
     for (const auto& l : {dnsUpdatedLabel_, stealerUpdatedLabel_}) {
         l->setBackgroundColor(ui::Color::clearColor());
+        l->setAutoresizingMask(kFillWidth);
         doneView_->addSubview(l);
     }
     updateProgressLabel_->setText(ns::format(TAVOLocalizedString("updating %.0f"), 0.0));
@@ -167,6 +182,10 @@ void TAVOUpdateViewController::startDecoration() {
 
 void TAVOUpdateViewController::advanceArrows() {
     arrowTiming_ = (arrowTiming_ + 1) % 8;
+    showArrows();
+}
+
+void TAVOUpdateViewController::showArrows() {
     const std::string top = std::string(kTopArrows).substr(0, static_cast<std::size_t>(arrowTiming_ / 2 + 1));
     const std::string bottom = std::string(kBottomArrows).substr(0, static_cast<std::size_t>(((arrowTiming_ + 1) % 8) / 2 + 1));
     for (const auto& l : arrowsTop_) l->setText(top);

@@ -51,6 +51,7 @@ public:
     static constexpr double kArrowSeconds = 0.25;
     static constexpr double kGlowSeconds = 2.0;
     static constexpr const char* kGlowAnimationKey = "shine";
+    // The size the layout is drawn for; it stretches to the popup's card.
     static constexpr double kPopupWidth = 280;
     static constexpr double kPopupHeight = 360;
 
@@ -106,6 +107,7 @@ private:
     void changeStep(int step);
     void startDecoration();
     void advanceArrows();
+    void showArrows();
 
     std::weak_ptr<TAVOUpdateViewControllerDelegate> delegate_;
     int state_ = -1;

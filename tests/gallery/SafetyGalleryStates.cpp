@@ -4,6 +4,8 @@
 // router scan.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "screens/safety/TAVOARPProtectViewController.h"
 #include "screens/safety/TAVOAntiAccountStealerViewController.h"
 #include "screens/safety/TAVOBlockDangerousWebsitesViewController.h"
@@ -116,21 +118,26 @@ void registerSafetyGalleryStates() {
         app.screen().wait(1.0);
     });
 
-    auto update = [](AppFixture& app, double seconds) {
+    // The update popup as the application shows it: over the protection
+    // tab, whose first showing opens it.
+    auto update = [](AppFixture& app, std::optional<double> downloading) {
         ASSERT_TRUE(test::launchWithHomeRouter(app));
-        auto screen = TAVOUpdateViewController::create();
-        app.push(screen);
-        if (seconds > 0) {
-            ASSERT_TRUE(app.screen().waitUntil([&] { return !app.peers().router().calls().empty() &&
-                                                            app.peers().router().calls().back().cmd == "security.getVirusLibraryInfo"; },
-                                               kAnswerSeconds));
-            app.screen().waitUntil([] { return false; }, 1.0);
-            app.screen().wait(seconds);
+        auto tab = TAVOSafeProtectionViewController::create();
+        app.push(tab);
+        auto popup = tab->updateViewController();
+        ASSERT_TRUE(popup);
+        if (!downloading) {
+            app.screen().wait(1.0);
+            return;
         }
+        // The router's answers show no sooner than 3 s after the request.
+        ASSERT_TRUE(app.screen().waitWhileTimePasses(
+            [&] { return popup->updateVirusLibraryState() == TAVOUpdateViewController::StateDownload; }, kAnswerSeconds));
+        app.screen().wait(*downloading);
     };
-    GalleryRegistry::add("safety_update_checking", [update](AppFixture& app) { update(app, 0); });
-    GalleryRegistry::add("safety_update_progress", [update](AppFixture& app) { update(app, 3.0 + 3.0); });
-    GalleryRegistry::add("safety_update_done", [update](AppFixture& app) { update(app, 3.0 + 8.0); });
+    GalleryRegistry::add("safety_update_checking", [update](AppFixture& app) { update(app, std::nullopt); });
+    GalleryRegistry::add("safety_update_progress", [update](AppFixture& app) { update(app, 3.0); });
+    GalleryRegistry::add("safety_update_done", [update](AppFixture& app) { update(app, 8.0); });
 
     GalleryRegistry::add("safety_admission_off", [](AppFixture& app) {
         ASSERT_TRUE(test::launchWithHomeRouter(app));

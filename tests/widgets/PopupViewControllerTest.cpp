@@ -81,7 +81,11 @@ TEST_F(PopupTest, ShowsTheContentOverASharpCaptureThenItsBlurAtAThirdOfTheScale)
     const double scale = ui::Screen::mainScreen()->scale() / 3;
     EXPECT_DOUBLE_EQ(blurView->snapshot()->scale(), scale);
     const auto& capture = blurView->snapshot()->CGImage();
-    EXPECT_EQ(capture->width(), static_cast<std::size_t>(std::ceil(320 * scale - 1e-9)));
+    // The whole pixels the screen covers (a third of 2 does not divide 320
+    // or 568): no part-covered edge that would show through when stretched.
+    EXPECT_EQ(capture->width(), static_cast<std::size_t>(std::floor(320 * scale)));
+    EXPECT_EQ(capture->height(), static_cast<std::size_t>(std::floor(568 * scale)));
+    EXPECT_EQ(capture->pixel(capture->width() - 1, capture->height() - 1).a, 1.0);
 
     ASSERT_TRUE(blurArrives());
     // The blur spreads s pixels each side; 1.5 s are cut away each side,

@@ -96,5 +96,22 @@ TEST(TAVOGradientViewTest, ColoursStoreUntilAChangeWhichCrossFadesForOneSecond) 
     EXPECT_TRUE(view->gradientLayer()->animationKeys().empty());
 }
 
+TEST(TAVOGradientViewTest, AFadeCutShortLeavesTheNewerColours) {
+    auto view = TAVOGradientView::create(cg::RectMake(0, 0, 320, 568));
+    const ca::ColorList black{ui::Color::blackColor(), ui::Color::blackColor()};
+    for (const bool newerAnimated : {false, true}) {
+        SCOPED_TRACE(newerAnimated ? "a newer fade" : "a newer change at once");
+        view->changeTopLeftColor(ui::Color::redColor(), ui::Color::redColor(), false);
+        int completions = 0;
+        view->changeTopLeftColor(ui::Color::greenColor(), ui::Color::whiteColor(), true, [&] { ++completions; });
+        advance(0.5);
+        view->changeTopLeftColor(ui::Color::blackColor(), ui::Color::blackColor(), newerAnimated);
+        advance(TAVOGradientView::kChangeDuration);
+        EXPECT_EQ(completions, 1) << "the cut fade still completes";
+        EXPECT_EQ(view->gradientLayer()->colors, black);
+        EXPECT_EQ(view->colorTopLeft(), ui::Color::blackColor());
+    }
+}
+
 }  // namespace
 }  // namespace keelbox::test

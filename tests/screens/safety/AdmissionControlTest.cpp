@@ -1,7 +1,8 @@
 // Admission control against the emulated router: the rows by the
 // admission state, the radar asking every 5 s while shown, switches that
 // insert and delete the advanced row only on a real flip, and switches
-// that fail or are not sent returning to the router's value.
+// that fail, are not sent or are refused at once returning to the
+// router's value.
 #include <gtest/gtest.h>
 
 #include "core/app/TAVOLocalizedString.h"
@@ -31,6 +32,7 @@ protected:
         app.push(screen);
     }
     void TearDown() override {
+        SafetyScreenFixture::TearDown();
         // The radar's last blips finish their three-second fade.
         app.push(ui::ViewController::make<TAVOWIFIViewControler>());
         app.screen().wait(4.0);
@@ -137,6 +139,34 @@ TEST_F(AdmissionControl, AFailedOrUnsentSwitchReturnsToTheRoutersValue) {
     ASSERT_TRUE(app.screen().tap(switchRow(1)->switchControl()));
     EXPECT_FALSE(switchRow(1)->switchControl()->isOn());
     EXPECT_EQ(callsOf("router.setneedpermit").size(), before);
+}
+
+TEST_F(AdmissionControl, ASwitchTheFacadeRefusesAtOnceReturnsWithoutLeavingTheSpinner) {
+    struct Case {
+        const char* what;
+        Refusal refusal;
+        long row;
+    };
+    for (const auto& c : std::vector<Case>{{"admission, the provider refuses", Refusal::ProviderPostsFailure, 1},
+                                           {"admission, no provider", Refusal::NothingPosted, 1},
+                                           {"intruder guard, the provider refuses", Refusal::ProviderPostsFailure, 2},
+                                           {"intruder guard, no provider", Refusal::NothingPosted, 2}}) {
+        SCOPED_TRACE(c.what);
+        refuseAtOnce(c.refusal);
+        ASSERT_FALSE(switchRow(c.row)->switchControl()->isOn());
+        ASSERT_TRUE(app.screen().tap(switchRow(c.row)->switchControl()));
+        EXPECT_TRUE(app.screen().waitUntil([&] {
+            const auto toast = app.screen().toast();
+            return toast && toast->type == CustomizedHUDTypeWarning;
+        })) << "the spinner gives way to the refusal's warning";
+        EXPECT_FALSE(switchRow(c.row)->switchControl()->isOn()) << "back to the router's value";
+        EXPECT_EQ(rows(), 5);
+        sendAgain();
+        app.screen().wait(2.0);  // the warning goes
+        EXPECT_FALSE(app.screen().toast());
+    }
+    EXPECT_EQ(screen->permitNetOpen(), 0);
+    EXPECT_EQ(screen->antiWiFiBruder(), 0);
 }
 
 }  // namespace

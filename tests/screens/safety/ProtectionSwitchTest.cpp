@@ -1,7 +1,8 @@
 // The five protection screens on the switch template, against the emulated
 // router: what each shows from the shared status, a switch sent as request
 // 28 and confirmed item by item one second apart, failures and refusals
-// that return the screen to where it was, and answers of other types.
+// (the router's, and the facade's at once) that return the screen to
+// where it was, and answers of other types.
 #include <gtest/gtest.h>
 
 #include "core/app/TAVOLocalizedString.h"
@@ -128,6 +129,28 @@ TEST_F(ProtectionSwitch, ARefusedSwitchReturnsWithTheRoutersMessage) {
     EXPECT_TRUE(screen->buttonEnable()->isUserInteractionEnabled());
     ASSERT_TRUE(app.screen().toast());
     EXPECT_EQ(app.screen().toast()->type, CustomizedHUDTypeWarning);
+}
+
+TEST_F(ProtectionSwitch, ASwitchTheFacadeRefusesAtOnceReturnsToWhereItWas) {
+    pollStatus();
+    auto screen = open<TAVOHeartBloodProtectionViewController>();
+    for (const auto refusal : {Refusal::ProviderPostsFailure, Refusal::NothingPosted}) {
+        SCOPED_TRACE(refusal == Refusal::ProviderPostsFailure ? "the provider refuses" : "no provider");
+        ASSERT_EQ(screen->switcherStatus(), Screen::StatusOn);
+        refuseAtOnce(refusal);
+        ASSERT_TRUE(app.screen().tap(screen->buttonEnable()));
+        EXPECT_TRUE(app.screen().waitUntil([&] { return screen->switcherStatus() != Screen::StatusTurningOff; }))
+            << "never left turning off";
+        EXPECT_EQ(screen->switcherStatus(), Screen::StatusOn);
+        EXPECT_TRUE(screen->buttonEnable()->isUserInteractionEnabled());
+        EXPECT_EQ(headline(*screen).rfind(TAVOLocalizedString("heart blood protection on"), 0), 0u) << headline(*screen);
+        ASSERT_TRUE(app.screen().toast());
+        EXPECT_EQ(app.screen().toast()->type, CustomizedHUDTypeWarning);
+        sendAgain();
+        app.screen().wait(2.0);
+    }
+    EXPECT_TRUE(callsOf("router.setCommonSW").empty());
+    EXPECT_EQ(modelSwitch("stat_anti_heart_bleed"), "1");
 }
 
 TEST_F(ProtectionSwitch, AnswersOfOtherProtectionsAndWithoutParamsAreIgnored) {

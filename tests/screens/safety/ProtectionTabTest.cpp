@@ -2,7 +2,8 @@
 // row texts from the status, the first showing (the update popup), the
 // check with its scan page (answers shown no sooner than 3 s after the
 // request, the sweep, the finish onto the header), polling while shown,
-// and the lost-connection page of a router event.
+// the lost-connection page of a router event, and the background drawn in
+// the colours of the level shown.
 #include <gtest/gtest.h>
 
 #include "core/app/TAVOAppEventHandler.h"
@@ -14,7 +15,9 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/BasicAnimation.h"
 #include "core/errors/TAVORouterErrorUtility.h"
+#include "platform/render/LayerRenderer.h"
 #include "uikit/LXCommodityConstructors.h"
+#include "widgets/TAVOPopupViewController.h"
 #include "screens/safety/TAVOSafeProtectionViewController.h"
 #include "screens/safety/TAVOSafetyStyle.h"
 #include "tests/screens/safety/SafetyScreenFixture.h"
@@ -101,6 +104,34 @@ protected:
         return tab;
     }
     std::size_t statusCalls() { return callsOf("router.getRouterInfo").size(); }
+
+    // The first check of a shown tab, through the scan, to the normal page
+    // with its level's colours painted.
+    void reachNormalPage(const std::shared_ptr<Tab>& tab) {
+        // The answer shows no sooner than 3 s after the request, on a clock
+        // that keeps pace with the peers.
+        ASSERT_TRUE(app.screen().waitWhileTimePasses([&] { return tab->checkRouterViewController()->dataReady(); }));
+        app.screen().wait(18 * 0.75 + Tab::kFinishSeconds + Tab::kPageFadeSeconds + TAVOGradientView::kChangeDuration + 0.1);
+        ASSERT_EQ(tab->routerStatus(), Tab::PageNormal);
+    }
+
+    // The colour drawn at a point of a view.
+    static ui::Color drawnAt(const ui::ViewPtr& view, cg::Point point) {
+        auto picture = cg::LayerRenderer::renderWindowStack();
+        if (!picture) return ui::Color::clearColor();
+        const cg::Point p = view->convertPointToView(point, nullptr);
+        const double scale = picture->scale();
+        const cg::RGBA c = picture->pixel(static_cast<std::size_t>(p.x * scale), static_cast<std::size_t>(p.y * scale));
+        return ui::Color::rgba(c.r, c.g, c.b, c.a);
+    }
+    // At the tab's top-left corner, where its background gradient begins.
+    static ui::Color drawnCorner(const std::shared_ptr<Tab>& tab) { return drawnAt(tab->view(), cg::PointMake(2, 2)); }
+    static void expectNear(const ui::Color& drawn, const ui::Color& wanted) {
+        constexpr double kTolerance = 4.0 / 255;
+        EXPECT_NEAR(drawn.red(), wanted.red(), kTolerance);
+        EXPECT_NEAR(drawn.green(), wanted.green(), kTolerance);
+        EXPECT_NEAR(drawn.blue(), wanted.blue(), kTolerance);
+    }
 };
 
 TEST_F(ProtectionTab, TheFirstShowingOpensTheUpdatePopupAndClosingItStartsTheCheck) {
@@ -108,6 +139,12 @@ TEST_F(ProtectionTab, TheFirstShowingOpensTheUpdatePopupAndClosingItStartsTheChe
     EXPECT_TRUE(tab->isUpdating());
     ASSERT_TRUE(tab->updateViewController());
     EXPECT_TRUE(TAVORouterPreference::shareInstance()->hasInitializedVirusLibrary());
+    // The popup's content fills its card down to the bottom-right corner
+    // with the end colour of its background.
+    auto popup = std::dynamic_pointer_cast<TAVOPopupViewController>(tab->updateViewController()->parentViewController());
+    ASSERT_TRUE(popup);
+    const cg::Size card = popup->topView()->bounds().size;
+    expectNear(drawnAt(popup->topView(), cg::PointMake(card.width - 2, card.height - 2)), ui::Color::rgb255(219, 228, 233));
     ASSERT_TRUE(app.screen().waitUntil([&] { return !callsOf("security.updateVirusLibrary").empty(); }));
     tab->updateViewControllerWillDismiss(*tab->updateViewController());
     EXPECT_FALSE(tab->isUpdating());
@@ -188,6 +225,37 @@ TEST_F(ProtectionTab, ARouterEventShowsTheLostConnectionPageWithItsReason) {
     EXPECT_TRUE(tab->checkRouterViewController()->paused());
     app.screen().wait(0.5);
     EXPECT_EQ(tab->lostConnectionView()->alpha(), 1);
+}
+
+TEST_F(ProtectionTab, TheBackgroundIsDrawnInTheColoursOfTheLevelShown) {
+    libraryKnown();
+    auto tab = open();
+    reachNormalPage(tab);
+    // The emulated router: permit off, intruder guard off, Wi-Fi password middle: low.
+    expectNear(drawnCorner(tab), TAVOSafetyStyle::dangerGradient().topLeft);
+
+    // The next poll finds every weak point mended.
+    changeRouter([](emulator::EmulatedRouter& r) {
+        r.model.set("need_permit", "1");
+        r.model.set("wifi_pwd_strength", 4);
+    });
+    setSwitch("stat_brute_attack_switch", 1);
+    app.screen().wait(TAVORouterStatusLisener::kCycleDelay);
+    ASSERT_TRUE(app.screen().waitUntil([&] { return tab->headerView()->securityLevel() == 2; }));
+    app.screen().wait(TAVOGradientView::kChangeDuration + 0.1);
+    expectNear(drawnCorner(tab), TAVOSafetyStyle::safeGradient().topLeft);
+
+    // The lost-connection page paints its own colours; back on the normal
+    // page the level's colours return though the level did not change.
+    auto center = ns::NotificationCenter::defaultCenter();
+    center->postNotificationName(kTAVOGlobalEventNotification, ns::Value(4));
+    app.screen().wait(Tab::kPageFadeSeconds + TAVOGradientView::kChangeDuration + 0.1);
+    expectNear(drawnCorner(tab), TAVOSafetyStyle::lostGradient().topLeft);
+    center->postNotificationName(kTAVOGlobalEventNotification, ns::Value(1));
+    app.screen().wait(Tab::kPageFadeSeconds + TAVOGradientView::kChangeDuration + 0.1);
+    ASSERT_EQ(tab->routerStatus(), Tab::PageNormal);
+    EXPECT_EQ(tab->headerView()->securityLevel(), 2);
+    expectNear(drawnCorner(tab), TAVOSafetyStyle::safeGradient().topLeft);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "emulator/RouterLocalService.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "management/pollers/TAVORouterStatusLisener.h"
+#include "protocol/TAVODataProvider.h"
 #include "tests/screens/safety/SafetyRouterSetup.h"
 #include "tests/support/screen/AppFixture.h"
 
@@ -22,6 +23,20 @@ protected:
         router = launchWithHomeRouter(app);
         ASSERT_TRUE(router);
         facade = TAVOAccountManager::shareInstance();
+    }
+    void TearDown() override { sendAgain(); }
+
+    // Requests the facade refuses at once (its call returns 0): through a
+    // provider that serves no request, which posts the request's failure
+    // without its parameters, or with no provider at all, when nothing is
+    // posted.
+    enum class Refusal { ProviderPostsFailure, NothingPosted };
+    void refuseAtOnce(Refusal refusal) {
+        auto refusing = refusal == Refusal::ProviderPostsFailure ? TAVODataProvider::create() : nullptr;
+        facade->setProviderSource([refusing](int) { return refusing; });
+    }
+    void sendAgain() {
+        if (facade) facade->setProviderSource(nullptr);
     }
 
     // A model value of the home router, changed.
