@@ -14,6 +14,7 @@
 #include <string>
 
 #include "tests/support/FakeAccountFacade.h"
+#include "bench/support/CurlTransfers.h"
 #include "bench/support/ProcessStatus.h"
 #include "bench/support/RatioReporter.h"
 #include "core/records/TAVORouterModel.h"
@@ -122,22 +123,6 @@ void BM_CommandService_Download_64MiB(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kSize));
 }
 
-std::size_t toFile(char* data, std::size_t size, std::size_t count, void* user) {
-    return std::fwrite(data, size, count, static_cast<std::FILE*>(user)) * size;
-}
-std::size_t discard(char*, std::size_t size, std::size_t count, void*) { return size * count; }
-
-// The same fields the command service sends, form-encoded for curl.
-std::string formBody(const ns::Dictionary& fields, CURL* curl) {
-    std::string body;
-    for (const auto& [key, value] : fields) {
-        char* escaped = curl_easy_escape(curl, value.stringValue().c_str(), 0);
-        body += (body.empty() ? "" : "&") + key + "=" + escaped;
-        curl_free(escaped);
-    }
-    return body;
-}
-
 void BM_Curl_Download_64MiB(benchmark::State& state) {
     Rig& r = rig();
     const std::string url = "http://" + r.local->host() + "/home1/";
@@ -147,7 +132,7 @@ void BM_Curl_Download_64MiB(benchmark::State& state) {
             auto command = TAVODownloadFileCommand::create();
             command->fileName = "/big.bin";
             CURL* curl = curl_easy_init();
-            const std::string body = formBody(TAVOCommonService::localService()->getReqBody(*command), curl);
+            const std::string body = curlFormBody(TAVOCommonService::localService()->getReqBody(*command), curl);
             const std::string range = rangeText(i);
             curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
             curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.c_str());
@@ -155,7 +140,7 @@ void BM_Curl_Download_64MiB(benchmark::State& state) {
             const std::string rangeHeader = "Range: bytes=" + range;
             curl_slist* headers = curl_slist_append(nullptr, rangeHeader.c_str());
             curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-            curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, toFile);
+            curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, curlToFile);
             curl_easy_setopt(curl, CURLOPT_WRITEDATA, file);
             curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
             curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
@@ -224,7 +209,7 @@ void BM_Curl_Upload_64MiB(benchmark::State& state) {
             curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
             curl_easy_setopt(curl, CURLOPT_MIMEPOST, mime);
             curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-            curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, discard);
+            curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, curlDiscard);
             curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
             curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
             const CURLcode code = curl_easy_perform(curl);

@@ -35,6 +35,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/support/CurlTransfers.h"
 #include "bench/support/ProcessStatus.h"
 #include "core/records/TAVORouterModel.h"
 #include "core/services/TAVOAccountFacade.h"
@@ -249,23 +250,7 @@ bool ourUpload(const fs::path& source) {
 
 // ---- plain libcurl: the same requests ----
 
-std::size_t toFile(char* data, std::size_t size, std::size_t count, void* user) {
-    return std::fwrite(data, size, count, static_cast<std::FILE*>(user)) * size;
-}
-std::size_t discard(char*, std::size_t size, std::size_t count, void*) { return size * count; }
-
 std::string rangeText(int i) { return std::to_string(i * kMiB) + "-" + std::to_string((i + 1) * kMiB - 1); }
-
-// The fields the command service sends, form-encoded once.
-std::string formBody(const ns::Dictionary& fields, CURL* curl) {
-    std::string body;
-    for (const auto& [key, value] : fields) {
-        char* escaped = curl_easy_escape(curl, value.stringValue().c_str(), 0);
-        body += (body.empty() ? "" : "&") + key + "=" + escaped;
-        curl_free(escaped);
-    }
-    return body;
-}
 
 bool curlDownload(const std::string& url, const fs::path& target) {
     std::FILE* file = std::fopen(target.c_str(), "wb");
@@ -276,22 +261,14 @@ bool curlDownload(const std::string& url, const fs::path& target) {
         auto command = TAVODownloadFileCommand::create();
         command->fileName = std::string("/") + kDiskName;
         CURL* curl = curl_easy_init();
-        const std::string body = formBody(TAVOCommonService::localService()->getReqBody(*command), curl);
+        const std::string body = curlFormBody(TAVOCommonService::localService()->getReqBody(*command), curl);
         // libcurl sends CURLOPT_RANGE with GET only; this request is a POST.
         const std::string range = "Range: bytes=" + rangeText(i);
         curl_slist* headers = curl_slist_append(nullptr, range.c_str());
-        curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
         curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.c_str());
-        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, toFile);
+        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, curlToFile);
         curl_easy_setopt(curl, CURLOPT_WRITEDATA, file);
-        curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
-        curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
-        long status = 0;
-        ok = curl_easy_perform(curl) == CURLE_OK && curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK &&
-             status == 206;
-        curl_slist_free_all(headers);
-        curl_easy_cleanup(curl);
+        ok = curlPerformFresh(curl, url, headers, 206);
     }
     std::fclose(file);
     return ok;
@@ -322,18 +299,10 @@ bool curlUpload(const std::string& url, const fs::path& source) {
             "Content-Range: bytes " + std::to_string(i * kMiB) + "-" + std::to_string((i + 1) * kMiB) + "/" + std::to_string(kSize);
         curl_slist* headers = curl_slist_append(nullptr, contentRange.c_str());
         headers = curl_slist_append(headers, "Expect:");
-        curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
         curl_easy_setopt(curl, CURLOPT_MIMEPOST, mime);
-        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, discard);
-        curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
-        curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
-        long status = 0;
-        ok = curl_easy_perform(curl) == CURLE_OK && curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK &&
-             status == 200;
-        curl_slist_free_all(headers);
+        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, curlDiscard);
+        ok = curlPerformFresh(curl, url, headers, 200);
         curl_mime_free(mime);
-        curl_easy_cleanup(curl);
     }
     return ok;
 }
