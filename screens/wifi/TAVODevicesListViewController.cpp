@@ -44,8 +44,8 @@ constexpr double kDialogUnitFontSize = 16;
 constexpr double kBottomViewY = 92;
 constexpr double kBottomViewHeight = 90;
 constexpr double kInputRowHeight = 45;
-constexpr double kInputLabelWidth = 90;
-constexpr double kUnitWidth = 50;
+constexpr double kInputLabelWidth = 98;
+constexpr double kUnitWidth = 45;
 constexpr double kFocusDelay = 0.1;
 
 ui::Color grey255(int value) { return ui::Color::rgb255(value, value, value); }
