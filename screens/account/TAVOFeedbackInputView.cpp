@@ -7,6 +7,11 @@
 namespace {
 constexpr double kFontSize = 16;
 constexpr long kBackgroundCaps = 5;
+// The count of characters left: three digits of the system font at 14 need
+// 27 points here, so the label is 30 wide and ends where the text view's
+// background does (290).
+constexpr double kCountRight = 290;
+constexpr double kCountWidth = 30;
 }  // namespace
 
 void TAVOFeedbackInputView::initWithFrame(const cg::Rect& frame) {
@@ -36,7 +41,7 @@ void TAVOFeedbackInputView::initWithFrame(const cg::Rect& frame) {
     placeholderLabel_->setUserInteractionEnabled(false);
     addSubview(placeholderLabel_);
 
-    countLabel_ = ui::Label::create(cg::RectMake(265, h - 20, 25, 15));
+    countLabel_ = ui::Label::create(cg::RectMake(kCountRight - kCountWidth, h - 20, kCountWidth, 15));
     countLabel_->setText(ns::format("%lu", static_cast<unsigned long>(kMaxLength)));
     countLabel_->setFont(ui::Font::systemFontOfSize(14));
     countLabel_->setTextColor(ui::Color::grayColor());

@@ -1,5 +1,7 @@
 #include "screens/account/TAVORouterInfoViewController.h"
 
+#include <cmath>
+
 #include "core/app/TAVOLocalizedString.h"
 #include "management/facade/TAVOAccountManager.h"
 #include "management/pollers/TAVORouterStatusLisener.h"
@@ -71,6 +73,11 @@ void TAVORouterInfoViewController::viewDidLoad() {
     table->separatorStyle = 0;  // the cells draw their own lines
     table->setBackgroundColor(TAVOBaseViewController::backgroundColor());
     blankIndicator()->setBlackIntroduceText({TAVOLocalizedString("can't get router info")});
+    // The header takes the top of the screen: the placeholder stands in the
+    // middle of the room the list would have.
+    cg::Rect blank = blankIndicator()->frame();
+    blank.origin.y = std::ceil(tableTop + (table->frame().size.height - blank.size.height) / 2);
+    blankIndicator()->setFrame(blank);
 
     generateInfo();
     table->reloadData();

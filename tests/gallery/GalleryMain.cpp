@@ -13,6 +13,7 @@
 
 #include "platform/foundation/ResourceLookupLog.h"
 #include "platform/render/LayerRenderer.h"
+#include "tests/gallery/CutTexts.h"
 #include "tests/gallery/GalleryRegistry.h"
 #include "tests/gallery/ScreenPicture.h"
 #include "tests/support/Harness.h"
@@ -46,6 +47,7 @@ public:
         const auto file = folder_ / (state_.name + ".png");
         EXPECT_TRUE(cg::LayerRenderer::writePNG(picture, file.string())) << "cannot write " << file;
         EXPECT_FALSE(ScreenPicture::isBlank(*picture)) << state_.name << " renders blank";
+        for (const auto& text : cutTextsOnScreen()) std::cout << "cut text in " << state_.name << ": " << text << '\n';
 
         const auto strings = ns::ResourceLookupLog::missingStrings();
         const auto images = ns::ResourceLookupLog::missingImages();

@@ -3,6 +3,7 @@
 // follows its title.
 #include <gtest/gtest.h>
 
+#include "core/app/TAVOLocalizedString.h"
 #include "core/crypto/TAVOCommonUtility.h"
 #include "emulator/ImageHost.h"
 #include "net/imageloader/WebImageCache.h"
@@ -98,7 +99,7 @@ TEST(TAVOSettingCellTest, MarksSitAtTheRightEdgeAndTheNoteTakesTheRightHalf) {
               cg::RectMake(content.width - 13 - arrow->size().width, 0, arrow->size().width, content.height));
     EXPECT_EQ(cell->isLatestVersionLabel()->frame(),
               cg::RectMake(std::ceil(content.width / 2), 0, content.width / 2 - 15, content.height));
-    EXPECT_EQ(cell->isLatestVersionLabel()->text(), "You have the latest version.");
+    EXPECT_EQ(cell->isLatestVersionLabel()->text(), TAVOLocalizedString("this is the latest version"));
 }
 
 TEST(TAVORightHeaderCellTest, OneLoadPerAddressAndAnEmptyNameKeepsTheShownOne) {
