@@ -1,6 +1,13 @@
 #include "platform/ui/WebView.h"
 
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+#include "platform/foundation/URL.h"
+#include "platform/ui/Font.h"
 #include "platform/ui/MainLoop.h"
+#include "platform/ui/WebPageText.h"
 
 namespace ui {
 
@@ -36,6 +43,7 @@ void WebView::start(const std::string& url, WebViewNavigationType type, bool add
             if (!w2 || w2->generation_ != generation) return;
             w2->loading_ = false;
             ns::ErrorPtr error = w2->outcome_ ? w2->outcome_(url) : nullptr;
+            if (!error) w2->showPage(url);
             if (auto d = w2->delegate()) {
                 if (error)
                     d->didFailLoadWithError(*w2, error);
@@ -44,6 +52,93 @@ void WebView::start(const std::string& url, WebViewNavigationType type, bool add
             }
         });
     });
+}
+
+namespace {
+
+// A browser's plain defaults: the page's own style sheet is not read.
+constexpr double kPagePaddingTop = 16;
+constexpr double kPagePaddingSide = 18;
+constexpr double kPagePaddingBottom = 24;
+constexpr double kHeadingGapBefore = 8;
+constexpr double kBlockGapAfter = 10;
+constexpr double kListIndent = 14;
+// Pages bigger than this are not read: the stand-in shows help texts.
+constexpr std::streamsize kMaxPageBytes = 4 * 1024 * 1024;
+
+struct BlockStyle {
+    Font font;
+    Color color;
+    double indent;
+};
+
+BlockStyle styleOf(WebPageBlock::Kind kind) {
+    switch (kind) {
+        case WebPageBlock::Kind::Heading1: return {Font::boldSystemFontOfSize(18), Color::white(0.2), 0};
+        case WebPageBlock::Kind::Heading2: return {Font::boldSystemFontOfSize(15), Color::white(0.2), 0};
+        case WebPageBlock::Kind::ListItem: return {Font::systemFontOfSize(14), Color::white(0.2), kListIndent};
+        case WebPageBlock::Kind::Note: return {Font::systemFontOfSize(12), Color::white(0.4), 0};
+        case WebPageBlock::Kind::Paragraph: break;
+    }
+    return {Font::systemFontOfSize(14), Color::white(0.2), 0};
+}
+
+// The page's markup: the HTML text given, else the local file's bytes.
+std::string pageMarkup(const std::string& html, const std::string& url) {
+    if (!html.empty()) return html;
+    auto parsed = ns::URL::URLWithString(url);
+    if (!parsed || !parsed->isFileURL()) return {};
+    std::ifstream in(parsed->path(), std::ios::binary);
+    if (!in) return {};
+    std::string bytes(static_cast<std::size_t>(kMaxPageBytes), '\0');
+    in.read(bytes.data(), kMaxPageBytes);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+}  // namespace
+
+void WebView::showPage(const std::string& url) {
+    for (const auto& label : pageLabels_) label->removeFromSuperview();
+    pageLabels_.clear();
+    pageKinds_.clear();
+    for (const auto& block : webPageBlocks(pageMarkup(html_, url))) {
+        const BlockStyle style = styleOf(block.kind);
+        auto label = Label::create();
+        label->setNumberOfLines(0);
+        label->setFont(style.font);
+        label->setTextColor(style.color);
+        label->setBackgroundColor(Color::clearColor());
+        label->setText(block.kind == WebPageBlock::Kind::ListItem ? "\u2022 " + block.text : block.text);
+        scrollView_->addSubview(label);
+        pageLabels_.push_back(label);
+        pageKinds_.push_back(block.kind);
+    }
+    laidOutWidth_ = -1;
+    layoutPage();
+}
+
+void WebView::layoutSubviews() {
+    View::layoutSubviews();
+    if (bounds().size.width != laidOutWidth_) layoutPage();
+}
+
+void WebView::layoutPage() {
+    const double width = bounds().size.width;
+    laidOutWidth_ = width;
+    double y = kPagePaddingTop;
+    for (std::size_t i = 0; i < pageLabels_.size(); ++i) {
+        const auto& label = pageLabels_[i];
+        const auto kind = pageKinds_[i];
+        const bool heading = kind == WebPageBlock::Kind::Heading1 || kind == WebPageBlock::Kind::Heading2;
+        if (heading && i > 0) y += kHeadingGapBefore;
+        const double indent = styleOf(kind).indent;
+        const double textWidth = std::max(0.0, width - 2 * kPagePaddingSide - indent);
+        const double height = std::ceil(label->sizeThatFits({textWidth, 1e6}).height);
+        label->setFrame(cg::RectMake(kPagePaddingSide + indent, y, textWidth, height));
+        y += height + kBlockGapAfter;
+    }
+    scrollView_->setContentSize({width, pageLabels_.empty() ? 0 : y - kBlockGapAfter + kPagePaddingBottom});
 }
 
 void WebView::loadRequest(const std::string& url) {

@@ -2,7 +2,9 @@
 // back/forward history, and reported to the delegate in the platform's
 // order (should-start, then did-start and did-finish or did-fail on later
 // turns). Tests decide how each load ends (setLoadOutcome) and can play a
-// link tap.
+// link tap. A page that finishes loading from HTML text or a local file is
+// shown as its readable text (headings, paragraphs, list items; see
+// WebPageText); remote pages are not fetched, so they show nothing.
 #pragma once
 
 #include <functional>
@@ -11,7 +13,9 @@
 #include <vector>
 
 #include "platform/foundation/Error.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/WebPageText.h"
 
 namespace ui {
 
@@ -63,8 +67,13 @@ public:
     void tapLink(const std::string& url);
 
     void initWithFrame(const cg::Rect& frame) override;
+    void layoutSubviews() override;
+    // The labels of the page shown, top to bottom.
+    const std::vector<LabelPtr>& pageLabels() const { return pageLabels_; }
 
 private:
+    void showPage(const std::string& url);
+    void layoutPage();
     void start(const std::string& url, WebViewNavigationType type, bool addToHistory, std::size_t newPosition);
 
     std::weak_ptr<WebViewDelegate> delegate_;
@@ -76,6 +85,9 @@ private:
     std::uint64_t generation_ = 0;
     Outcome outcome_;
     ScrollViewPtr scrollView_;
+    std::vector<LabelPtr> pageLabels_;
+    std::vector<WebPageBlock::Kind> pageKinds_;  // one for each label
+    double laidOutWidth_ = -1;
 };
 
 }  // namespace ui

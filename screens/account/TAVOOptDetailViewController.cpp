@@ -1,5 +1,7 @@
 #include "screens/account/TAVOOptDetailViewController.h"
 
+#include <algorithm>
+
 #include "core/app/TAVOLocalizedString.h"
 #include "platform/foundation/Format.h"
 #include "platform/foundation/Value.h"
@@ -12,6 +14,7 @@ constexpr const char* kNeedOptCellId = "needOptCell";
 constexpr const char* kOptedCellId = "OptedCell";
 constexpr long kIndicatorTag = 401;
 constexpr double kIndicatorRightGap = 10;
+constexpr double kHeaderTextX = 15;
 }  // namespace
 
 void TAVOOptDetailViewController::viewDidLoad() {
@@ -53,12 +56,17 @@ std::string TAVOOptDetailViewController::headerText(long section) const {
 }
 
 ui::ViewPtr TAVOOptDetailViewController::viewForHeaderInSection(ui::TableView& table, long section) {
-    auto label = ui::Label::create(cg::RectMake(0, 0, table.bounds().size.width, kHeaderHeight));
+    // The heading starts where the rows' texts do, on a band the table's width.
+    const double width = table.bounds().size.width;
+    auto header = ui::View::create(cg::RectMake(0, 0, width, kHeaderHeight));
+    header->setBackgroundColor(ui::Color::white(248 / 255.0));
+    auto label = ui::Label::create(cg::RectMake(kHeaderTextX, 0, std::max(0.0, width - 2 * kHeaderTextX), kHeaderHeight));
     label->setFont(ui::Font::systemFontOfSize(15));
     label->setTextColor(ui::Color::rgb255(10, 167, 75));
-    label->setBackgroundColor(ui::Color::white(248 / 255.0));
+    label->setBackgroundColor(ui::Color::clearColor());
     label->setText(headerText(section));
-    return label;
+    header->addSubview(label);
+    return header;
 }
 
 ui::TableViewCellPtr TAVOOptDetailViewController::cellForRowAtIndexPath(ui::TableView& table,
