@@ -1,9 +1,13 @@
 // The date wheel: a date within optional bounds, a mode (time, date, both,
 // count-down) and a minute interval. Programs set the date silently; a
-// user's turn of the wheel (spinTo) sends value-changed.
+// user's turn of the wheel (spinTo) sends value-changed. It draws its
+// wheels at rest: one column per field of the mode, the chosen values on
+// the middle row between two lines, their neighbours fading above and below.
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/foundation/Date.h"
 #include "platform/ui/Control.h"
@@ -29,6 +33,9 @@ public:
     void spinTo(const ns::Date& date);
 
     void initWithFrame(const cg::Rect& frame) override;
+    void drawRect(const cg::Rect& rect) override;
+    // The texts of each column's rows, top to bottom (the middle one chosen).
+    std::vector<std::vector<std::string>> wheelTexts() const;
 
 private:
     ns::Date date_;
