@@ -1,7 +1,9 @@
 // Reading command replies: the envelope, the records and the file list.
 #include <gtest/gtest.h>
 
+#include "core/app/TAVOLocalizedString.h"
 #include "net/json/JetJsonDeserializing.h"
+#include "platform/foundation/Format.h"
 #include "protocol/commands/TAVODeleteFileParser.h"
 #include "protocol/commands/TAVODownloadFileParser.h"
 #include "protocol/commands/TAVOFileCommonUtility.h"
@@ -19,13 +21,15 @@ namespace {
 
 ns::Value json(const char* text) { return objectFromJSONString(text); }
 
+std::string triesLeft(int n) { return ns::format(TAVOLocalizedString("still have %d time to try"), n); }
+
 TEST(CommandParserTest, EnvelopeOutcomes) {
     struct Case {
         const char* label;
         ns::Value reply;
         bool ok;
         int code;             // the TAVOError code on failure
-        const char* message;  // part of the message on failure ("" to skip)
+        std::string message;  // part of the message on failure ("" to skip)
     };
     const Case cases[] = {
         {"no reply object succeeds", ns::Value(), true, 0, ""},
@@ -33,9 +37,9 @@ TEST(CommandParserTest, EnvelopeOutcomes) {
         {"errcode \"0\" as text", json(R"({"errcode":"0","vdata":{}})"), true, 0, ""},
         {"router error", json(R"({"errcode":-1100,"errdesc":"x"})"), false, 100001, ""},
         {"unknown router error", json(R"({"errcode":-7})"), false, 100000, ""},
-        {"wrong password, count 5 leaves 0", json(R"({"errcode":-1010,"vdata":{"count":5}})"), false, 100009, "0 attempts left"},
-        {"wrong password, count 2 leaves 3", json(R"({"errcode":-1010,"vdata":{"count":2}})"), false, 100009, "3 attempts left"},
-        {"wrong password, no count leaves 5", json(R"({"errcode":-1010})"), false, 100009, "5 attempts left"},
+        {"wrong password, count 5 leaves 0", json(R"({"errcode":-1010,"vdata":{"count":5}})"), false, 100009, triesLeft(0)},
+        {"wrong password, count 2 leaves 3", json(R"({"errcode":-1010,"vdata":{"count":2}})"), false, 100009, triesLeft(3)},
+        {"wrong password, no count leaves 5", json(R"({"errcode":-1010})"), false, 100009, triesLeft(5)},
         {"reply is a list", json(R"([1,2])"), false, 300003, ""},
         {"errcode is an object", json(R"({"errcode":{}})"), false, 300003, ""},
     };
@@ -51,7 +55,7 @@ TEST(CommandParserTest, EnvelopeOutcomes) {
         ASSERT_TRUE(parser->error);
         EXPECT_EQ(parser->error->errorCode(), c.code);
         EXPECT_EQ(parser->error->type(), c.code == 300003 ? 3 : 1);
-        if (*c.message) {
+        if (!c.message.empty()) {
             EXPECT_NE(parser->error->errorMsg().find(c.message), std::string::npos) << parser->error->errorMsg();
         }
     }
