@@ -122,31 +122,29 @@ void JTSerializer::separator() {
 }
 
 bool JTSerializer::encode(const ns::Value& value) {
-    // Straight to the storage: this runs once per value written.
-    const ns::Value::Storage& v = value.storage();
     switch (value.kind()) {
-        case ns::ValueKind::String: return encodeString(*std::get_if<std::string>(&v), true);
+        case ns::ValueKind::String: return encodeString(value.asString(), true);
         case ns::ValueKind::Bool:
-            if (*std::get_if<bool>(&v))
+            if (value.boolValue())
                 out_.append("true", 4);
             else
                 out_.append("false", 5);
             return true;
         case ns::ValueKind::Integer: {
             char* at = out_.room(24);
-            out_.commit(std::to_chars(at, at + 24, *std::get_if<std::int64_t>(&v)).ptr);
+            out_.commit(std::to_chars(at, at + 24, value.longLongValue()).ptr);
             return true;
         }
         case ns::ValueKind::Unsigned: {
             char* at = out_.room(24);
-            out_.commit(std::to_chars(at, at + 24, *std::get_if<std::uint64_t>(&v)).ptr);
+            out_.commit(std::to_chars(at, at + 24, value.unsignedLongLongValue()).ptr);
             return true;
         }
-        case ns::ValueKind::Double: return encodeDouble(*std::get_if<double>(&v));
+        case ns::ValueKind::Double: return encodeDouble(value.doubleValue());
         case ns::ValueKind::Decimal: return encodeDouble(value.doubleValue());
         case ns::ValueKind::Null: out_.append("null", 4); return true;
         case ns::ValueKind::Array: {
-            const ns::Array& array = **std::get_if<std::shared_ptr<ns::Array>>(&v);
+            const ns::Array& array = value.asArray();
             return encodeArray(array.data(), array.size());
         }
         case ns::ValueKind::Dictionary: return encodeDictionary(value);

@@ -132,11 +132,82 @@ std::string formatDouble(double d) {
 
 // ------------------------------------------------------------------- Value
 
+static_assert(std::is_trivially_copyable_v<Date>, "a Value moves a date as plain bytes");
+
 Value::Value(const char* s) {
-    if (s) v_ = std::string(s);
+    if (s) {
+        new (&s_) std::string(s);
+        kind_ = ValueKind::String;
+    }
 }
-Value::Value(Array a) : v_(std::make_shared<Array>(std::move(a))) {}
-Value::Value(Dictionary d) : v_(std::make_shared<Dictionary>(std::move(d))) {}
+Value::Value(Array a) : kind_(ValueKind::Array) { new (&array_) std::shared_ptr<Array>(std::make_shared<Array>(std::move(a))); }
+Value::Value(Dictionary d) : kind_(ValueKind::Dictionary) {
+    new (&dictionary_) std::shared_ptr<Dictionary>(std::make_shared<Dictionary>(std::move(d)));
+}
+
+const std::string& Value::emptyString() {
+    static const std::string empty;
+    return empty;
+}
+
+void Value::copyFrom(const Value& o) {
+    switch (o.kind_) {
+        case ValueKind::Decimal: new (&decimal_) DecimalText(o.decimal_); break;
+        case ValueKind::String: new (&s_) std::string(o.s_); break;
+        case ValueKind::Data: new (&data_) Data(o.data_); break;
+        case ValueKind::Array: new (&array_) std::shared_ptr<Array>(o.array_); break;
+        case ValueKind::Dictionary: new (&dictionary_) std::shared_ptr<Dictionary>(o.dictionary_); break;
+        case ValueKind::Object: new (&object_) ObjectPtr(o.object_); break;
+        default: std::memcpy(static_cast<void*>(this), static_cast<const void*>(&o), sizeof(Value)); return;
+    }
+    kind_ = o.kind_;
+}
+
+void Value::moveFrom(Value&& o) noexcept {
+    // The source is left nil: each member it held is moved out, then ended.
+    switch (o.kind_) {
+        case ValueKind::Decimal:
+            new (&decimal_) DecimalText(std::move(o.decimal_));
+            o.decimal_.~DecimalText();
+            break;
+        case ValueKind::String:
+            new (&s_) std::string(std::move(o.s_));
+            o.s_.~basic_string();
+            break;
+        case ValueKind::Data:
+            new (&data_) Data(std::move(o.data_));
+            o.data_.~Data();
+            break;
+        case ValueKind::Array:
+            new (&array_) std::shared_ptr<Array>(std::move(o.array_));
+            o.array_.~shared_ptr();
+            break;
+        case ValueKind::Dictionary:
+            new (&dictionary_) std::shared_ptr<Dictionary>(std::move(o.dictionary_));
+            o.dictionary_.~shared_ptr();
+            break;
+        case ValueKind::Object:
+            new (&object_) ObjectPtr(std::move(o.object_));
+            o.object_.~shared_ptr();
+            break;
+        default: std::memcpy(static_cast<void*>(this), static_cast<const void*>(&o), sizeof(Value)); return;
+    }
+    kind_ = o.kind_;
+    o.kind_ = ValueKind::Nil;
+}
+
+void Value::destroy() noexcept {
+    switch (kind_) {
+        case ValueKind::Decimal: decimal_.~DecimalText(); break;
+        case ValueKind::String: s_.~basic_string(); break;
+        case ValueKind::Data: data_.~Data(); break;
+        case ValueKind::Array: array_.~shared_ptr(); break;
+        case ValueKind::Dictionary: dictionary_.~shared_ptr(); break;
+        case ValueKind::Object: object_.~shared_ptr(); break;
+        default: break;
+    }
+    kind_ = ValueKind::Nil;
+}
 
 Value Value::array(std::initializer_list<Value> items) { return Value(Array(items)); }
 
@@ -159,24 +230,24 @@ bool Value::isNumber() const {
 
 std::int64_t Value::longLongValue() const {
     switch (kind()) {
-        case ValueKind::Bool: return std::get<bool>(v_) ? 1 : 0;
-        case ValueKind::Integer: return std::get<std::int64_t>(v_);
-        case ValueKind::Unsigned: return static_cast<std::int64_t>(std::get<std::uint64_t>(v_));
+        case ValueKind::Bool: return b_ ? 1 : 0;
+        case ValueKind::Integer: return i_;
+        case ValueKind::Unsigned: return static_cast<std::int64_t>(u_);
         case ValueKind::Double: {
-            double d = std::get<double>(v_);
+            double d = d_;
             if (std::isnan(d)) return 0;
             if (d >= 9.2233720368547758e18) return INT64_MAX;
             if (d <= -9.2233720368547758e18) return INT64_MIN;
             return static_cast<std::int64_t>(d);
         }
         case ValueKind::Decimal: {
-            const auto& t = std::get<DecimalText>(v_).text;
+            const auto& t = decimal_.text;
             if (t.find_first_of(".eE") != std::string::npos) {
                 return Value(scanDouble(t)).longLongValue();
             }
             return scanLongLong(t);
         }
-        case ValueKind::String: return scanLongLong(std::get<std::string>(v_));
+        case ValueKind::String: return scanLongLong(s_);
         default: return 0;
     }
 }
@@ -184,13 +255,13 @@ std::int64_t Value::longLongValue() const {
 int Value::intValue() const {
     if (kind() == ValueKind::String) {
         // The platform's intValue of text saturates at the 32-bit limits.
-        auto v = scanLongLong(std::get<std::string>(v_));
+        auto v = scanLongLong(s_);
         if (v > INT_MAX) return INT_MAX;
         if (v < INT_MIN) return INT_MIN;
         return static_cast<int>(v);
     }
     if (kind() == ValueKind::Double) {
-        double d = std::get<double>(v_);
+        double d = d_;
         if (std::isnan(d)) return 0;
         if (d >= 2147483647.0) return INT_MAX;
         if (d <= -2147483648.0) return INT_MIN;
@@ -202,17 +273,17 @@ int Value::intValue() const {
 
 std::uint64_t Value::unsignedLongLongValue() const {
     switch (kind()) {
-        case ValueKind::Unsigned: return std::get<std::uint64_t>(v_);
+        case ValueKind::Unsigned: return u_;
         case ValueKind::Double: {
-            double d = std::get<double>(v_);
+            double d = d_;
             if (!(d > 0)) return static_cast<std::uint64_t>(static_cast<std::int64_t>(d));
             if (d >= 1.8446744073709552e19) return UINT64_MAX;
             return static_cast<std::uint64_t>(d);
         }
         case ValueKind::String:
         case ValueKind::Decimal: {
-            const std::string& t = kind() == ValueKind::String ? std::get<std::string>(v_)
-                                                               : std::get<DecimalText>(v_).text;
+            const std::string& t = kind() == ValueKind::String ? s_
+                                                               : decimal_.text;
             std::size_t i = 0;
             while (i < t.size() && isSpace(t[i])) ++i;
             if (i < t.size() && t[i] == '-') return static_cast<std::uint64_t>(scanLongLong(t));
@@ -231,111 +302,99 @@ std::uint64_t Value::unsignedLongLongValue() const {
 
 double Value::doubleValue() const {
     switch (kind()) {
-        case ValueKind::Bool: return std::get<bool>(v_) ? 1.0 : 0.0;
-        case ValueKind::Integer: return static_cast<double>(std::get<std::int64_t>(v_));
-        case ValueKind::Unsigned: return static_cast<double>(std::get<std::uint64_t>(v_));
-        case ValueKind::Double: return std::get<double>(v_);
-        case ValueKind::Decimal: return scanDouble(std::get<DecimalText>(v_).text);
-        case ValueKind::String: return scanDouble(std::get<std::string>(v_));
+        case ValueKind::Bool: return b_ ? 1.0 : 0.0;
+        case ValueKind::Integer: return static_cast<double>(i_);
+        case ValueKind::Unsigned: return static_cast<double>(u_);
+        case ValueKind::Double: return d_;
+        case ValueKind::Decimal: return scanDouble(decimal_.text);
+        case ValueKind::String: return scanDouble(s_);
         default: return 0.0;
     }
 }
 
 bool Value::boolValue() const {
     switch (kind()) {
-        case ValueKind::Bool: return std::get<bool>(v_);
-        case ValueKind::Integer: return std::get<std::int64_t>(v_) != 0;
-        case ValueKind::Unsigned: return std::get<std::uint64_t>(v_) != 0;
-        case ValueKind::Double: return std::get<double>(v_) != 0.0;
-        case ValueKind::Decimal: return scanDouble(std::get<DecimalText>(v_).text) != 0.0;
-        case ValueKind::String: return scanBool(std::get<std::string>(v_));
+        case ValueKind::Bool: return b_;
+        case ValueKind::Integer: return i_ != 0;
+        case ValueKind::Unsigned: return u_ != 0;
+        case ValueKind::Double: return d_ != 0.0;
+        case ValueKind::Decimal: return scanDouble(decimal_.text) != 0.0;
+        case ValueKind::String: return scanBool(s_);
         default: return false;
     }
 }
 
 std::string Value::stringValue() const {
     switch (kind()) {
-        case ValueKind::Bool: return std::get<bool>(v_) ? "1" : "0";
-        case ValueKind::Integer: return std::to_string(std::get<std::int64_t>(v_));
-        case ValueKind::Unsigned: return std::to_string(std::get<std::uint64_t>(v_));
-        case ValueKind::Double: return formatDouble(std::get<double>(v_));
-        case ValueKind::Decimal: return std::get<DecimalText>(v_).text;
-        case ValueKind::String: return std::get<std::string>(v_);
+        case ValueKind::Bool: return b_ ? "1" : "0";
+        case ValueKind::Integer: return std::to_string(i_);
+        case ValueKind::Unsigned: return std::to_string(u_);
+        case ValueKind::Double: return formatDouble(d_);
+        case ValueKind::Decimal: return decimal_.text;
+        case ValueKind::String: return s_;
         default: return std::string();
     }
 }
 
-const std::string& Value::asString() const {
-    static const std::string empty;
-    if (auto p = std::get_if<std::string>(&v_)) return *p;
-    return empty;
-}
-
 const Data& Value::asData() const {
     static const Data empty;
-    if (auto p = std::get_if<Data>(&v_)) return *p;
+    if (kind_ == ValueKind::Data) return data_;
     return empty;
 }
 
 Date Value::asDate() const {
-    if (auto p = std::get_if<Date>(&v_)) return *p;
+    if (kind_ == ValueKind::Date) return date_;
     return Date();
 }
 
 const Array& Value::asArray() const {
     static const Array empty;
-    if (auto p = std::get_if<std::shared_ptr<Array>>(&v_)) return **p;
+    if (kind_ == ValueKind::Array) return *array_;
     return empty;
 }
 
 const Dictionary& Value::asDictionary() const {
     static const Dictionary empty;
-    if (auto p = std::get_if<std::shared_ptr<Dictionary>>(&v_)) return **p;
+    if (kind_ == ValueKind::Dictionary) return *dictionary_;
     return empty;
 }
 
 const std::string& Value::decimalText() const {
     static const std::string empty;
-    if (auto p = std::get_if<DecimalText>(&v_)) return p->text;
+    if (kind_ == ValueKind::Decimal) return decimal_.text;
     return empty;
 }
 
 ObjectPtr Value::asObject() const {
-    if (auto p = std::get_if<ObjectPtr>(&v_)) return *p;
+    if (kind_ == ValueKind::Object) return object_;
     return nullptr;
 }
 
 Array& Value::mutableArray() {
-    auto p = std::get_if<std::shared_ptr<Array>>(&v_);
-    if (!p) {
-        v_ = std::make_shared<Array>();
-        p = std::get_if<std::shared_ptr<Array>>(&v_);
-    } else if (p->use_count() > 1) {
-        *p = std::make_shared<Array>(**p);
+    if (kind_ != ValueKind::Array) {
+        *this = Value(Array());
+    } else if (array_.use_count() > 1) {
+        array_ = std::make_shared<Array>(*array_);
     }
-    return **p;
+    return *array_;
 }
 
 Dictionary& Value::mutableDictionary() {
-    auto p = std::get_if<std::shared_ptr<Dictionary>>(&v_);
-    if (!p) {
-        v_ = std::make_shared<Dictionary>();
-        p = std::get_if<std::shared_ptr<Dictionary>>(&v_);
-    } else if (p->use_count() > 1) {
-        *p = std::make_shared<Dictionary>(**p);
+    if (kind_ != ValueKind::Dictionary) {
+        *this = Value(Dictionary());
+    } else if (dictionary_.use_count() > 1) {
+        dictionary_ = std::make_shared<Dictionary>(*dictionary_);
     }
-    return **p;
+    return *dictionary_;
 }
 
 const Value& Value::operator[](std::string_view key) const {
-    if (auto p = std::get_if<std::shared_ptr<Dictionary>>(&v_)) return (**p)[key];
+    if (kind_ == ValueKind::Dictionary) return (*dictionary_)[key];
     return nilValue();
 }
 
 const Value& Value::operator[](std::size_t index) const {
-    if (auto p = std::get_if<std::shared_ptr<Array>>(&v_)) {
-        if (index < (*p)->size()) return (**p)[index];
-    }
+    if (kind_ == ValueKind::Array && index < array_->size()) return (*array_)[index];
     return nilValue();
 }
 
@@ -360,8 +419,8 @@ bool Value::isEqual(const Value& other) const {
             return v.kind() == ValueKind::Bool || v.kind() == ValueKind::Integer || v.kind() == ValueKind::Unsigned;
         };
         if (exactInt(*this) && exactInt(other)) {
-            bool aNeg = kind() == ValueKind::Integer && std::get<std::int64_t>(v_) < 0;
-            bool bNeg = other.kind() == ValueKind::Integer && std::get<std::int64_t>(other.v_) < 0;
+            bool aNeg = kind() == ValueKind::Integer && i_ < 0;
+            bool bNeg = other.kind() == ValueKind::Integer && other.i_ < 0;
             if (aNeg != bNeg) return false;
             if (aNeg) return longLongValue() == other.longLongValue();
             return unsignedLongLongValue() == other.unsignedLongLongValue();

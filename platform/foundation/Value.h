@@ -13,6 +13,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <new>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -20,7 +22,6 @@
 #include <type_traits>
 #include <unordered_map>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "platform/foundation/Data.h"
@@ -59,33 +60,75 @@ public:
         bool operator==(const DecimalText& o) const { return text == o.text; }
     };
 
-    Value() = default;  // nil
-    Value(std::nullptr_t) {}  // nil
-    Value(bool b) : v_(b) {}
+    Value() noexcept {}  // nil
+    Value(std::nullptr_t) noexcept {}  // nil
+    Value(bool b) noexcept : kind_(ValueKind::Bool) { b_ = b; }
     template <class T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool> && std::is_signed_v<T>, int> = 0>
-    Value(T i) : v_(static_cast<std::int64_t>(i)) {}
+    Value(T i) noexcept : kind_(ValueKind::Integer) { i_ = static_cast<std::int64_t>(i); }
     template <class T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool> && std::is_unsigned_v<T>, int> = 0>
-    Value(T u) : v_(static_cast<std::uint64_t>(u)) {}
-    Value(double d) : v_(d) {}
-    Value(float f) : v_(static_cast<double>(f)) {}
+    Value(T u) noexcept : kind_(ValueKind::Unsigned) { u_ = static_cast<std::uint64_t>(u); }
+    Value(double d) noexcept : kind_(ValueKind::Double) { d_ = d; }
+    Value(float f) noexcept : kind_(ValueKind::Double) { d_ = static_cast<double>(f); }
     Value(const char* s);  // nullptr gives nil
-    Value(std::string s) : v_(std::move(s)) {}
-    Value(std::string_view s) : v_(std::string(s)) {}
-    Value(Data d) : v_(std::move(d)) {}
-    Value(Date d) : v_(d) {}
+    Value(std::string s) noexcept : kind_(ValueKind::String) { new (&s_) std::string(std::move(s)); }
+    Value(std::string_view s) : kind_(ValueKind::String) { new (&s_) std::string(s); }
+    Value(Data d) noexcept : kind_(ValueKind::Data) { new (&data_) Data(std::move(d)); }
+    Value(Date d) noexcept : kind_(ValueKind::Date) { new (&date_) Date(d); }
     Value(Array a);
     Value(Dictionary d);
     template <class T, std::enable_if_t<std::is_base_of_v<Object, T>, int> = 0>
-    Value(std::shared_ptr<T> o) {
-        if (o) v_ = std::static_pointer_cast<Object>(std::move(o));
+    Value(std::shared_ptr<T> o) noexcept {
+        if (o) {
+            new (&object_) ObjectPtr(std::static_pointer_cast<Object>(std::move(o)));
+            kind_ = ValueKind::Object;
+        }
     }
 
-    static Value null() { Value v; v.v_ = NullTag{}; return v; }
-    static Value decimal(std::string text) { Value v; v.v_ = DecimalText{std::move(text)}; return v; }
+    Value(const Value& o) { copyFrom(o); }
+    Value(Value&& o) noexcept {
+        // Plain kinds are copied as they are; the others move and leave the
+        // source nil.
+        if (o.kind_ <= ValueKind::Double || o.kind_ == ValueKind::Date) {
+            std::memcpy(static_cast<void*>(this), static_cast<const void*>(&o), sizeof(Value));
+        } else {
+            moveFrom(std::move(o));
+        }
+    }
+    Value& operator=(const Value& o) {
+        if (this != &o) {
+            Value copy(o);
+            *this = std::move(copy);
+        }
+        return *this;
+    }
+    Value& operator=(Value&& o) noexcept {
+        if (this != &o) {
+            // Taken first: o may live inside the value this one drops.
+            Value taken(std::move(o));
+            if (kind_ > ValueKind::Double && kind_ != ValueKind::Date) destroy();
+            new (this) Value(std::move(taken));
+        }
+        return *this;
+    }
+    ~Value() {
+        if (kind_ > ValueKind::Double && kind_ != ValueKind::Date) destroy();
+    }
+
+    static Value null() {
+        Value v;
+        v.kind_ = ValueKind::Null;
+        return v;
+    }
+    static Value decimal(std::string text) {
+        Value v;
+        new (&v.decimal_) DecimalText{std::move(text)};
+        v.kind_ = ValueKind::Decimal;
+        return v;
+    }
     static Value array(std::initializer_list<Value> items);
     static Value dictionary(std::initializer_list<std::pair<std::string, Value>> items);
 
-    ValueKind kind() const { return static_cast<ValueKind>(v_.index()); }
+    ValueKind kind() const { return kind_; }
     bool isNil() const { return kind() == ValueKind::Nil; }
     bool isNull() const { return kind() == ValueKind::Null; }
     // Nil or null: "nothing there" in the loose sense many callers want.
@@ -119,7 +162,7 @@ public:
     std::string stringValue() const;
 
     // --- Typed access (an empty value when the kind differs) ------------
-    const std::string& asString() const;
+    const std::string& asString() const { return kind_ == ValueKind::String ? s_ : emptyString(); }
     const Data& asData() const;
     Date asDate() const;
     const Array& asArray() const;
@@ -152,14 +195,28 @@ public:
     // The platform's description: what "%@" prints.
     std::string description() const;
 
-    using Storage = std::variant<std::monostate, NullTag, bool, std::int64_t, std::uint64_t, double, DecimalText,
-                                 std::string, Data, Date, std::shared_ptr<Array>, std::shared_ptr<Dictionary>,
-                                 ObjectPtr>;
-    const Storage& storage() const { return v_; }
-
 private:
+    static const std::string& emptyString();
+    void copyFrom(const Value& o);
+    void moveFrom(Value&& o) noexcept;
+    void destroy() noexcept;
     void describe(std::string& out, int indent) const;
-    Storage v_;
+
+    // The kind says which member holds the value; nil and null hold none.
+    union {
+        bool b_;
+        std::int64_t i_;
+        std::uint64_t u_;
+        double d_;
+        DecimalText decimal_;
+        std::string s_;
+        Data data_;
+        Date date_;
+        std::shared_ptr<Array> array_;
+        std::shared_ptr<Dictionary> dictionary_;
+        ObjectPtr object_;
+    };
+    ValueKind kind_ = ValueKind::Nil;
 };
 
 // An array of values.

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "platform/foundation/Error.h"
 #include "platform/foundation/Value.h"
 
@@ -72,6 +77,59 @@ TEST(Value, LargeDictionariesStayConsistentThroughRemovals) {
         else EXPECT_EQ(v.intValue(), i == 1 ? -1 : i) << i;
         EXPECT_EQ(copy["k" + std::to_string(i)].intValue(), i);
     }
+}
+
+namespace {
+struct Marker : ns::Object {
+    std::string className() const override { return "Marker"; }
+};
+}  // namespace
+
+TEST(Value, EveryKindSurvivesCopiesMovesAndAssignmentsAcrossKinds) {
+    const std::vector<Value> samples = {
+        Value(),
+        Value::null(),
+        Value(true),
+        Value(-3),
+        Value(UINT64_MAX),
+        Value(2.5),
+        Value::decimal("0.10"),
+        Value("short"),
+        Value(std::string(100, 'x')),
+        Value(ns::Data({1, 2, 3})),
+        Value(ns::Date::withTimeIntervalSince1970(1000)),
+        Value::array({1, "two", Value::array({3})}),
+        Value::dictionary({{"k", Value::dictionary({{"deep", "v"}})}}),
+        Value(std::make_shared<Marker>()),
+    };
+    for (const Value& a : samples) {
+        Value copy = a;
+        EXPECT_EQ(copy.kind(), a.kind()) << a.description();
+        EXPECT_TRUE(copy.isEqual(a)) << a.description();
+        Value moved = std::move(copy);
+        EXPECT_TRUE(moved.isEqual(a)) << a.description();
+        // Assignments over every other kind, by copy and by move.
+        for (const Value& b : samples) {
+            Value target = b;
+            target = a;
+            EXPECT_TRUE(target.isEqual(a)) << b.description() << " <- " << a.description();
+            Value source = a;
+            target = b;
+            target = std::move(source);
+            EXPECT_TRUE(target.isEqual(a)) << b.description() << " <- " << a.description();
+        }
+    }
+}
+
+TEST(Value, AValueTakesAPartOfItselfWithoutReadingFreedMemory) {
+    Value v = Value::dictionary({{"data", Value::dictionary({{"list", Value::array({"first", 2})}})}});
+    v = v["data"];  // a copy of a member of the dictionary it replaces
+    EXPECT_EQ(v["list"][0].asString(), "first");
+    v = std::move(*v.mutableDictionary().find("list"));  // a move out of the dictionary it replaces
+    ASSERT_TRUE(v.isArray());
+    EXPECT_EQ(v[1].intValue(), 2);
+    v = std::move(v.mutableArray()[0]);
+    EXPECT_EQ(v.asString(), "first");
 }
 
 TEST(Value, DescriptionMatchesThePlatform) {
