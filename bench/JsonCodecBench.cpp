@@ -13,9 +13,12 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -264,6 +267,30 @@ void encodeRapidJson(benchmark::State& state, const std::string& text) {
     setBytes(state, text);
 }
 
+// Heap bytes held while a decoded document is alive: what its tree costs.
+template <class Decode>
+std::size_t heldBytes(Decode decode) {
+    const std::size_t before = mallinfo2().uordblks;
+    auto tree = decode();
+    const std::size_t after = mallinfo2().uordblks;
+    benchmark::DoNotOptimize(tree);
+    return after > before ? after - before : 0;
+}
+
+void printTreeMemory(const Document& doc) {
+    const std::string& t = doc.text;
+    const std::size_t jet = heldBytes([&] { return objectFromJSONString(t); });
+    const std::size_t tiny = heldBytes([&] { return TinyJsonParser::create()->objectWithString(std::string_view(t)); });
+    const std::size_t nl = heldBytes([&] { return nlohmann::json::parse(t); });
+    const std::size_t rapid = heldBytes([&] {
+        auto d = std::make_unique<rapidjson::Document>();
+        d->Parse(t.data(), t.size());
+        return d;
+    });
+    std::printf("memory: %s bytes %zu jetjson %zu tinyjson %zu nlohmann %zu rapidjson %zu\n", doc.name, t.size(), jet,
+                tiny, nl, rapid);
+}
+
 const std::pair<const char*, void (*)(benchmark::State&, const std::string&)> kCodecs[] = {
     {"decode/JetJson", decodeJetJson}, {"decode/TinyJson", decodeTinyJson},   {"decode/nlohmann", decodeNlohmann},
     {"decode/RapidJSON", decodeRapidJson}, {"encode/JetJson", encodeJetJson}, {"encode/TinyJson", encodeTinyJson},
@@ -291,6 +318,7 @@ int main(int argc, char** argv) {
         reporter.printRatio(what.c_str(), other, ours);
     };
     for (const auto& doc : documents()) {
+        printTreeMemory(doc);
         const std::string n = doc.name;
         ratio("jetjson-decode-vs-nlohmann/" + n, "decode/JetJson/" + n, "decode/nlohmann/" + n);
         ratio("jetjson-decode-vs-rapidjson/" + n, "decode/JetJson/" + n, "decode/RapidJSON/" + n);

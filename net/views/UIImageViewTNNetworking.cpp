@@ -92,7 +92,8 @@ void UIImageViewTNNetworking::setImageWithURLRequest(const ui::ImageViewPtr& vie
     if (!view) return;
     cancelImageRequestOperation(view);
     auto load = loadOf(view);
-    const std::type_info& viewClass = typeid(*view);
+    const auto& viewObject = *view;  // named first: typeid of a call expression draws a warning
+    const std::type_info& viewClass = typeid(viewObject);
 
     if (auto cached = sharedImageCache(viewClass)->cachedImageForRequest(request)) {
         if (success)

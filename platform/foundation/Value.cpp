@@ -546,10 +546,34 @@ const Value& Dictionary::operator[](std::string_view key) const {
     return nilValue();
 }
 
+namespace {
+std::size_t keyHash(std::string_view key) { return std::hash<std::string_view>()(key); }
+}  // namespace
+
+Dictionary::Dictionary(const Dictionary& o) : entries_(o.entries_) {
+    if (o.index_) {
+        const std::size_t n = o.index_[0] + 1;
+        index_ = std::make_unique<std::uint32_t[]>(n);
+        std::copy(o.index_.get(), o.index_.get() + n, index_.get());
+    }
+}
+
+Dictionary& Dictionary::operator=(const Dictionary& o) {
+    if (this != &o) {
+        Dictionary copy(o);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
 const Value* Dictionary::find(std::string_view key) const {
     if (index_) {
-        auto it = index_->find(std::string(key));
-        return it == index_->end() ? nullptr : &entries_[it->second].second;
+        const std::size_t mask = index_[0] - 1;
+        for (std::size_t slot = keyHash(key) & mask;; slot = (slot + 1) & mask) {
+            const std::uint32_t position = index_[1 + slot];
+            if (position == 0) return nullptr;
+            if (entries_[position - 1].first == key) return &entries_[position - 1].second;
+        }
     }
     for (const auto& e : entries_)
         if (e.first == key) return &e.second;
@@ -565,10 +589,19 @@ void Dictionary::rebuildIndex() {
         index_.reset();
         return;
     }
-    auto idx = std::make_shared<std::unordered_map<std::string, std::size_t>>();
-    idx->reserve(entries_.size() * 2);
-    for (std::size_t i = 0; i < entries_.size(); ++i) idx->emplace(entries_[i].first, i);
-    index_ = std::move(idx);
+    // At most half the slots in use, so that probes stay short.
+    std::size_t slots = 32;
+    while (slots < entries_.size() * 2) slots <<= 1;
+    index_ = std::make_unique<std::uint32_t[]>(slots + 1);  // zeroed: every slot free
+    index_[0] = static_cast<std::uint32_t>(slots);
+    for (std::size_t i = 0; i < entries_.size(); ++i) indexEntry(i);
+}
+
+void Dictionary::indexEntry(std::size_t position) {
+    const std::size_t mask = index_[0] - 1;
+    std::size_t slot = keyHash(entries_[position].first) & mask;
+    while (index_[1 + slot] != 0) slot = (slot + 1) & mask;
+    index_[1 + slot] = static_cast<std::uint32_t>(position + 1);
 }
 
 void Dictionary::set(std::string key, Value value) {
@@ -586,9 +619,10 @@ void Dictionary::set(std::string key, Value value) {
 void Dictionary::appendNew(std::string key, Value value) {
     entries_.emplace_back(std::move(key), std::move(value));
     if (index_) {
-        // The index may be shared with a copy of this dictionary: unshare first.
-        if (index_.use_count() > 1) index_ = std::make_shared<std::unordered_map<std::string, std::size_t>>(*index_);
-        index_->emplace(entries_.back().first, entries_.size() - 1);
+        if (entries_.size() * 2 > index_[0])
+            rebuildIndex();
+        else
+            indexEntry(entries_.size() - 1);
     } else if (entries_.size() > kIndexThreshold) {
         rebuildIndex();
     }

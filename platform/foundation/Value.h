@@ -20,7 +20,6 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -237,6 +236,10 @@ public:
     using Entry = std::pair<std::string, Value>;
     Dictionary() = default;
     Dictionary(std::initializer_list<Entry> items);
+    Dictionary(const Dictionary& o);
+    Dictionary(Dictionary&&) noexcept = default;
+    Dictionary& operator=(const Dictionary& o);
+    Dictionary& operator=(Dictionary&&) noexcept = default;
 
     std::size_t size() const { return entries_.size(); }
     std::size_t count() const { return entries_.size(); }
@@ -276,8 +279,13 @@ private:
     // Past this many keys a hash index speeds up lookups; below it a scan is faster.
     static constexpr std::size_t kIndexThreshold = 12;
     void rebuildIndex();
+    void indexEntry(std::size_t position);
     std::vector<Entry> entries_;
-    std::shared_ptr<std::unordered_map<std::string, std::size_t>> index_;  // key -> position
+    // The index: an open-addressed table of entry positions plus one (0 is a
+    // free slot), hashed by key text; its slot count (a power of two) is in
+    // element 0. One block that copies no key, for dictionaries past the
+    // threshold; null below it.
+    std::unique_ptr<std::uint32_t[]> index_;
 };
 
 // The platform's NSString scanning rules, exposed for text conversions.
