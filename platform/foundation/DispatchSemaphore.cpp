@@ -13,12 +13,11 @@ std::shared_ptr<Semaphore> Semaphore::create(long value) {
 }
 
 bool Semaphore::signal() {
-    bool woke;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        ++value_;
-        woke = waiters_ > 0;
-    }
+    // Notified under the lock: a waiter that returns may free the semaphore
+    // at once, and it cannot return before this thread has let go of it.
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++value_;
+    const bool woke = waiters_ > 0;
     available_.notify_one();
     return woke;
 }

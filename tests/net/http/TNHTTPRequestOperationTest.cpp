@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 
 #include "emulator/HttpServer.h"
 #include "emulator/TestPKI.h"
@@ -31,11 +32,16 @@ public:
     ns::Value responseObjectForResponse(const ns::URLResponsePtr& response, const std::optional<ns::Data>& data,
                                         ns::ErrorPtr* error) override {
         ++calls;
-        queueLabel = dispatch::currentQueueLabel();
-        onMain = ns::Thread::isMainThread();
+        {
+            // Operations may decode on two processing threads at once.
+            std::lock_guard<std::mutex> lock(mutex);
+            queueLabel = dispatch::currentQueueLabel();
+            onMain = ns::Thread::isMainThread();
+        }
         return TNJSONResponseSerializer::responseObjectForResponse(response, data, error);
     }
     std::atomic<int> calls{0};
+    std::mutex mutex;
     std::string queueLabel;
     bool onMain = true;
 };
@@ -104,8 +110,11 @@ TEST_F(TNHTTPRequestOperationTest, GetAndPostDecodeOnTheProcessingQueueAndAnswer
     EXPECT_TRUE(get.succeeded);
     EXPECT_TRUE(get.onMain);
     EXPECT_EQ(get.object, ns::Value::dictionary({{"query", "x=a%20b"}}));
-    EXPECT_EQ(serializer->queueLabel, "com.tavonet.networking.http-request.processing");
-    EXPECT_FALSE(serializer->onMain);
+    {
+        std::lock_guard<std::mutex> lock(serializer->mutex);
+        EXPECT_EQ(serializer->queueLabel, "com.tavonet.networking.http-request.processing");
+        EXPECT_FALSE(serializer->onMain);
+    }
 
     Outcome post;
     manager->POST("form", ns::Value::dictionary({{"a", "x&y=z"}}), succeed(post), fail(post));

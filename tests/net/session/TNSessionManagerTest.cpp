@@ -304,10 +304,10 @@ TEST_F(TNSessionManagerTest, StateNotificationsDelegateRemovalAndInvalidation) {
                                                      TNNetworkingTaskDidSuspendNotification,
                                                      TNNetworkingTaskDidResumeNotification}));
     // Once the delegates are gone only the hook hears of the completion.
-    bool hookRan = false;
+    std::atomic<bool> hookRan{false};  // set on the session's delegate thread
     manager->setTaskDidCompleteBlock([&](auto&, auto&, auto&) { hookRan = true; });
     manager->removeAllDelegates();
-    ASSERT_TRUE(runMainLoopUntil([&] { return hookRan; }));
+    ASSERT_TRUE(runMainLoopUntil([&] { return hookRan.load(); }));
     keelbox::test::runMainLoopUntil([] { return false; }, 0.1);
     EXPECT_FALSE(outcome.done);
     EXPECT_EQ(log.count(TNNetworkingTaskDidCompleteNotification), 0u);
