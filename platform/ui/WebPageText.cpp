@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdint>
 
+#include "platform/foundation/Utf16.h"
+
 namespace ui {
 
 namespace {
@@ -14,24 +16,9 @@ std::string lower(std::string_view s) {
     return out;
 }
 
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
+// A character reference's code point as UTF-8; a reference to U+0000 reads
+// as the replacement character, as the others out of range do.
+void appendUtf8(std::string& out, std::uint32_t cp) { ns::utf16::appendUtf8(out, cp == 0 ? 0xFFFD : cp); }
 
 // Decodes the entity starting at text[i] ('&'); returns the characters it
 // used, 0 when it is not one (the '&' then stands as written).
